@@ -1,0 +1,240 @@
+#include "game/LevelFlow.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+#include <cstdlib>
+
+#include "game/GameStep.h"
+#include "game/LevelSetUp.h"
+#include "snake/clsZurk.h"
+
+namespace {
+constexpr int SidePanelWidth = 89;
+constexpr int TwipsPerPixel = 15;
+
+// Marks the flow busy while a level starts or ends, so commands arriving from a nested
+// event loop are refused instead of running inside it.
+class BusyScope {
+public:
+    explicit BusyScope(bool& busy) : busy_(busy), was_(busy) { busy_ = true; }
+    ~BusyScope() { busy_ = was_; }
+    BusyScope(const BusyScope&) = delete;
+    BusyScope& operator=(const BusyScope&) = delete;
+
+private:
+    bool& busy_;
+    bool was_;
+};
+}  // namespace
+
+LevelFlow::LevelFlow(modZurk3& world, const clsHraZurk3& game, const KeyStateSource& keys)
+    : Keyboard(keys), world_(world), game_(game) {}
+
+int LevelFlow::ChooseCellSize(int fieldWidth, int fieldHeight, ScreenSize screen) {
+    const double width = (fieldWidth * 20 + SidePanelWidth) * TwipsPerPixel;
+    const double height = fieldHeight * 20 * TwipsPerPixel;
+    const bool tooWide = 0.95 * screen.width * TwipsPerPixel < width;
+    const bool tooHigh = 0.9 * screen.height * TwipsPerPixel < height;
+    return tooWide || tooHigh ? 12 : 20;
+}
+
+void LevelFlow::Start() {
+    if (busy_ || game_.PocetUrovni() == 0) return;
+    StartGame(1);
+}
+
+bool LevelFlow::ChooseLevel(const std::string& answer) {
+    if (busy_ || !CanChooseLevel()) return false;
+    const int level = ParseLevelAnswer(answer);
+    if (level < 1 || level > game_.PocetUrovni()) return false;
+    StartGame(level);
+    return true;
+}
+
+void LevelFlow::StartGame(int levelNo) {
+    StopLevel();
+    world_.LevelNo = levelNo;
+    NewGame();
+    StartLevel();
+}
+
+void LevelFlow::ReturnToTitle() {
+    if (busy_) return;
+    StopLevel();
+    ShowTitle();
+}
+
+void LevelFlow::ShowTitle() {
+    world_.LevelNo = 0;
+    world_.FrontEnd().ShowTitle();
+}
+
+void LevelFlow::TogglePause() {
+    if (busy_ || world_.GameState != StateRunning || !world_.Snake().UzJede()) return;
+    SetPause();
+}
+
+void LevelFlow::OnMinimised() {
+    if (busy_ || world_.GameState != StateRunning || !world_.Snake().UzJede()) return;
+    SetPause(true);
+}
+
+void LevelFlow::Shutdown() { StopLevel(); }
+
+void LevelFlow::Step() {
+    if (busy_) return;
+    if (world_.GameState != StateRunning) {
+        EndLevel();
+        return;
+    }
+    int direction = clsZurk::DirNoneGiven;
+    if (Keyboard.PressUP()) direction = DirUp;
+    else if (Keyboard.PressRIGHT()) direction = DirRight;
+    else if (Keyboard.PressDOWN()) direction = DirDown;
+    else if (Keyboard.PressLEFT()) direction = DirLeft;
+    MovePond(world_, direction);
+    UkazDispleje();
+}
+
+void LevelFlow::NewGame() {
+    world_.FrontEnd().HideTitle();
+    world_.Score = 0;
+    LivesLeft = game_.Zivoty();
+    world_.FrontEnd().HideStartPicture();
+}
+
+void LevelFlow::StartLevel() {
+    BusyScope busy(busy_);
+    GameFrontEnd& frontEnd = world_.FrontEnd();
+    game_.NactiUrovenAkce(world_.LevelNo, world_.Level);
+    world_.CellSize = ChooseCellSize(world_.Level.FieldWidth, world_.Level.FieldHeight, frontEnd.ScreenPixels());
+    world_.SpriteSet = world_.CellSize == 20 ? 1 : 0;
+    frontEnd.LayOutForLevel(world_.Level.FieldWidth, world_.Level.FieldHeight, world_.CellSize);
+    frontEnd.LetPendingEventsRun();
+    SetUpLevel(world_);
+    if (world_.HouseX == 0) {
+        world_.GameState = StateNoSnake;
+        EndLevel();
+        return;
+    }
+    if (world_.LevelNo == 1) frontEnd.MoveLabel(HintLabel::Uvod, 210, 162);
+    frontEnd.SetLabelVisible(HintLabel::Uvod, world_.LevelNo == 1);
+    frontEnd.SetLabelVisible(HintLabel::Bonus, IsBonus());
+    Keyboard.GetKeyboard();
+    SetPause(false);
+    world_.GameState = StateRunning;
+}
+
+void LevelFlow::StopLevel() {
+    world_.FrontEnd().ClearPond();
+    world_.ReleaseLevelObjects();
+    world_.FrontEnd().SetStepTimer(false);
+    world_.FrontEnd().SetLabelVisible(HintLabel::UvodKonec, false);
+}
+
+void LevelFlow::EndLevel() {
+    BusyScope busy(busy_);
+    GameFrontEnd& frontEnd = world_.FrontEnd();
+    switch (world_.GameState) {
+    case StateRunOver:
+        if (world_.Snake().Zije()) {
+            frontEnd.SetStepTimer(false);
+            ++world_.LevelNo;
+            world_.Score += 2000;
+            if (IsBonus() && LivesLeft < 255) ++LivesLeft;
+            AdvanceLevel();
+        } else {
+            if (!IsBonus() && LivesLeft > 0) --LivesLeft;
+            frontEnd.SetStepTimer(false);
+            UkazDispleje();
+            if (IsBonus()) {
+                ++world_.LevelNo;
+                AdvanceLevel();
+            } else {
+                RetryLevel();
+            }
+        }
+        break;
+    case StateNoSnake:
+        frontEnd.SetStepTimer(false);
+        ++world_.LevelNo;
+        AdvanceLevel();
+        break;
+    default: break;
+    }
+}
+
+void LevelFlow::AdvanceLevel() {
+    if (world_.LevelNo > game_.PocetUrovni()) {
+        world_.Score += LivesLeft * 5000;
+        world_.LevelNo = game_.PocetUrovni();
+        UkazDispleje();
+        world_.FrontEnd().ShowMessage("Fantastické vítězství !!!");
+        return;
+    }
+    UkazDispleje();
+    world_.FrontEnd().ShowMessage("Postup do další úrovně !");
+    StopLevel();
+    StartLevel();
+}
+
+void LevelFlow::RetryLevel() {
+    if (LivesLeft != 0) {
+        world_.FrontEnd().ShowMessage("Úroveň se zopakuje !");
+        StopLevel();
+        StartLevel();
+    } else {
+        world_.FrontEnd().ShowMessage("Totální prohra ...");
+    }
+}
+
+void LevelFlow::SetPause(std::optional<bool> on) {
+    Paused = on.has_value() ? *on : !Paused;
+    world_.FrontEnd().SetStepTimer(!Paused);
+    world_.FrontEnd().SetLabelVisible(HintLabel::Pauza, Paused);
+}
+
+void LevelFlow::UkazDispleje() {
+    PanelValues values;
+    values.Score = world_.Score;
+    values.LivesLeft = LivesLeft;
+    values.LevelNo = world_.LevelNo;
+    values.RequiredLength = world_.Level.RequiredLength;
+    values.SnakeLength = world_.Snake().Delka();
+    values.LongEnough = !(values.SnakeLength < values.RequiredLength);
+    world_.FrontEnd().ShowPanel(values);
+}
+
+std::string LevelFlow::LevelInfoText() const {
+    const LevelRecord& level = world_.Level;
+    return "Velikost:" + std::to_string(level.FieldWidth) + "x" + std::to_string(level.FieldHeight) + "\r\n" +
+           "Náhodné kuličky:" + std::to_string(level.RandomBalls) + "\r\n" +
+           "Náhodné mušky:" + std::to_string(level.RandomFlies) + "\r\n" +
+           "Náhodné balvany:" + std::to_string(level.RandomBoulders) + "\r\n" +
+           "Výskyt zlaté kuličky:" + std::to_string(level.GoldenBallChance) + " %\r\n" +
+           "Počet zmijí:" + std::to_string(world_.Vipers.size());
+}
+
+std::string LevelFlow::GameInfoText() const {
+    return "Název hry : " + game_.Nazev() + "\r\n" + "Počet úrovní : " + std::to_string(game_.PocetUrovni()) +
+           "\r\n" + "Poznámka : " + game_.Informace();
+}
+
+int ParseLevelAnswer(const std::string& answer) {
+    std::size_t at = 0;
+    while (at < answer.size() && (answer[at] == ' ' || answer[at] == '\t')) ++at;
+    std::size_t end = at;
+    if (end < answer.size() && (answer[end] == '+' || answer[end] == '-')) ++end;
+    const std::size_t digitsFrom = end;
+    while (end < answer.size() && std::isdigit(static_cast<unsigned char>(answer[end]))) ++end;
+    if (end < answer.size() && answer[end] == '.') {
+        ++end;
+        while (end < answer.size() && std::isdigit(static_cast<unsigned char>(answer[end]))) ++end;
+    }
+    if (end == digitsFrom || (end == digitsFrom + 1 && answer[digitsFrom] == '.')) return 0;
+    const double value = std::strtod(answer.substr(at, end - at).c_str(), nullptr);
+    // Anything far outside the levels a game can have is no level at all.
+    if (!(std::fabs(value) < 100000.0)) return 0;
+    return static_cast<int>(std::nearbyint(value));
+}

@@ -1,0 +1,8 @@
+#pragma once
+
+class modZurk3;
+
+// Builds the live playfield of the level in world.Level: copies the map, scatters the random
+// items, colours the balls, creates the flies and vipers, draws everything and places the snake
+// in its house. A level without a house is announced and leaves HouseX at 0.
+void SetUpLevel(modZurk3& world);

@@ -1,0 +1,150 @@
+#include "game/clsHraZurk3.h"
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "game/CellKinds.h"
+#include "game/Cp1250.h"
+
+namespace {
+constexpr std::size_t HeaderSize = 34;
+constexpr std::size_t NoteSize = 30;
+constexpr std::uint8_t CodeLevelStart = 255;
+
+std::size_t PayloadSize(std::uint8_t code) {
+    switch (code) {
+    case 3: case 4: case 5: case 6: return 1;
+    case CellWall: case CellBoulder: return 2;
+    case CellBall: case CellFly: case CellViper: case CellHouse: return 3;
+    case CodeLevelStart: return 6;
+    default: return 0;
+    }
+}
+
+std::int16_t Int16At(const std::vector<std::uint8_t>& bytes, std::size_t at) {
+    return static_cast<std::int16_t>(bytes[at] | (bytes[at + 1] << 8));
+}
+
+// A new level's map: wall on its border, free water inside, nothing outside its size.
+void OpenLevel(LevelRecord& level, int width, int height, std::int16_t flags, std::int16_t required) {
+    level = LevelRecord{};
+    level.FieldWidth = static_cast<std::uint8_t>(width);
+    level.FieldHeight = static_cast<std::uint8_t>(height);
+    level.LevelFlags = flags;
+    level.RequiredLength = required;
+    for (int x = 1; x <= width; ++x)
+        for (int y = 1; y <= height; ++y) {
+            const bool border = x == 1 || x == width || y == 1 || y == height;
+            level.Cell(x, y) = MapCell{border ? CellWall : CellFree, 0};
+        }
+}
+
+// Reads the records of a game file into levels; on a fault returns the Czech sentence that says why.
+std::string ReadRecords(const std::vector<std::uint8_t>& bytes, std::vector<LevelRecord>& levels) {
+    const int levelCount = static_cast<int>(levels.size()) - 1;
+    int current = 0;
+    std::size_t at = HeaderSize;
+    while (at < bytes.size()) {
+        const std::size_t recordAt = at;
+        const std::uint8_t code = bytes[at++];
+        const std::size_t payload = PayloadSize(code);
+        if (bytes.size() - at < payload)
+            return "Záznam na pozici " + std::to_string(recordAt) + " je useknutý koncem souboru.";
+        LevelRecord& level = levels[static_cast<std::size_t>(current)];
+        switch (code) {
+        case 3: level.RandomBalls = bytes[at]; break;
+        case 4: level.RandomFlies = bytes[at]; break;
+        case 5: level.RandomBoulders = bytes[at]; break;
+        case 6: level.GoldenBallChance = bytes[at]; break;
+        case CodeLevelStart: {
+            const int width = bytes[at];
+            const int height = bytes[at + 1];
+            if (current + 1 > levelCount)
+                return "Na pozici " + std::to_string(recordAt) + " začíná úroveň " + std::to_string(current + 1) +
+                       ", hlavička ale ohlašuje jen " + std::to_string(levelCount) + " úrovní.";
+            if (width > MaxFieldWidth || height > MaxFieldHeight)
+                return "Úroveň " + std::to_string(current + 1) + " na pozici " + std::to_string(recordAt) +
+                       " má rozměr " + std::to_string(width) + "x" + std::to_string(height) +
+                       ", největší dovolený je 50x40.";
+            ++current;
+            OpenLevel(levels[static_cast<std::size_t>(current)], width, height, Int16At(bytes, at + 2),
+                      Int16At(bytes, at + 4));
+            break;
+        }
+        default:
+            if (payload >= 2) {
+                const int x = bytes[at];
+                const int y = bytes[at + 1];
+                if (x < 1 || x > MaxFieldWidth || y < 1 || y > MaxFieldHeight)
+                    return "Záznam buňky na pozici " + std::to_string(recordAt) + " míří mimo mapu (" +
+                           std::to_string(x) + ", " + std::to_string(y) + ").";
+                level.Cell(x, y) = MapCell{code, payload == 3 ? bytes[at + 2] : std::uint8_t{0}};
+            }
+        }
+        at += payload;
+    }
+    if (current < levelCount)
+        return "Hlavička ohlašuje " + std::to_string(levelCount) + " úrovní, soubor jich ale obsahuje jen " +
+               std::to_string(current) + ".";
+    return {};
+}
+}  // namespace
+
+bool clsHraZurk3::NactiHru(const std::string& path) {
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(std::filesystem::u8path(path), error)) {
+        lastError_ = "Soubor " + path + " neexistuje.";
+        return false;
+    }
+    std::ifstream file(std::filesystem::u8path(path), std::ios::binary);
+    std::vector<std::uint8_t> bytes;
+    if (file) bytes.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+    if (!file || file.bad()) {
+        lastError_ = "Soubor " + path + " nelze přečíst.";
+        return false;
+    }
+    return NactiHruZPameti(bytes, path);
+}
+
+bool clsHraZurk3::NactiHruZPameti(const std::vector<std::uint8_t>& bytes, const std::string& path) {
+    if (bytes.size() < HeaderSize) {
+        lastError_ = "Hlavička hry je useknutá: soubor má jen " + std::to_string(bytes.size()) +
+                     " bajtů ze 34.";
+        return false;
+    }
+    // Everything is read aside first, so a refused file leaves the game loaded before untouched.
+    const std::uint8_t levelCount = bytes[32];
+    std::vector<LevelRecord> levels(static_cast<std::size_t>(levelCount) + 1);
+    std::string fault = ReadRecords(bytes, levels);
+    if (!fault.empty()) {
+        lastError_ = std::move(fault);
+        return false;
+    }
+    HeaderChar = bytes[0];
+    HeaderByte = bytes[1];
+    Note.assign(bytes.begin() + 2, bytes.begin() + 2 + NoteSize);
+    LevelCount = levelCount;
+    Lives = bytes[33];
+    levels_ = std::move(levels);
+    GameFileName = path;
+    lastError_.clear();
+    return true;
+}
+
+void clsHraZurk3::NactiUrovenAkce(int u, LevelRecord& level) const {
+    if (u < 0 || u > LevelCount || static_cast<std::size_t>(u) >= levels_.size()) return;
+    const LevelRecord& source = levels_[static_cast<std::size_t>(u)];
+    level.LevelFlags = source.LevelFlags;
+    level.RequiredLength = source.RequiredLength;
+    level.FieldWidth = source.FieldWidth;
+    level.FieldHeight = source.FieldHeight;
+    level.RandomBalls = source.RandomBalls;
+    level.RandomFlies = source.RandomFlies;
+    level.RandomBoulders = source.RandomBoulders;
+    level.GoldenBallChance = source.GoldenBallChance;
+    for (int x = 1; x <= source.FieldWidth; ++x)
+        for (int y = 1; y <= source.FieldHeight; ++y) level.Cell(x, y) = source.Cell(x, y);
+}
+
+std::string clsHraZurk3::Informace() const { return Cp1250ToUtf8(Note); }

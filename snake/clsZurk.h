@@ -1,0 +1,53 @@
+#pragma once
+#include <cstdint>
+#include <deque>
+#include <memory>
+
+#include "snake/clsClanekZurka.h"
+
+class modZurk3;
+
+// The player's snake: a chain of segments, head first, that grows out of its house, eats,
+// crushes boulders, crashes, and wins by crawling back into its open house.
+class clsZurk {
+public:
+    explicit clsZurk(modZurk3& world) : world_(world) {}
+    clsZurk(const clsZurk&) = delete;
+    clsZurk& operator=(const clsZurk&) = delete;
+
+    void Poloz(int x1, int y1, int h1);
+    // One step; s 1..4 is a new direction from the player, 0 keeps the last one.
+    void Posun(int s = DirNoneGiven);
+
+    std::int16_t Delka() const { return static_cast<std::int16_t>(Segments.size()); }
+    bool Zije() const { return Alive; }
+    bool UzJede() const { return Moving; }
+
+    int HeadX() const { return HeadX_; }
+    int HeadY() const { return HeadY_; }
+    int LastDirection() const { return LastDirection_; }
+    // Segment i, 0 being the head.
+    const clsClanekZurka& Segment(std::size_t i) const { return *Segments[i]; }
+
+    static constexpr int DirNoneGiven = 0;
+
+private:
+    bool HouseIsOpen() const;
+    void EatBall();
+    void HitBoulder();
+    void EatFly();
+    void EatGoldenBall();
+    void EnterHouse();
+    void Crash();
+    void OpenHouse();
+
+    modZurk3& world_;
+    int HeadX_ = 0;
+    int HeadY_ = 0;
+    int Direction = 0;
+    int LastDirection_ = 0;
+    std::deque<std::unique_ptr<clsClanekZurka>> Segments;
+    std::int16_t Growth = 0;
+    bool Alive = false;
+    bool Moving = false;
+};
