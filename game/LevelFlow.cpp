@@ -83,7 +83,7 @@ void LevelFlow::OnMinimised() {
 void LevelFlow::Shutdown() { StopLevel(); }
 
 void LevelFlow::Step() {
-    if (busy_) return;
+    if (busy_ || gameOver_) return;
     if (world_.GameState != StateRunning) {
         EndLevel();
         return;
@@ -106,6 +106,7 @@ void LevelFlow::NewGame() {
 
 void LevelFlow::StartLevel() {
     BusyScope busy(busy_);
+    gameOver_ = false;
     GameFrontEnd& frontEnd = world_.FrontEnd();
     game_.NactiUrovenAkce(world_.LevelNo, world_.Level);
     world_.CellSize = ChooseCellSize(world_.Level.FieldWidth, world_.Level.FieldHeight, frontEnd.ScreenPixels());
@@ -170,6 +171,7 @@ void LevelFlow::AdvanceLevel() {
         world_.Score += LivesLeft * 5000;
         world_.LevelNo = game_.PocetUrovni();
         UkazDispleje();
+        gameOver_ = true;
         world_.FrontEnd().ShowMessage("Fantastické vítězství !!!");
         return;
     }
@@ -185,6 +187,7 @@ void LevelFlow::RetryLevel() {
         StopLevel();
         StartLevel();
     } else {
+        gameOver_ = true;
         world_.FrontEnd().ShowMessage("Totální prohra ...");
     }
 }

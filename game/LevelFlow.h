@@ -56,6 +56,7 @@ private:
     modZurk3& world_;
     const clsHraZurk3& game_;
     bool busy_ = false;
+    bool gameOver_ = false;  // won or lost: a stray tick must not end the game again
 };
 
 // Reads the answer of the level choice the way the game always has: its leading number,

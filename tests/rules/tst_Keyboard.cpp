@@ -1,0 +1,74 @@
+#include <gtest/gtest.h>
+
+#include "Fakes.h"
+#include "snake/clsKB.h"
+
+namespace {
+// Key words as a sequence of readings: each asking reads the next one.
+class ReadingsByAsking : public KeyStateSource {
+public:
+    std::int16_t KeyState(int) const override { return current; }
+    std::int16_t current = 0;
+};
+constexpr std::int16_t Down(int toggle) { return static_cast<std::int16_t>(0x8000 | toggle); }
+}  // namespace
+
+TEST(Keyboard, PressAndHoldFromTwoReadings) {
+    struct Case {
+        const char* what;
+        std::int16_t before, after;
+        bool press, hold;
+    };
+    const Case cases[] = {
+        {"went down", 0, Down(1), true, true},
+        {"went down and up", 0, 1, true, true},
+        {"down and up twice", 0, 0, false, false},
+        {"released", Down(1), 1, false, false},
+        {"released and pressed again", Down(1), Down(0), false, true},
+        {"held", Down(1), Down(1), false, true},
+    };
+    for (const Case& c : cases) {
+        ReadingsByAsking keys;
+        keys.current = c.before;
+        clsKB pressReader(keys);
+        clsKB holdReader(keys);
+        keys.current = c.after;
+        EXPECT_EQ(pressReader.Press(clsKB::Key::LEFT), c.press) << c.what;
+        EXPECT_EQ(holdReader.Hold(clsKB::Key::LEFT), c.hold) << c.what;
+    }
+}
+
+TEST(Keyboard, APressIsReportedOnceAndHoldConsumesIt) {
+    ScriptedKeys keys;
+    clsKB reader(keys);
+    keys.Press(VkUp);
+    EXPECT_TRUE(reader.PressUP());
+    EXPECT_FALSE(reader.PressUP()) << "still down: no new press";
+    EXPECT_TRUE(reader.Hold(clsKB::Key::UP));
+
+    keys.Release(VkUp);
+    keys.Press(VkUp);
+    EXPECT_TRUE(reader.Hold(clsKB::Key::UP));
+    EXPECT_FALSE(reader.PressUP()) << "Hold took the change";
+}
+
+TEST(Keyboard, KeysDownAtTheSnapshotGiveNoPress) {
+    ScriptedKeys keys;
+    clsKB reader(keys);
+    keys.Press(VkRight);
+    reader.GetKeyboard();
+    EXPECT_FALSE(reader.PressRIGHT());
+    keys.Release(VkRight);
+    EXPECT_FALSE(reader.PressRIGHT());
+    keys.Press(VkRight);
+    EXPECT_TRUE(reader.PressRIGHT());
+    EXPECT_FALSE(reader.PressLEFT());
+    EXPECT_FALSE(reader.PressDOWN());
+}
+
+TEST(Keyboard, EachKeyHasItsOwnCode) {
+    EXPECT_EQ(clsKB::VirtualKey(clsKB::Key::CONTROL), 17);
+    EXPECT_EQ(clsKB::VirtualKey(clsKB::Key::LEFT), 37);
+    EXPECT_EQ(clsKB::VirtualKey(clsKB::Key::NUMPAD9), 105);
+    EXPECT_EQ(clsKB::VirtualKey(clsKB::Key::Z), 90);
+}
