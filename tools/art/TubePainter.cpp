@@ -1,0 +1,185 @@
+#include "TubePainter.h"
+
+#include <QPainterPath>
+#include <QPolygonF>
+#include <QRadialGradient>
+#include <algorithm>
+#include <cmath>
+
+namespace {
+QColor Darker(const QColor& colour, qreal shade) {
+    return QColor::fromRgbF(colour.redF() * (1 - shade), colour.greenF() * (1 - shade), colour.blueF() * (1 - shade));
+}
+
+// The profile's colour at t (0 axis .. 1 rim), interpolated as the gradients do.
+QColor ProfileAt(const QGradientStops& profile, qreal t) {
+    for (int i = 1; i < profile.size(); ++i) {
+        if (t <= profile[i].first) {
+            const qreal span = profile[i].first - profile[i - 1].first;
+            const qreal f = span > 0 ? (t - profile[i - 1].first) / span : 0;
+            const QColor& a = profile[i - 1].second;
+            const QColor& b = profile[i].second;
+            return QColor::fromRgbF(a.redF() + (b.redF() - a.redF()) * f, a.greenF() + (b.greenF() - a.greenF()) * f,
+                                    a.blueF() + (b.blueF() - a.blueF()) * f);
+        }
+    }
+    return profile.last().second;
+}
+}  // namespace
+
+TubePainter::TubePainter(const QGradientStops& profile, int logicalEdge, int scale)
+    : Profile(profile), Edge(logicalEdge * scale), Scale(scale), Centre(logicalEdge * scale / 2.0),
+      // An even width keeps both rims on whole pixels, so a tube is crisp where it crosses an edge.
+      HalfWidth(std::round(logicalEdge * 0.34) * scale) {}
+
+QGradientStops TubePainter::Grey() {
+    return {{0.0, QColor(0xf4, 0xf4, 0xf4)}, {0.3, QColor(0xcc, 0xcc, 0xcc)}, {0.65, QColor(0x90, 0x90, 0x90)},
+            {0.88, QColor(0x5e, 0x5e, 0x5e)}, {1.0, QColor(0x36, 0x36, 0x36)}};
+}
+
+QGradientStops TubePainter::Yellow() {
+    return {{0.0, QColor(0xff, 0xfb, 0xd8)}, {0.3, QColor(0xff, 0xe0, 0x38)}, {0.65, QColor(0xd8, 0xa8, 0x00)},
+            {0.88, QColor(0x98, 0x6c, 0x00)}, {1.0, QColor(0x58, 0x3c, 0x00)}};
+}
+
+void TubePainter::Paint(QPainter& painter, Piece piece, int quarterTurns) const {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setPen(Qt::NoPen);
+    painter.translate(Centre, Centre);
+    painter.rotate(90.0 * quarterTurns);
+    painter.translate(-Centre, -Centre);
+    switch (piece) {
+    case Piece::Head: PaintHead(painter, false); break;
+    case Piece::CrackedHead: PaintHead(painter, true); break;
+    case Piece::Bend: PaintBend(painter); break;
+    case Piece::Tail: PaintTail(painter); break;
+    case Piece::Straight: PaintStraight(painter); break;
+    }
+    painter.restore();
+}
+
+void TubePainter::PaintRow(QPainter& painter, qreal top, qreal height, qreal halfWidth, qreal shade) const {
+    if (halfWidth <= 0 || height <= 0)
+        return;
+    QLinearGradient across(Centre, 0, Centre + halfWidth, 0);
+    across.setSpread(QGradient::ReflectSpread);
+    QGradientStops stops = Profile;
+    for (auto& stop : stops)
+        stop.second = Darker(stop.second, shade);
+    across.setStops(stops);
+    painter.fillRect(QRectF(Centre - halfWidth, top, 2 * halfWidth, height), across);
+}
+
+void TubePainter::PaintStraight(QPainter& painter) const {
+    for (int y = 0; y < Edge; ++y)
+        PaintRow(painter, y, 1, HalfWidth);
+}
+
+void TubePainter::PaintBend(QPainter& painter) const {
+    // A torus quarter around the top-right corner: at either edge its radial shading is the
+    // straight tube's cross-section.
+    const QPointF corner(Edge, 0);
+    const qreal inner = Centre - HalfWidth;
+    const qreal outer = Centre + HalfWidth;
+    QRadialGradient around(corner, outer);
+    QGradientStops stops;
+    for (auto it = Profile.crbegin(); it != Profile.crend(); ++it)
+        stops.append({(Centre - it->first * HalfWidth) / outer, it->second});
+    for (const auto& stop : Profile)
+        if (stop.first > 0)
+            stops.append({(Centre + stop.first * HalfWidth) / outer, stop.second});
+    around.setStops(stops);
+    QPainterPath ring;
+    ring.addEllipse(corner, outer, outer);
+    ring.addEllipse(corner, inner, inner);
+    painter.save();
+    painter.setClipRect(QRectF(0, 0, Edge, Edge));
+    painter.fillPath(ring, around);
+    painter.restore();
+}
+
+void TubePainter::PaintHead(QPainter& painter, bool cracked) const {
+    const qreal flareHalfWidth = Centre - Px(1);
+    const qreal mouthHalfHeight = Edge * 0.2;
+    const qreal mouthY = Px(1) + mouthHalfHeight;
+    const qreal neckY = Edge * 0.72;
+    for (int y = static_cast<int>(mouthY); y < Edge; ++y) {
+        const qreal top = std::max<qreal>(y, mouthY);
+        const qreal u = std::clamp((neckY - (y + 0.5)) / (neckY - mouthY), 0.0, 1.0);
+        PaintRow(painter, top, y + 1 - top, HalfWidth + (flareHalfWidth - HalfWidth) * u * u);
+    }
+    const QPointF mouth(Centre, mouthY);
+    const qreal lip = Px(Edge / Scale >= 20 ? 1.5 : 1);
+    painter.setBrush(ProfileAt(Profile, 0.3));
+    painter.drawEllipse(mouth, flareHalfWidth, mouthHalfHeight);
+    QLinearGradient throat(0, mouthY - mouthHalfHeight, 0, mouthY + mouthHalfHeight);
+    throat.setColorAt(0, Qt::black);
+    throat.setColorAt(1, QColor(0x58, 0x10, 0x10));
+    painter.setBrush(throat);
+    painter.drawEllipse(mouth, flareHalfWidth - lip, mouthHalfHeight - lip * 0.75);
+    PaintEyes(painter, mouthY + mouthHalfHeight, cracked);
+    if (cracked)
+        PaintCracks(painter);
+}
+
+void TubePainter::PaintEyes(QPainter& painter, qreal top, bool dead) const {
+    // Eyes behind the mouth tell the head from the tail at a glance. In the small cell they are
+    // single dark pixels, which stay sharp where a drawn eye would blur away.
+    if (Edge / Scale < 20) {
+        const qreal y = std::floor(top + Px(1));
+        for (const qreal side : {-1.0, 1.0})
+            painter.fillRect(QRectF(Centre + side * (HalfWidth / 2 - Px(0.5)) - Px(0.5), y, Px(1), Px(1)), Qt::black);
+        return;
+    }
+    const qreal radius = Px(1.6);
+    for (const qreal side : {-1.0, 1.0}) {
+        const QPointF eye(Centre + side * HalfWidth / 2, top + radius + Px(0.5));
+        painter.setBrush(Qt::white);
+        painter.drawEllipse(eye, radius, radius);
+        if (dead) {
+            const qreal arm = radius * 0.7;
+            painter.setPen(QPen(Qt::black, Px(0.8)));
+            painter.drawLine(eye + QPointF(-arm, -arm), eye + QPointF(arm, arm));
+            painter.drawLine(eye + QPointF(-arm, arm), eye + QPointF(arm, -arm));
+            painter.setPen(Qt::NoPen);
+        } else {
+            painter.setBrush(Qt::black);
+            painter.drawEllipse(eye - QPointF(0, radius * 0.3), radius * 0.6, radius * 0.6);
+        }
+    }
+}
+
+void TubePainter::PaintCracks(QPainter& painter) const {
+    // Aliased on purpose: a one-pixel crack stays a sharp black line even in the small cell.
+    const int width = Scale;
+    const auto at = [&](qreal fx, qreal fy) {
+        const qreal snap = width % 2 ? 0.5 : 0.0;
+        return QPointF(std::floor(fx * Edge) + snap, std::floor(fy * Edge) + snap);
+    };
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setPen(QPen(Qt::black, width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    painter.setBrush(Qt::NoBrush);
+    // Kept clear of the eyes and of the last rows, where the neck meets the next piece.
+    painter.drawPolyline(QPolygonF{at(0.44, 0.26), at(0.54, 0.42), at(0.46, 0.58), at(0.56, 0.72)});
+    // One crack is all the small cell can show clearly; the large one gets it split and branched.
+    if (Edge / Scale >= 20) {
+        painter.drawPolyline(QPolygonF{at(0.56, 0.72), at(0.50, 0.84)});
+        painter.drawPolyline(QPolygonF{at(0.46, 0.58), at(0.36, 0.70), at(0.30, 0.82)});
+        painter.drawPolyline(QPolygonF{at(0.54, 0.42), at(0.70, 0.34)});
+    }
+    painter.restore();
+}
+
+void TubePainter::PaintTail(QPainter& painter) const {
+    // The tube runs in from the top and closes in a rounded, slightly pointed end that darkens
+    // as it turns away.
+    const qreal roundFrom = Edge * 0.42;
+    const qreal tip = Edge - Px(1.5);
+    for (int y = 0; y < tip; ++y) {
+        const qreal bottom = std::min<qreal>(y + 1, tip);
+        const qreal v = std::max<qreal>(0, ((y + bottom) / 2 - roundFrom) / (tip - roundFrom));
+        PaintRow(painter, y, bottom - y, HalfWidth * std::sqrt(std::max<qreal>(0, 1 - v * v)), 0.5 * v * v);
+    }
+}
