@@ -1,0 +1,8 @@
+#pragma once
+#include <string>
+#include <string_view>
+
+// The first item of a text file, read the way the game reads its web address: leading blanks
+// skipped; a quoted item runs to the next double quote (quotes dropped), any other item to the
+// first comma or the end of the line. Empty when the text holds no item.
+std::string FirstItem(std::string_view text);

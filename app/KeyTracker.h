@@ -1,0 +1,36 @@
+#pragma once
+#include <QObject>
+#include <array>
+#include <cstdint>
+
+#include "snake/KeyStateSource.h"
+
+class QKeyEvent;
+
+// Keeps the state word of the twenty keys the snake's keyboard reader asks about, the way
+// the game has always read keys: top bit while the key is down, low bit flipping on every
+// real press. It watches the key events of the whole application, so the words are right
+// whichever widget has the focus; auto-repeat is no new press.
+class KeyTracker : public QObject, public KeyStateSource {
+    Q_OBJECT
+public:
+    explicit KeyTracker(QObject* parent = nullptr);
+
+    std::int16_t KeyState(int virtualKey) const override;
+
+    // The Windows virtual-key code of a Qt key event, or 0 for keys nobody asks about.
+    static int VirtualKeyOf(const QKeyEvent& event);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void Pressed(int virtualKey);
+    void Released(int virtualKey);
+    void ReleaseAll();
+
+    static constexpr std::uint16_t DownBit = 0x8000;
+    static constexpr std::uint16_t ToggleBit = 0x0001;
+    // Indexed by virtual-key code; only the twenty watched codes ever change.
+    std::array<std::uint16_t, 256> words_{};
+};

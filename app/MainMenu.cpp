@@ -1,0 +1,34 @@
+#include "app/MainMenu.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace {
+QAction* AddItem(QMenu* menu, const char* name, const QString& caption, bool enabled) {
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(QString::fromLatin1(name));
+    action->setEnabled(enabled);
+    return action;
+}
+}  // namespace
+
+MainMenu::MainMenu(QMenuBar& bar) {
+    QMenu* hra1 = bar.addMenu(QStringLiteral("&Hra"));
+    hra1->setObjectName(QStringLiteral("hra1"));
+    mnuHraStart = AddItem(hra1, "mnuHraStart", QStringLiteral("&Start"), false);
+    mnuHraStart->setShortcut(QKeySequence(Qt::Key_F2));
+    mnuHraInformace = AddItem(hra1, "mnuHraInformace", QStringLiteral("&Informace"), false);
+    hra1->addSeparator();
+    mnuKonec = AddItem(hra1, "mnuKonec", QStringLiteral("&Konec"), true);
+    mnuKonec->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
+
+    QMenu* funkce1 = bar.addMenu(QStringLiteral("Další &funkce"));
+    funkce1->setObjectName(QStringLiteral("funkce1"));
+    mnuNastav = AddItem(funkce1, "mnuNastav", QStringLiteral("&Nastavení"), true);
+    mnuWWW = AddItem(funkce1, "mnuWWW", QStringLiteral("&WWW Zurk"), false);
+
+    QMenu* napoveda1 = bar.addMenu(QStringLiteral("Nápo&věda"));
+    napoveda1->setObjectName(QStringLiteral("napoveda1"));
+    mnuNapovedaObsah = AddItem(napoveda1, "mnuNapovedaObsah", QStringLiteral("&Obsah"), true);
+}

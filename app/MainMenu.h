@@ -1,0 +1,18 @@
+#pragma once
+
+class QAction;
+class QMenuBar;
+
+// The three menus of the pond window with their captions, access keys and shortcuts.
+// Start and Informace wait for a game file; WWW Zurk waits for its address file.
+class MainMenu {
+public:
+    explicit MainMenu(QMenuBar& bar);
+
+    QAction* mnuHraStart;
+    QAction* mnuHraInformace;
+    QAction* mnuKonec;
+    QAction* mnuNastav;
+    QAction* mnuWWW;
+    QAction* mnuNapovedaObsah;
+};

@@ -1,0 +1,35 @@
+#pragma once
+#include <QWidget>
+
+#include "game/GameFrontEnd.h"
+
+class QLabel;
+
+// picPanel: points, level, lives, required and current length, and the "Bonus" mark.
+class StatusPanel : public QWidget {
+    Q_OBJECT
+public:
+    explicit StatusPanel(QWidget* parent);
+
+    // UkazDispleje's five values and the length box's colour.
+    void ShowValues(const PanelValues& values);
+    // The title screen's zeros.
+    void Reset();
+
+    QLabel* Bonus() const { return lblBonus; }
+
+    static QColor ShortColour() { return QColor(0, 192, 192); }
+    static QColor LongEnoughColour() { return QColor(0, 255, 0); }
+
+private:
+    QLabel* AddCaption(const char* name, const QString& text, QRect place, Qt::Alignment alignment);
+    QLabel* AddValueBox(const char* name, QRect place);
+    static void SetBackground(QLabel* label, const QColor& colour);
+
+    QLabel* lblBody;
+    QLabel* lblUroven;
+    QLabel* lblZivoty;
+    QLabel* lblNutnaDelka;
+    QLabel* lblDelka;
+    QLabel* lblBonus;
+};

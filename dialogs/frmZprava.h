@@ -1,0 +1,28 @@
+#pragma once
+#include <QDialog>
+#include <QPixmap>
+#include <QTimer>
+
+class QLabel;
+
+// The end-of-level message: one line in large letters that closes itself after a while,
+// or at once when the player types a character.
+class frmZprava : public QDialog {
+    Q_OBJECT
+public:
+    static constexpr int DefaultShowTime = 2000;
+
+    explicit frmZprava(const QString& text, int showTimeMs = DefaultShowTime, QWidget* parent = nullptr);
+
+    QString Text() const;
+
+protected:
+    bool event(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QPixmap background_;
+    QLabel* lblZprava;
+    QTimer tmrPryc;
+};

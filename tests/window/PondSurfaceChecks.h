@@ -1,0 +1,97 @@
+#pragma once
+#include <QPaintEvent>
+#include <QtTest>
+
+#include "app/PondSurface.h"
+#include "app/SpriteLists.h"
+
+// The pond's retained image, checked at whatever pixel ratio the screen has; the two test
+// programs run these checks at ratio 1 and at ratio 2.
+class PondSurfaceChecks : public QObject {
+    Q_OBJECT
+public:
+    explicit PondSurfaceChecks(qreal expectedRatio) : expectedRatio_(expectedRatio) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint) painted_ += static_cast<QPaintEvent*>(event)->region();
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    qreal expectedRatio_;
+    SpriteLists sprites_;
+    QRegion painted_;
+
+    // The square of the retained image at logical (px, py) equals sprite n of spriteSet.
+    void CompareCell(const PondSurface& pond, int px, int py, int n, int spriteSet) {
+        const qreal dpr = pond.RetainedImage().devicePixelRatio();
+        const QImage sprite = sprites_.Sprite(spriteSet, n, dpr).toImage().convertToFormat(QImage::Format_RGB32);
+        const QImage cell = pond.RetainedImage().copy(QRect(QPoint(px, py) * dpr, sprite.size()));
+        QCOMPARE(cell.convertToFormat(QImage::Format_RGB32), sprite);
+    }
+
+private slots:
+    void imageHasTheScreensPixelRatio() {
+        PondSurface pond(sprites_, nullptr);
+        pond.resize(200, 160);
+        pond.show();
+        QCOMPARE(pond.devicePixelRatioF(), expectedRatio_);
+        QCOMPARE(pond.RetainedImage().devicePixelRatio(), expectedRatio_);
+        QCOMPARE(pond.RetainedImage().size(), QSize(200, 160) * expectedRatio_);
+        QCOMPARE(sprites_.Sprite(1, 5, expectedRatio_).deviceIndependentSize(), QSizeF(20, 20));
+    }
+
+    void aPaintedCellReadsBackFromTheImage() {
+        PondSurface pond(sprites_, nullptr);
+        pond.resize(600, 480);
+        pond.show();
+        pond.PaintSprite(40, 60, 5, 1);
+        CompareCell(pond, 40, 60, 5, 1);
+        pond.PaintSprite(588, 468, 26, 0);  // cell (50, 40) at 12 pixels
+        CompareCell(pond, 588, 468, 26, 0);
+        pond.PaintSprite(0, 0, 2, 0);
+        CompareCell(pond, 0, 0, 2, 0);
+        QCOMPARE(pond.RetainedImage().pixelColor(QPoint(12, 12) * expectedRatio_), QColor(Qt::black));
+    }
+
+    void theWhiteBoxAndClear() {
+        PondSurface pond(sprites_, nullptr);
+        pond.resize(100, 100);
+        pond.show();
+        pond.PaintWhiteBox(20, 20, 12);
+        const QImage& image = pond.RetainedImage();
+        const qreal dpr = expectedRatio_;
+        QCOMPARE(image.pixelColor(QPoint(20, 20) * dpr), QColor(Qt::white));
+        const int last = int(32 * dpr) - 1;
+        QCOMPARE(image.pixelColor(last, last), QColor(Qt::white));
+        QCOMPARE(image.pixelColor(QPoint(19, 20) * dpr), QColor(Qt::black));
+        QCOMPARE(image.pixelColor(QPoint(33, 33) * dpr), QColor(Qt::black));
+        pond.Clear();
+        QCOMPARE(pond.RetainedImage().pixelColor(QPoint(25, 25) * dpr), QColor(Qt::black));
+    }
+
+    void aPaintedCellRepaintsOnlyItsSquare() {
+        PondSurface pond(sprites_, nullptr);
+        pond.resize(400, 300);
+        pond.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&pond));
+        pond.installEventFilter(this);
+        QApplication::processEvents();
+        painted_ = QRegion();
+        pond.PaintSprite(100, 80, 45, 1);
+        QTRY_VERIFY(!painted_.isEmpty());
+        QCOMPARE(painted_.boundingRect(), QRect(100, 80, 20, 20));
+        pond.removeEventFilter(this);
+    }
+
+    void growingKeepsWhatWasPainted() {
+        PondSurface pond(sprites_, nullptr);
+        pond.resize(100, 100);
+        pond.show();
+        pond.PaintSprite(20, 20, 9, 1);
+        pond.resize(300, 200);
+        QCOMPARE(pond.RetainedImage().size(), QSize(300, 200) * expectedRatio_);
+        CompareCell(pond, 20, 20, 9, 1);
+    }
+};

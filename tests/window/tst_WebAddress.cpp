@@ -1,0 +1,94 @@
+#include <QDesktopServices>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "ModalBoxes.h"
+#include "app/FirstItem.h"
+#include "app/MainMenu.h"
+#include "app/frmRybnik.h"
+
+// The WWW Zurk command: reading the address file's first item and opening it.
+class WebAddressTest : public QObject {
+    Q_OBJECT
+
+public slots:
+    void Open(const QUrl& url) { opened << url; }
+
+private:
+    QList<QUrl> opened;
+
+    static void Write(const QTemporaryDir& dir, const QByteArray& content) {
+        QFile file(dir.filePath(QStringLiteral("WWW_Zurk.txt")));
+        if (file.open(QIODevice::WriteOnly)) file.write(content);
+    }
+
+private slots:
+    void initTestCase() {
+        QApplication::setQuitOnLastWindowClosed(false);
+        for (const char* scheme : {"http", "https"}) QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), this, "Open");
+    }
+    void cleanupTestCase() {
+        for (const char* scheme : {"http", "https"}) QDesktopServices::unsetUrlHandler(QString::fromLatin1(scheme));
+    }
+    void init() { opened.clear(); }
+
+    void firstItem_data() {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QByteArray>("item");
+        QTest::newRow("plain") << QByteArray("https://zurk.example/") << QByteArray("https://zurk.example/");
+        QTest::newRow("leading spaces") << QByteArray("   https://zurk.example/") << QByteArray("https://zurk.example/");
+        QTest::newRow("cut at the comma") << QByteArray("https://zurk.example/a,b") << QByteArray("https://zurk.example/a");
+        QTest::newRow("quoted keeps the comma") << QByteArray("  \"https://zurk.example/a,b\", rest")
+                                                << QByteArray("https://zurk.example/a,b");
+        QTest::newRow("only the first line") << QByteArray("https://one.example/\r\nhttps://two.example/")
+                                             << QByteArray("https://one.example/");
+        QTest::newRow("windows line end") << QByteArray("https://zurk.example/\r\n") << QByteArray("https://zurk.example/");
+        QTest::newRow("empty") << QByteArray("") << QByteArray("");
+        QTest::newRow("blank line") << QByteArray("   \r\n") << QByteArray("");
+        QTest::newRow("empty quotes") << QByteArray("\"\"") << QByteArray("");
+    }
+
+    void firstItem() {
+        QFETCH(QByteArray, text);
+        QFETCH(QByteArray, item);
+        QCOMPARE(QByteArray::fromStdString(FirstItem(text.toStdString())), item);
+    }
+
+    void aFileGoneSinceStartUpIsReported() {
+        QTemporaryDir dir;
+        Write(dir, "https://zurk.example/");
+        frmRybnik window(dir.path());
+        QVERIFY(QFile::remove(dir.filePath(QStringLiteral("WWW_Zurk.txt"))));
+        ModalBoxes boxes;
+        window.Menu().mnuWWW->trigger();
+        QCOMPARE(boxes.seen.size(), std::size_t(1));
+        QCOMPARE(boxes.seen[0].kind, QStringLiteral("critical"));
+        QCOMPARE(boxes.seen[0].title, QStringLiteral("Zurk3"));
+        QCOMPARE(boxes.seen[0].text, QStringLiteral("V domovské složce programu nelze najít soubor WWW_Zurk.txt, "
+                                                    "kde je uložena internetová adresa WWW Zurk !"));
+        QVERIFY(opened.isEmpty());
+    }
+
+    void theFirstItemIsOpened() {
+        QTemporaryDir dir;
+        Write(dir, "\"https://zurk.example/hra,3\",dalsi\r\n");
+        frmRybnik window(dir.path());
+        ModalBoxes boxes;
+        window.Menu().mnuWWW->trigger();
+        QVERIFY(boxes.seen.empty());
+        QCOMPARE(opened, QList<QUrl>{QUrl(QStringLiteral("https://zurk.example/hra,3"))});
+    }
+
+    void anEmptyFileOpensNothing() {
+        QTemporaryDir dir;
+        Write(dir, "");
+        frmRybnik window(dir.path());
+        ModalBoxes boxes;
+        window.Menu().mnuWWW->trigger();
+        QVERIFY(boxes.seen.empty());
+        QVERIFY(opened.isEmpty());
+    }
+};
+
+QTEST_MAIN(WebAddressTest)
+#include "tst_WebAddress.moc"

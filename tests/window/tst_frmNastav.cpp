@@ -1,0 +1,98 @@
+#include <QLabel>
+#include <QPushButton>
+#include <QSlider>
+#include <QtTest>
+
+#include "dialogs/frmNastav.h"
+
+// The speed dialog works on the step timer it is given.
+class frmNastavTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void opensAtTheTimersSpeed() {
+        QTimer timer;
+        timer.setInterval(80);
+        frmNastav dialog(timer);
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Nastavení"));
+        QCOMPARE(dialog.size(), QSize(200, 138));
+        QCOMPARE(dialog.Slider()->minimum(), 0);
+        QCOMPARE(dialog.Slider()->maximum(), 10);
+        QCOMPARE(dialog.Slider()->value(), 7);
+        QCOMPARE(timer.interval(), 80);
+        QCOMPARE(dialog.Slider()->geometry(), QRect(16, 56, 169, 33));
+        QCOMPARE(dialog.OkButton()->text(), QStringLiteral("&OK"));
+        QCOMPARE(dialog.OkButton()->geometry(), QRect(104, 104, 89, 25));
+        QCOMPARE(dialog.StornoButton()->text(), QStringLiteral("&Storno"));
+        QCOMPARE(dialog.StornoButton()->geometry(), QRect(8, 104, 89, 25));
+        QCOMPARE(dialog.findChild<QLabel*>(QStringLiteral("lblRychle"))->alignment() & Qt::AlignHorizontal_Mask,
+                 Qt::AlignRight);
+        QCOMPARE(dialog.Slider()->nextInFocusChain(), dialog.OkButton());
+        QCOMPARE(dialog.OkButton()->nextInFocusChain(), dialog.StornoButton());
+        QVERIFY(!dialog.OkButton()->isDefault() && !dialog.StornoButton()->isDefault());
+    }
+
+    void opensWhereItWasLeft() {
+        QTimer timer;
+        timer.setInterval(120);
+        frmNastav dialog(timer);
+        QCOMPARE(dialog.Slider()->value(), 3);
+    }
+
+    void theEndsGiveFiftyAndAHundredAndFifty() {
+        QTimer timer;
+        timer.setInterval(80);
+        frmNastav dialog(timer);
+        dialog.Slider()->setValue(10);
+        QCOMPARE(timer.interval(), 50);
+        dialog.Slider()->setValue(0);
+        QCOMPARE(timer.interval(), 150);
+        dialog.Slider()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+        QCOMPARE(timer.interval(), 140);
+    }
+
+    void stornoRestores() {
+        QTimer timer;
+        timer.setInterval(80);
+        frmNastav dialog(timer);
+        dialog.Slider()->setValue(2);
+        QCOMPARE(timer.interval(), 130);
+        dialog.StornoButton()->click();
+        QCOMPARE(timer.interval(), 80);
+        QCOMPARE(dialog.result(), int(QDialog::Rejected));
+    }
+
+    void okKeeps() {
+        QTimer timer;
+        timer.setInterval(80);
+        frmNastav dialog(timer);
+        dialog.Slider()->setValue(9);
+        dialog.OkButton()->click();
+        QCOMPARE(timer.interval(), 60);
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    }
+
+    void closingOtherwiseKeeps() {
+        QTimer timer;
+        timer.setInterval(80);
+        frmNastav dialog(timer);
+        dialog.show();
+        dialog.Slider()->setValue(4);
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+        QVERIFY(!dialog.isVisible());
+        QCOMPARE(timer.interval(), 110);
+    }
+
+    void aRunningTimerTakesTheNewSpeed() {
+        QTimer timer;
+        timer.setInterval(80);
+        timer.start();
+        frmNastav dialog(timer);
+        dialog.Slider()->setValue(10);
+        QVERIFY(timer.isActive());
+        QCOMPARE(timer.interval(), 50);
+    }
+};
+
+QTEST_MAIN(frmNastavTest)
+#include "tst_frmNastav.moc"
