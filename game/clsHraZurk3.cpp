@@ -6,21 +6,9 @@
 
 #include "game/CellKinds.h"
 #include "game/Cp1250.h"
+#include "game/GameFileFormat.h"
 
 namespace {
-constexpr std::size_t HeaderSize = 34;
-constexpr std::size_t NoteSize = 30;
-constexpr std::uint8_t CodeLevelStart = 255;
-
-std::size_t PayloadSize(std::uint8_t code) {
-    switch (code) {
-    case 3: case 4: case 5: case 6: return 1;
-    case CellWall: case CellBoulder: return 2;
-    case CellBall: case CellFly: case CellViper: case CellHouse: return 3;
-    case CodeLevelStart: return 6;
-    default: return 0;
-    }
-}
 
 std::int16_t Int16At(const std::vector<std::uint8_t>& bytes, std::size_t at) {
     return static_cast<std::int16_t>(bytes[at] | (bytes[at + 1] << 8));
@@ -44,11 +32,11 @@ void OpenLevel(LevelRecord& level, int width, int height, std::int16_t flags, st
 std::string ReadRecords(const std::vector<std::uint8_t>& bytes, std::vector<LevelRecord>& levels) {
     const int levelCount = static_cast<int>(levels.size()) - 1;
     int current = 0;
-    std::size_t at = HeaderSize;
+    std::size_t at = GameFileHeaderSize;
     while (at < bytes.size()) {
         const std::size_t recordAt = at;
         const std::uint8_t code = bytes[at++];
-        const std::size_t payload = PayloadSize(code);
+        const std::size_t payload = RecordPayloadSize(code);
         if (bytes.size() - at < payload)
             return "Záznam na pozici " + std::to_string(recordAt) + " je useknutý koncem souboru.";
         LevelRecord& level = levels[static_cast<std::size_t>(current)];
@@ -108,7 +96,7 @@ bool clsHraZurk3::NactiHru(const std::string& path) {
 }
 
 bool clsHraZurk3::NactiHruZPameti(const std::vector<std::uint8_t>& bytes, const std::string& path) {
-    if (bytes.size() < HeaderSize) {
+    if (bytes.size() < GameFileHeaderSize) {
         lastError_ = "Hlavička hry je useknutá: soubor má jen " + std::to_string(bytes.size()) +
                      " bajtů ze 34.";
         return false;
@@ -123,7 +111,7 @@ bool clsHraZurk3::NactiHruZPameti(const std::vector<std::uint8_t>& bytes, const 
     }
     HeaderChar = bytes[0];
     HeaderByte = bytes[1];
-    Note.assign(bytes.begin() + 2, bytes.begin() + 2 + NoteSize);
+    Note.assign(bytes.begin() + 2, bytes.begin() + 2 + NoteLength);
     LevelCount = levelCount;
     Lives = bytes[33];
     levels_ = std::move(levels);

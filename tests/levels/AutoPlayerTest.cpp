@@ -1,0 +1,111 @@
+#include <gtest/gtest.h>
+
+#include "game/CellPainter.h"
+#include "game/CuePlayer.h"
+#include "game/GameFrontEnd.h"
+#include "game/GameStep.h"
+#include "game/LevelSetUp.h"
+#include "game/RandomSource.h"
+#include "game/clsHraZurk3.h"
+#include "game/modZurk3.h"
+#include "snake/clsZurk.h"
+#include "tools/levels/AutoPlayer.h"
+#include "tools/levels/GameFileWriter.h"
+#include "tools/levels/SourceParser.h"
+#include "SourceText.h"
+
+namespace {
+
+// One level of a source set up on the real rules, with nobody at the keys yet.
+class Pond {
+public:
+    explicit Pond(const LevelText& level) : random_(1) {
+        SourceParser parser;
+        parser.Parse(GameText{}.Text() + level.Text(), "test.zl");
+        clsHraZurk3 game;
+        EXPECT_TRUE(game.NactiHruZPameti(GameFileWriter::Write(parser.Finish()), "test.zurk"));
+        World.UseRandom(random_);
+        World.UsePainter(painter_);
+        World.UseCues(cues_);
+        World.UseFrontEnd(frontEnd_);
+        World.LevelNo = 1;
+        game.NactiUrovenAkce(1, World.Level);
+        SetUpLevel(World);
+        World.GameState = StateRunning;
+    }
+
+    // Lets the autoplayer steer until the run ends; false when a step cost more than one point.
+    bool PlayWithoutPenalty(int stepLimit) {
+        AutoPlayer player(World);
+        bool withoutPenalty = true;
+        for (int step = 0; step < stepLimit && World.GameState == StateRunning; ++step) {
+            const int score = World.Score;
+            const int length = World.Snake().Delka();
+            MovePond(World, player.NextDirection());
+            player.AfterStep(score, length);
+            withoutPenalty = withoutPenalty && World.Score >= score - 1;
+        }
+        return withoutPenalty;
+    }
+
+    bool Won() { return World.GameState == StateRunOver && World.Snake().Zije(); }
+
+private:
+    SeededRandom random_;
+    NullPainter painter_;
+    SilentCuePlayer cues_;
+    NullFrontEnd frontEnd_;
+
+public:
+    modZurk3 World;  // after its outside world, so it goes first
+};
+
+// A viper that can only crawl down, into the cell right of the snake's first step.
+LevelText ViperAtTheCrossing() {
+    LevelText level;
+    level.Map = {"#######", "#.#V###", "#H....#", "#..o..#", "#######"};
+    level.ViperLengths = std::string("2");
+    return level;
+}
+
+}  // namespace
+
+TEST(AutoPlayer, KeepsOutOfTheCellAViperIsAboutToTake) {
+    Pond pond(ViperAtTheCrossing());
+    MovePond(pond.World, DirRight);
+    AutoPlayer player(pond.World);
+    EXPECT_EQ(player.NextDirection(), DirDown);
+}
+
+TEST(AutoPlayer, TheCellItAvoidsWouldHaveKilledTheSnake) {
+    Pond pond(ViperAtTheCrossing());
+    MovePond(pond.World, DirRight);
+    MovePond(pond.World, DirRight);
+    EXPECT_EQ(pond.World.GameState, StateRunOver);
+    EXPECT_FALSE(pond.World.Snake().Zije());
+}
+
+TEST(AutoPlayer, GoesRoundBouldersWhenThereIsAWay) {
+    LevelText level;
+    level.Map = {"#########", "#...*...#", "#H..*.o.#", "#...*...#", "#.......#", "#########"};
+    Pond pond(level);
+    EXPECT_TRUE(pond.PlayWithoutPenalty(500));
+    EXPECT_TRUE(pond.Won());
+}
+
+TEST(AutoPlayer, CrushesABoulderWhenItMust) {
+    LevelText level;
+    level.Map = {"#########", "#...*...#", "#H..*.o.#", "#...*...#", "#########"};
+    Pond pond(level);
+    EXPECT_FALSE(pond.PlayWithoutPenalty(500));
+    EXPECT_TRUE(pond.Won());
+}
+
+TEST(AutoPlayer, LeavesFoodInAPocketItCouldNotLeave) {
+    LevelText level;
+    level.Map = {"##########", "#H......o#", "#........#", "###o######", "##########"};
+    Pond pond(level);
+    pond.PlayWithoutPenalty(500);
+    EXPECT_TRUE(pond.Won());
+    EXPECT_EQ(pond.World.Field.Kind(4, 4), CellBall);
+}

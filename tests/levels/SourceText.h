@@ -1,0 +1,55 @@
+#pragma once
+#include <string>
+#include <vector>
+
+// Level source texts for the tests, with every header line in place unless a test leaves it out.
+// The defaults are the header of the worked example of the game file format.
+struct GameText {
+    std::string Note = "Test";
+    std::string Lives = "3";
+    std::string HeaderChar = "A";
+    std::string HeaderByte = "1";
+
+    std::string Text() const {
+        return "Game: test\nNote: " + Note + "\nLives: " + Lives + "\nHeaderChar: " + HeaderChar +
+               "\nHeaderByte: " + HeaderByte + "\n";
+    }
+};
+
+struct LevelText {
+    std::string LevelFlags = "0";
+    std::string RequiredLength = "8";  // the initial 3 and the 5 of the one ball
+    std::string RandomBalls = "0";
+    std::string RandomFlies = "0";
+    std::string RandomBoulders = "0";
+    std::string GoldenBallChance = "0";
+    std::string InitialLength = "3";  // written only when the map has a house
+    std::string ViperLengths;         // written only when not empty
+    std::vector<std::string> Map = {"#######", "#H....#", "#..o..#", "#######"};
+
+    std::string Text() const {
+        std::string text = "Level: test\nLevelFlags: " + LevelFlags + "\nRequiredLength: " + RequiredLength +
+                           "\nRandomBalls: " + RandomBalls + "\nRandomFlies: " + RandomFlies +
+                           "\nRandomBoulders: " + RandomBoulders + "\nGoldenBallChance: " + GoldenBallChance + "\n";
+        bool house = false;
+        for (const std::string& row : Map) house = house || row.find('H') != std::string::npos;
+        if (house) text += "InitialLength: " + InitialLength + "\n";
+        if (!ViperLengths.empty()) text += "ViperLengths: " + ViperLengths + "\n";
+        text += "Map:\n";
+        for (const std::string& row : Map) text += row + "\n";
+        return text + "\n";
+    }
+};
+
+// The level of the worked example of the game file format, as source.
+inline LevelText WorkedExampleLevel() {
+    LevelText level;
+    level.LevelFlags = "1";
+    level.RequiredLength = "20";
+    level.RandomBalls = "2";
+    level.InitialLength = "3";
+    level.ViperLengths = "4";
+    level.Map = {"##########", "#H.......#", "#......V.#", "#........#",
+                 "#...o....#", "#........#", "#.......*#", "##########"};
+    return level;
+}

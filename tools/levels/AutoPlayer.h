@@ -1,0 +1,60 @@
+#pragma once
+#include <deque>
+#include <vector>
+
+#include "game/CellKinds.h"
+
+class modZurk3;
+
+// Steers the snake like a careful player: along the shortest way to the nearest food while the
+// house is closed and home once it is open, but only when the snake, having got there, still
+// has room enough to live on; otherwise it keeps to the roomiest side until the pond changes.
+// It never enters a wall, a viper, the closed house or a part of its body that will still be
+// there, nor a cell into which a viper may crawl in this very step.
+class AutoPlayer {
+public:
+    explicit AutoPlayer(modZurk3& world);
+
+    // The direction (1..4) for the next step of the pond.
+    int NextDirection();
+    // Tells the player what the step did: the points it scored and how much the snake grew.
+    void AfterStep(int scoreBefore, int lengthBefore);
+
+private:
+    static constexpr int Never = 1 << 20;
+    static constexpr int ViperLookahead = 3;  // cells of a viper's straight way kept clear in plans
+
+    // The snake as the player imagines it a few moves ahead.
+    struct Snake {
+        std::deque<CellPos> Body;  // head first
+        int Pending = 0;           // steps on which the tail still stays
+        bool HouseOpen = false;
+    };
+    struct Candidate {
+        int Direction = 0;
+        bool Risky = false;      // a viper may crawl into the cell first
+        bool SafeWay = false;    // a way to a target after which the snake still has room
+        int Distance = Never;    // moves to that target; boulders on the way count extra
+        int Room = 0;            // cells the snake can still reach after this move; Never when it
+                                 // can follow its own track or get home
+        int Need = 0;            // cells the snake needs to live on
+    };
+
+    std::size_t Index(CellPos cell) const;
+    bool Inside(CellPos cell) const;
+    bool IsTarget(const Snake& snake, CellPos cell) const;
+    Snake Now() const;
+    void Move(Snake& snake, CellPos cell) const;
+    // The first move at which the head may enter each cell; Never for walls, vipers, closed houses
+    // and, when planning ahead, the ways the vipers are about to take.
+    std::vector<int> FreeTimes(const Snake& snake, bool avoidVipers) const;
+    void MarkViperWays();
+    Candidate Judge(const Snake& now, const std::vector<int>& freeNow, int direction) const;
+    std::vector<CellPos> WayToTarget(const Snake& snake, const std::vector<int>& freeAt, bool throughBoulders) const;
+    int Room(const Snake& snake, const std::vector<int>& freeAt) const;
+
+    modZurk3& world_;  // read only; the snake is reached through it
+    int pendingGrowth_ = 0;
+    std::vector<bool> danger_;    // cells a viper may crawl into in the coming step
+    std::vector<bool> viperWay_;  // those and the water straight ahead of each viper
+};
