@@ -25,6 +25,7 @@ void clsClanekZurka::VytvorHlavu(int x1, int y1, int s0, bool snakeAlive) {
     FieldCell& cell = world_.Field.At(X_, Y_);
     if (cell.Kind == CellHouse && cell.Data == HouseClosedSprite) return;
     cell.Kind = CellSnake;
+    ownsCell_ = true;
     if (IsDirection(s0)) cell.Data = (snakeAlive ? 9 : 26) + s0;
     world_.DrawCell(X_, Y_);
 }
@@ -44,7 +45,7 @@ void clsClanekZurka::VytvorOcas() {
 }
 
 clsClanekZurka::~clsClanekZurka() {
-    if (!world_.Field.Inside(X_, Y_) || OnHouse()) return;
+    if (!ownsCell_ || !world_.Field.Inside(X_, Y_) || OnHouse()) return;
     world_.Field.At(X_, Y_) = FieldCell{CellFree, 0};
     world_.DrawCell(X_, Y_);
 }

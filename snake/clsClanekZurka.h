@@ -28,4 +28,7 @@ private:
     int Y_ = 0;
     int InDirection = 0;
     int OutDirection = 0;
+    // The first segment lies in the closed house without taking the cell; it must never free
+    // the cell later, when a winning head may stand there.
+    bool ownsCell_ = false;
 };

@@ -197,6 +197,16 @@ TEST(Snake, EnteringTheOpenHouseWins) {
     EXPECT_EQ(pond.cues.played.back(), "Cil");
 }
 
+TEST(Snake, WinningOnTheStepItsFirstSegmentLeavesTheHouseKeepsTheHeadDrawn) {
+    std::vector<std::string> rows = {"######", "#....#", "#.H..#", "#....#", "######"};
+    SnakePond pond(4, 2, rows);
+    for (int direction : {DirRight, DirDown, DirLeft, DirUp}) pond.snake().Posun(direction);
+    ASSERT_TRUE(pond.snake().Zije());
+    ASSERT_EQ(pond.world.GameState, StateRunOver);
+    EXPECT_EQ(pond.Kind(3, 3), CellSnake);
+    EXPECT_EQ(pond.Data(3, 3), 10);
+}
+
 struct CrashCase {
     const char* name;
     int h1;
@@ -220,7 +230,9 @@ TEST_P(SnakeCrash, DrawsTheCrashCellByLength) {
     EXPECT_EQ(pond.snake().Delka(), lengthBefore);
     EXPECT_EQ(pond.snake().HeadX(), headX) << "the head does not move on a crash";
     EXPECT_EQ(pond.Kind(headX, 2), c.crashCellKind);
-    if (c.crashCellKind == CellSnake) EXPECT_EQ(pond.Data(headX, 2), c.crashCellData);
+    if (c.crashCellKind == CellSnake) {
+        EXPECT_EQ(pond.Data(headX, 2), c.crashCellData);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
