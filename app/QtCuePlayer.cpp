@@ -9,11 +9,15 @@
 #include <QUrl>
 
 QtCuePlayer::QtCuePlayer(const QString& folder, std::function<void()> fallback, QObject* parent)
-    : QObject(parent), fallback_(fallback ? std::move(fallback) : [] { QApplication::beep(); }) {
+    : QObject(parent), folder_(folder), fallback_(fallback ? std::move(fallback) : [] { QApplication::beep(); }) {}
+
+void QtCuePlayer::Prepare() {
+    if (prepared_) return;
+    prepared_ = true;
     haveAudio_ = !QMediaDevices::audioOutputs().isEmpty();
     if (!haveAudio_) return;
     for (const char* name : {"Mnam1", "Mnam2", "Mnam3", "Fuj", "Cil", "Naraz"}) {
-        const QString path = QDir(folder).filePath(QString::fromLatin1(name) + QStringLiteral(".wav"));
+        const QString path = QDir(folder_).filePath(QString::fromLatin1(name) + QStringLiteral(".wav"));
         if (!QFileInfo::exists(path)) continue;
         auto* effect = new QSoundEffect(this);
         effect->setSource(QUrl::fromLocalFile(path));
@@ -22,6 +26,7 @@ QtCuePlayer::QtCuePlayer(const QString& folder, std::function<void()> fallback, 
 }
 
 void QtCuePlayer::PlayCue(const std::string& name) {
+    Prepare();
     if (playing_) playing_->stop();
     playing_ = nullptr;
     const auto found = cues_.find(name);

@@ -18,8 +18,13 @@ public:
     explicit QtCuePlayer(const QString& folder, std::function<void()> fallback = {}, QObject* parent = nullptr);
 
     void PlayCue(const std::string& name) override;
+    // Opens the sound device and loads the cues; done once, when the first level starts,
+    // so that the window does not wait for the sound system while it first appears.
+    void Prepare();
 
 private:
+    QString folder_;
+    bool prepared_ = false;
     std::map<std::string, QSoundEffect*> cues_;  // a cue whose file is missing has none
     QSoundEffect* playing_ = nullptr;
     std::function<void()> fallback_;

@@ -1,5 +1,7 @@
 #include "app/SpriteLists.h"
 
+#include <optional>
+
 #include <QImage>
 #include <QString>
 
@@ -15,10 +17,7 @@ int ScaleFor(qreal devicePixelRatio) { return devicePixelRatio > 1 ? 2 : 1; }
 
 SpriteLists::SpriteLists() {
     for (int set = 0; set < Sets; ++set)
-        for (int scale = 1; scale <= Scales; ++scale) {
-            Lists[set][scale - 1] = Cut(set, scale);
-            Blanks[set][scale - 1] = White(set, scale);
-        }
+        for (int scale = 1; scale <= Scales; ++scale) Blanks[set][scale - 1] = White(set, scale);
 }
 
 int SpriteLists::CellSize(int spriteSet) { return spriteSet == 1 ? Edges[1] : Edges[0]; }
@@ -28,7 +27,10 @@ const QPixmap& SpriteLists::Sprite(int spriteSet, int n, qreal devicePixelRatio)
     const int scale = ScaleFor(devicePixelRatio);
     if (spriteSet != set || n < 1 || n > Count)
         return Blanks[set][scale - 1];
-    return Lists[set][scale - 1][n - 1];
+    // A sheet is decoded when a level first needs it, not while the window is starting.
+    std::optional<List>& list = Lists[set][scale - 1];
+    if (!list) list = Cut(set, scale);
+    return (*list)[n - 1];
 }
 
 QPixmap SpriteLists::White(int spriteSet, int scale) {

@@ -2,6 +2,7 @@
 #include <QIcon>
 #include <QPixmap>
 #include <array>
+#include <optional>
 
 // The two sprite lists ILZurk3(0) and ILZurk3(1): the 45 cell pictures at 12 and 20 pixels,
 // each also at twice the pixels for high-density screens, cut from sheets built into the
@@ -37,6 +38,6 @@ private:
     static QPixmap Picture(const QString& name, QSize logicalSize, qreal devicePixelRatio);
     static QPixmap White(int spriteSet, int scale);
 
-    std::array<std::array<List, Scales>, Sets> Lists;
+    mutable std::array<std::array<std::optional<List>, Scales>, Sets> Lists;
     std::array<std::array<QPixmap, Scales>, Sets> Blanks;
 };

@@ -227,6 +227,7 @@ void frmRybnik::PlaceSidePanel(int pondWidth, int pondHeight) {
 }
 
 void frmRybnik::LayOutForLevel(int fieldWidth, int fieldHeight, int cellSize) {
+    cues_.Prepare();
     const int pondWidth = fieldWidth * cellSize;
     const int pondHeight = fieldHeight * cellSize;
     SetClientSize(*this, pondWidth + SidePanelWidth, pondHeight);

@@ -2,7 +2,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 
 #include "game/CellKinds.h"
 #include "game/Cp1250.h"
@@ -85,10 +84,17 @@ bool clsHraZurk3::NactiHru(const std::string& path) {
         lastError_ = "Soubor " + path + " neexistuje.";
         return false;
     }
+    const auto size = std::filesystem::file_size(std::filesystem::u8path(path), error);
+    // The largest sensible game is a few megabytes; anything far bigger is not a game file.
+    constexpr std::uintmax_t MaxGameFileSize = 64u << 20;
+    if (!error && size > MaxGameFileSize) {
+        lastError_ = "Soubor " + path + " je příliš velký, než aby byl souborem hry.";
+        return false;
+    }
     std::ifstream file(std::filesystem::u8path(path), std::ios::binary);
-    std::vector<std::uint8_t> bytes;
-    if (file) bytes.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-    if (!file || file.bad()) {
+    std::vector<std::uint8_t> bytes(error ? 0 : static_cast<std::size_t>(size));
+    file.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    if (error || !file || file.gcount() != static_cast<std::streamsize>(bytes.size())) {
         lastError_ = "Soubor " + path + " nelze přečíst.";
         return false;
     }

@@ -29,50 +29,7 @@ void PlayEveryLevel(const clsHraZurk3& game, int stepLimit) {
                 ASSERT_EQ(soak.PlayGameLevel(game, level, player, stepLimit), "") << "round " << round;
 }
 
-GameFileBytes GoodGame() {
-    GameFileBytes file(2, 4, "Dobrá hra");
-    file.Level(10, 8, 0, 5).Cell(100, 2, 2, 3).Cell(12, 5, 5, 0);
-    file.Level(12, 9, 1, 6).Cell(100, 6, 4, 2).Cell(51, 9, 6, 4);
-    return file;
-}
 }  // namespace
-
-class RefusedGameFile : public testing::TestWithParam<std::vector<std::uint8_t>> {};
-
-TEST_P(RefusedGameFile, IsRefusedInCzechAndTheGameLoadedBeforeStays) {
-    clsHraZurk3 game;
-    ASSERT_TRUE(game.NactiHruZPameti(GoodGame().bytes, "dobra.zurk"));
-    EXPECT_FALSE(game.NactiHruZPameti(GetParam(), "poskozena.zurk"));
-    EXPECT_FALSE(game.LastError().empty());
-    EXPECT_EQ(game.Nazev(), "dobra.zurk");
-    EXPECT_EQ(game.PocetUrovni(), 2);
-    EXPECT_EQ(game.Zivoty(), 4);
-    PlayEveryLevel(game, 300);
-}
-
-namespace {
-std::vector<std::uint8_t> Cut(std::vector<std::uint8_t> bytes, std::size_t size) {
-    bytes.resize(size);
-    return bytes;
-}
-const std::vector<std::uint8_t> Good = GoodGame().bytes;
-}  // namespace
-
-INSTANTIATE_TEST_SUITE_P(
-    Faults, RefusedGameFile,
-    testing::Values(std::vector<std::uint8_t>{},                                  // empty file
-                    Cut(Good, 33),                                                // header cut short
-                    Cut(Good, 34 + 5),                                            // level start cut short
-                    Cut(Good, 34 + 7 + 2),                                        // cell record cut short
-                    Cut(Good, Good.size() - 1),                                   // last payload cut short
-                    GameFileBytes(1, 3).Level(5, 5, 0, 2).Level(5, 5, 0, 2).bytes,  // more levels than told
-                    GameFileBytes(3, 3).Level(5, 5, 0, 2).bytes,                  // fewer levels than told
-                    GameFileBytes(1, 3).Level(51, 40, 0, 2).bytes,                // too wide
-                    GameFileBytes(1, 3).Level(50, 41, 0, 2).bytes,                // too high
-                    GameFileBytes(1, 3).Level(50, 255, 0, 2).bytes,
-                    GameFileBytes(1, 3).Level(9, 9, 0, 2).Cell(12, 0, 4, 1).bytes,  // cell left of the map
-                    GameFileBytes(1, 3).Level(9, 9, 0, 2).Cell(13, 4, 41, 1).bytes,  // cell below the map
-                    GameFileBytes(1, 3).Level(9, 9, 0, 2).Cell(100, 255, 255, 1).bytes));
 
 TEST(DamagedGameFiles, HugeRandomCountsFillTheInteriorAndNoMore) {
     GameFileBytes file(1, 3);
@@ -92,26 +49,6 @@ TEST(DamagedGameFiles, HugeRandomCountsFillTheInteriorAndNoMore) {
             if (world.Field.Kind(x, y) != CellFree && world.Field.Kind(x, y) != CellHouse) ++items;
     EXPECT_EQ(items, 11);
     EXPECT_EQ(PondInvariants::Check(world), "");
-}
-
-TEST(DamagedGameFiles, MoreThanTwoHundredFiftyFiveFliesKeepTheirOwnKeys) {
-    GameFileBytes file(1, 3);
-    file.Level(50, 40, 0, 100).Cell(100, 2, 2, 3);
-    for (int x = 4; x < 50; ++x)
-        for (int y = 4; y < 12; ++y) file.Cell(13, x, y, 7);
-    const clsHraZurk3 game = Accepted(file);
-    SeededRandom random(5);
-    modZurk3 world;
-    world.UseRandom(random);
-    game.NactiUrovenAkce(1, world.Level);
-    SetUpLevel(world);
-    ASSERT_EQ(world.Flies.size(), 46u * 8u);
-    std::set<int> keys;
-    for (const auto& fly : world.Flies) keys.insert(world.Field.At(fly->X(), fly->Y()).Data);
-    EXPECT_EQ(keys.size(), world.Flies.size());
-    EXPECT_EQ(PondInvariants::Check(world), "");
-    world.ReleaseLevelObjects();
-    PlayEveryLevel(game, 400);
 }
 
 TEST(DamagedGameFiles, ABrokenRingLetsNobodyOffThePond) {
@@ -151,24 +88,6 @@ TEST(DamagedGameFiles, TinyLevelsPlayOrAreSkipped) {
     file.Level(3, 5, 0, 0).Cell(100, 2, 2, 0).Cell(12, 2, 3, 1).Cell(13, 2, 4, 0);
     file.Level(4, 3, -1, -5).Cell(100, 2, 2, 1).Count(3, 1);
     PlayEveryLevel(Accepted(file), 300);
-}
-
-TEST(DamagedGameFiles, AGameOfLevelsWithoutAHouseIsSkippedToTheEnd) {
-    GameFileBytes file(3, 2);
-    file.Level(0, 0, 0, 0).Level(1, 40, 0, 3).Level(12, 12, 0, 3).Cell(51, 5, 5, 3).Cell(13, 7, 7, 0);
-    const clsHraZurk3 game = Accepted(file);
-    FlowPond pond(game, 7);
-    pond.flow.Start();
-    const std::string skipped = "box Úroveň neobsahuje zurka, bude tedy přeskočena !";
-    EXPECT_EQ(std::count(pond.frontEnd.log.begin(), pond.frontEnd.log.end(), skipped), 3);
-    const std::vector<std::string> expected{"Postup do další úrovně !", "Postup do další úrovně !",
-                                            "Fantastické vítězství !!!"};
-    EXPECT_EQ(pond.frontEnd.messages, expected);
-    EXPECT_EQ(pond.world.LevelNo, 3);
-    // Lives 2 are worth 10 000 points at the end, and no tick starts anything afterwards.
-    EXPECT_EQ(pond.world.Score, 10000);
-    pond.flow.Step();
-    EXPECT_EQ(pond.frontEnd.messages.size(), 3u);
 }
 
 TEST(DamagedGameFiles, ALevelCountOfZeroStartsNoGame) {
