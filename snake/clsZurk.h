@@ -26,6 +26,8 @@ public:
     int HeadX() const { return HeadX_; }
     int HeadY() const { return HeadY_; }
     int LastDirection() const { return LastDirection_; }
+    // Steps on which the tail will still stay put.
+    int PendingGrowth() const { return Growth > 0 ? Growth : 0; }
     // Segment i, 0 being the head.
     const clsClanekZurka& Segment(std::size_t i) const { return *Segments[i]; }
 

@@ -40,9 +40,7 @@ public:
         bool withoutPenalty = true;
         for (int step = 0; step < stepLimit && World.GameState == StateRunning; ++step) {
             const int score = World.Score;
-            const int length = World.Snake().Delka();
             MovePond(World, player.NextDirection());
-            player.AfterStep(score, length);
             withoutPenalty = withoutPenalty && World.Score >= score - 1;
         }
         return withoutPenalty;

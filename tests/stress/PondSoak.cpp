@@ -46,7 +46,6 @@ std::string PondSoak::Steps(SoakPlayer player, int stepLimit) {
     for (int step = 1; step <= stepLimit; ++step) {
         const PondInvariants::Before before = PondInvariants::Snapshot(world_);
         MovePond(world_, player == SoakPlayer::Auto ? autoPlayer.NextDirection() : randomPlayer.NextDirection());
-        if (player == SoakPlayer::Auto) autoPlayer.AfterStep(before.Score, before.SnakeLength);
         ++tally_.Steps;
         std::string fault = PondInvariants::CheckStep(before, world_);
         if (fault.empty()) fault = PondInvariants::Check(world_);

@@ -8,17 +8,6 @@
 #include "snake/clsZurk.h"
 
 namespace {
-// The growth that the points of a step tell of; a thousand is a fly after the house opened or
-// the golden ball, and taking the larger keeps the player careful about its own tail.
-int GrowthForPoints(int points) {
-    switch (points) {
-    case 100: case 200: return 5;
-    case 500: return 10;
-    case 1000: return 20;
-    default: return 0;
-    }
-}
-
 int GrowthForKind(std::uint8_t kind) {
     switch (kind) {
     case CellBall: return 5;
@@ -31,16 +20,7 @@ int GrowthForKind(std::uint8_t kind) {
 constexpr int BoulderDetour = 1000;  // a way through boulders is taken only when there is no other
 }  // namespace
 
-AutoPlayer::AutoPlayer(modZurk3& world) : world_(world) {
-    const int initial = world.Level.Cell(world.HouseX, world.HouseY).Param;
-    pendingGrowth_ = std::max(initial, 1) - 1;
-}
-
-void AutoPlayer::AfterStep(int scoreBefore, int lengthBefore) {
-    const int points = world_.Score - scoreBefore + 1;  // every step costs one point
-    pendingGrowth_ += GrowthForPoints(points);
-    pendingGrowth_ = std::max(0, pendingGrowth_ - (world_.Snake().Delka() - lengthBefore));
-}
+AutoPlayer::AutoPlayer(modZurk3& world) : world_(world) {}
 
 std::size_t AutoPlayer::Index(CellPos cell) const {
     return static_cast<std::size_t>((cell.x - 1) + (cell.y - 1) * world_.Field.Width());
@@ -55,7 +35,7 @@ AutoPlayer::Snake AutoPlayer::Now() const {
         const clsClanekZurka& segment = real.Segment(static_cast<std::size_t>(i));
         snake.Body.push_back({segment.X(), segment.Y()});
     }
-    snake.Pending = pendingGrowth_;
+    snake.Pending = real.PendingGrowth();
     snake.HouseOpen = world_.Field.At(world_.HouseX, world_.HouseY).Data == HouseOpenSprite;
     return snake;
 }

@@ -17,8 +17,6 @@ public:
 
     // The direction (1..4) for the next step of the pond.
     int NextDirection();
-    // Tells the player what the step did: the points it scored and how much the snake grew.
-    void AfterStep(int scoreBefore, int lengthBefore);
 
 private:
     static constexpr int Never = 1 << 20;
@@ -54,7 +52,6 @@ private:
     int Room(const Snake& snake, const std::vector<int>& freeAt) const;
 
     modZurk3& world_;  // read only; the snake is reached through it
-    int pendingGrowth_ = 0;
     std::vector<bool> danger_;    // cells a viper may crawl into in the coming step
     std::vector<bool> viperWay_;  // those and the water straight ahead of each viper
 };

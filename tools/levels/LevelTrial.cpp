@@ -31,10 +31,7 @@ TrialResult LevelTrial::Run(const clsHraZurk3& game, int level, std::uint32_t se
     world.GameState = StateRunning;
     AutoPlayer player(world);
     while (world.GameState == StateRunning && result.Steps < stepLimit) {
-        const int score = world.Score;
-        const int length = world.Snake().Delka();
         MovePond(world, player.NextDirection());
-        player.AfterStep(score, length);
         ++result.Steps;
     }
     result.Won = world.GameState == StateRunOver && world.Snake().Zije();
