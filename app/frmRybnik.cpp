@@ -370,7 +370,11 @@ void frmRybnik::mnuWWW_Click() {
         return;
     }
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return;
+    if (!file.open(QIODevice::ReadOnly)) {
+        QMessageBox::critical(this, Title,
+                              QStringLiteral("Soubor WWW_Zurk.txt v domovské složce programu nelze přečíst !"));
+        return;
+    }
     const std::string item = FirstItem(file.readAll().toStdString());
     if (item.empty()) return;
     QDesktopServices::openUrl(QUrl::fromUserInput(QString::fromLocal8Bit(item.c_str())));

@@ -24,9 +24,12 @@ HelpViewer::HelpViewer(const QString& folder, QWidget* parent) : QWidget(parent,
     QFile file(QDir(folder).filePath(QStringLiteral("Zurk3.hlp")));
     if (file.open(QIODevice::ReadOnly))
         browser_->setHtml(QString::fromUtf8(file.readAll()));
-    else
+    else if (!file.exists())
         browser_->setHtml(QStringLiteral(
             "<p>Soubor nápovědy Zurk3.hlp nebyl nalezen v domovské složce programu.</p>"));
+    else
+        browser_->setHtml(QStringLiteral(
+            "<p>Soubor nápovědy Zurk3.hlp v domovské složce programu nelze přečíst.</p>"));
 }
 
 void HelpViewer::ShowTopic(int topic) {

@@ -80,8 +80,12 @@ std::string ReadRecords(const std::vector<std::uint8_t>& bytes, std::vector<Leve
 
 bool clsHraZurk3::NactiHru(const std::string& path) {
     std::error_code error;
-    if (!std::filesystem::is_regular_file(std::filesystem::u8path(path), error)) {
+    if (!std::filesystem::exists(std::filesystem::u8path(path), error)) {
         lastError_ = "Soubor " + path + " neexistuje.";
+        return false;
+    }
+    if (!std::filesystem::is_regular_file(std::filesystem::u8path(path), error)) {
+        lastError_ = "Soubor " + path + " nelze přečíst.";
         return false;
     }
     const auto size = std::filesystem::file_size(std::filesystem::u8path(path), error);
