@@ -76,19 +76,6 @@ TEST_F(LevelFlowTest, AnArrowPressedBeforeTheLevelStartedDoesNotCount) {
     EXPECT_FALSE(world.Snake().UzJede());
 }
 
-TEST_F(LevelFlowTest, TwoArrowsInOneStepAreTakenInTwoSteps) {
-    GameFileBytes file(1, 3);
-    file.Level(7, 7, 0, 20).Cell(100, 4, 4, 5);
-    Load(file);
-    flow->Start();
-    keys.Tap(VkRight);
-    keys.Tap(VkUp);
-    Tick();
-    EXPECT_EQ(world.Snake().HeadY(), 3) << "up is asked first";
-    Tick();
-    EXPECT_EQ(world.Snake().HeadX(), 5) << "the right press waited for the next step";
-}
-
 TEST_F(LevelFlowTest, WinningMovesOnAndTheLastLevelPaysForEveryLife) {
     GameFileBytes file(2, 3);
     Corridor(file);
