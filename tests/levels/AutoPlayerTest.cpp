@@ -10,8 +10,6 @@
 #include "game/modZurk3.h"
 #include "snake/clsZurk.h"
 #include "tools/levels/AutoPlayer.h"
-#include "tools/levels/GameFileWriter.h"
-#include "tools/levels/SourceParser.h"
 #include "SourceText.h"
 
 namespace {
@@ -20,10 +18,8 @@ namespace {
 class Pond {
 public:
     explicit Pond(const LevelText& level) : random_(1) {
-        SourceParser parser;
-        parser.Parse(GameText{}.Text() + level.Text(), "test.zl");
         clsHraZurk3 game;
-        EXPECT_TRUE(game.NactiHruZPameti(GameFileWriter::Write(parser.Finish()), "test.zurk"));
+        EXPECT_TRUE(game.NactiHruZPameti(Build(GameText{}.Text() + level.Text()), "test.zurk"));
         World.UseRandom(random_);
         World.UsePainter(painter_);
         World.UseCues(cues_);
@@ -60,10 +56,7 @@ public:
 
 // A viper that can only crawl down, into the cell right of the snake's first step.
 LevelText ViperAtTheCrossing() {
-    LevelText level;
-    level.Map = {"#######", "#.#V###", "#H....#", "#..o..#", "#######"};
-    level.ViperLengths = std::string("2");
-    return level;
+    return {.ViperLengths = "2", .Map = {"#######", "#.#V###", "#H....#", "#..o..#", "#######"}};
 }
 
 }  // namespace
@@ -84,25 +77,19 @@ TEST(AutoPlayer, TheCellItAvoidsWouldHaveKilledTheSnake) {
 }
 
 TEST(AutoPlayer, GoesRoundBouldersWhenThereIsAWay) {
-    LevelText level;
-    level.Map = {"#########", "#...*...#", "#H..*.o.#", "#...*...#", "#.......#", "#########"};
-    Pond pond(level);
+    Pond pond({.Map = {"#########", "#...*...#", "#H..*.o.#", "#...*...#", "#.......#", "#########"}});
     EXPECT_TRUE(pond.PlayWithoutPenalty(500));
     EXPECT_TRUE(pond.Won());
 }
 
 TEST(AutoPlayer, CrushesABoulderWhenItMust) {
-    LevelText level;
-    level.Map = {"#########", "#...*...#", "#H..*.o.#", "#...*...#", "#########"};
-    Pond pond(level);
+    Pond pond({.Map = {"#########", "#...*...#", "#H..*.o.#", "#...*...#", "#########"}});
     EXPECT_FALSE(pond.PlayWithoutPenalty(500));
     EXPECT_TRUE(pond.Won());
 }
 
 TEST(AutoPlayer, LeavesFoodInAPocketItCouldNotLeave) {
-    LevelText level;
-    level.Map = {"##########", "#H......o#", "#........#", "###o######", "##########"};
-    Pond pond(level);
+    Pond pond({.Map = {"##########", "#H......o#", "#........#", "###o######", "##########"}});
     pond.PlayWithoutPenalty(500);
     EXPECT_TRUE(pond.Won());
     EXPECT_EQ(pond.World.Field.Kind(4, 4), CellBall);

@@ -42,6 +42,12 @@ protected:
         return Path(name);
     }
     std::string Path(const std::string& name) const { return (dir_ / name).string(); }
+    // Builds "game.zurk" from a one-level source and hands back its path.
+    std::string BuildGame(const LevelText& level) {
+        const std::string game = Path("game.zurk");
+        EXPECT_EQ(RunTool("build " + Write("game.zl", GameText{}.Text() + level.Text()) + " -o " + game).ExitCode, 0);
+        return game;
+    }
 
     std::filesystem::path dir_;
 };
@@ -49,11 +55,7 @@ protected:
 }  // namespace
 
 TEST_F(CommandLine, BuildsDumpsChecksAndPlays) {
-    LevelText level;
-    level.Map = {"##########", "#H.......#", "#...o....#", "#........#", "##########"};
-    const std::string source = Write("game.zl", GameText{}.Text() + level.Text());
-    const std::string game = Path("game.zurk");
-    EXPECT_EQ(RunTool("build " + source + " -o " + game).ExitCode, 0);
+    const std::string game = BuildGame({.Map = {"##########", "#H.......#", "#...o....#", "#........#", "##########"}});
     const Outcome dump = RunTool("dump " + game);
     EXPECT_EQ(dump.ExitCode, 0);
     EXPECT_NE(dump.Output.find("Map:\n##########\n#H.......#\n#...o....#\n"), std::string::npos) << dump.Output;
@@ -66,8 +68,7 @@ TEST_F(CommandLine, BuildsDumpsChecksAndPlays) {
 }
 
 TEST_F(CommandLine, NamesFileAndLineOfBadSource) {
-    LevelText level;
-    level.Map = {"#######", "#H.x..#", "#######"};
+    const LevelText level{.Map = {"#######", "#H.x..#", "#######"}};
     const std::string source = Write("bad.zl", GameText{}.Text() + level.Text());
     const Outcome build = RunTool("build " + source + " -o " + Path("out.zurk"));
     EXPECT_NE(build.ExitCode, 0);
@@ -76,9 +77,7 @@ TEST_F(CommandLine, NamesFileAndLineOfBadSource) {
 }
 
 TEST_F(CommandLine, RefusesADamagedFileWithOneLinePerFault) {
-    const std::string source = Write("game.zl", GameText{}.Text() + LevelText{}.Text());
-    const std::string game = Path("game.zurk");
-    ASSERT_EQ(RunTool("build " + source + " -o " + game).ExitCode, 0);
+    const std::string game = BuildGame({});
     std::filesystem::resize_file(game, std::filesystem::file_size(game) - 1);
     const Outcome check = RunTool("check " + game);
     EXPECT_NE(check.ExitCode, 0);
@@ -88,11 +87,7 @@ TEST_F(CommandLine, RefusesADamagedFileWithOneLinePerFault) {
 }
 
 TEST_F(CommandLine, ReportsALevelThatCannotBeWon) {
-    LevelText level;
-    level.RequiredLength = "1";  // the house never opens
-    const std::string source = Write("game.zl", GameText{}.Text() + level.Text());
-    const std::string game = Path("game.zurk");
-    ASSERT_EQ(RunTool("build " + source + " -o " + game).ExitCode, 0);
+    const std::string game = BuildGame({.RequiredLength = "1"});
     const Outcome check = RunTool("check " + game);
     EXPECT_EQ(check.ExitCode, 0);
     EXPECT_NE(check.Output.find("warning: level 1: RequiredLength is 1, so the house never opens"), std::string::npos);

@@ -3,17 +3,9 @@
 #include <stdexcept>
 
 #include "game/CellKinds.h"
-#include "tools/levels/GameFileWriter.h"
-#include "tools/levels/SourceParser.h"
 #include "SourceText.h"
 
 namespace {
-
-std::vector<std::uint8_t> Build(const std::string& text) {
-    SourceParser parser;
-    parser.Parse(text, "test.zl");
-    return GameFileWriter::Write(parser.Finish());
-}
 
 // The bytes of level records after the 34-byte header.
 std::vector<std::uint8_t> Records(const std::vector<std::uint8_t>& file) {
@@ -57,46 +49,37 @@ TEST(GameFileWriter, WritesTheWorkedExampleByteForByte) {
     EXPECT_EQ(built, expected);
 }
 
-TEST(GameFileWriter, WritesCellsKindByKindAndRowByRow) {
-    LevelText level;
-    level.Map = {"######", "#*FH.#", "#3*#V#", "#VF1H#", "######"};
-    level.InitialLength = "5 6";
-    level.ViperLengths = "7 8";
-    const std::vector<std::uint8_t> expected = {
-        0xFF, 6, 5, 0, 0, 8, 0,
-        CellHouse, 4, 2, 5, CellHouse, 5, 4, 6,
-        CellBall, 2, 3, 3, CellBall, 4, 4, 1,
-        CellFly, 3, 2, 0, CellFly, 3, 4, 0,
-        CellBoulder, 2, 2, CellBoulder, 3, 3,
-        CellViper, 5, 3, 7, CellViper, 2, 4, 8,
-        CellWall, 4, 3};
-    EXPECT_EQ(Records(Build(GameText{}.Text() + level.Text())), expected);
-}
-
-TEST(GameFileWriter, WritesOnlyTheCountsThatAreSetAndSignedWordsLittleEndian) {
-    LevelText level;
-    level.LevelFlags = "-2";
-    level.RequiredLength = "300";
-    level.RandomFlies = "7";
-    level.GoldenBallChance = "100";
-    level.Map = {"###", "#H#", "###"};
-    const std::vector<std::uint8_t> expected = {0xFF, 3, 3, 0xFE, 0xFF, 0x2C, 0x01, 4, 7, 6, 100, CellHouse, 2, 2, 3};
-    EXPECT_EQ(Records(Build(GameText{}.Text() + level.Text())), expected);
-}
-
-TEST(GameFileWriter, WritesWhatReplacesTheRingButNotTheRingItself) {
-    LevelText level;
-    level.Map = {"##*##", "#H..#", "F...#", "#####"};
-    const std::vector<std::uint8_t> expected = {0xFF, 5, 4, 0, 0, 8, 0, CellHouse, 2, 2, 3,
-                                                CellFly, 1, 3, 0, CellBoulder, 3, 1};
-    EXPECT_EQ(Records(Build(GameText{}.Text() + level.Text())), expected);
+TEST(GameFileWriter, WritesTheRecordsOfALevel) {
+    const struct {
+        const char* what;
+        LevelText level;
+        std::vector<std::uint8_t> records;
+    } cases[] = {
+        {"cells kind by kind and row by row",
+         {.InitialLength = "5 6", .ViperLengths = "7 8", .Map = {"######", "#*FH.#", "#3*#V#", "#VF1H#", "######"}},
+         {0xFF, 6, 5, 0, 0, 8, 0,
+          CellHouse, 4, 2, 5, CellHouse, 5, 4, 6,
+          CellBall, 2, 3, 3, CellBall, 4, 4, 1,
+          CellFly, 3, 2, 0, CellFly, 3, 4, 0,
+          CellBoulder, 2, 2, CellBoulder, 3, 3,
+          CellViper, 5, 3, 7, CellViper, 2, 4, 8,
+          CellWall, 4, 3}},
+        {"only the counts that are set, signed words little-endian",
+         {.LevelFlags = "-2", .RequiredLength = "300", .RandomFlies = "7", .GoldenBallChance = "100",
+          .Map = {"###", "#H#", "###"}},
+         {0xFF, 3, 3, 0xFE, 0xFF, 0x2C, 0x01, 4, 7, 6, 100, CellHouse, 2, 2, 3}},
+        {"what replaces the ring but not the ring itself",
+         {.Map = {"##*##", "#H..#", "F...#", "#####"}},
+         {0xFF, 5, 4, 0, 0, 8, 0, CellHouse, 2, 2, 3, CellFly, 1, 3, 0, CellBoulder, 3, 1}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        EXPECT_EQ(Records(Build(GameText{}.Text() + c.level.Text())), c.records);
+    }
 }
 
 TEST(GameFileWriter, WritesTheHeader) {
-    GameText game;
-    game.HeaderChar = "\\xC8";
-    game.HeaderByte = "200";
-    game.Lives = "5";
+    const GameText game{.Lives = "5", .HeaderChar = "\\xC8", .HeaderByte = "200"};
     const std::vector<std::uint8_t> built = Build(game.Text() + LevelText{}.Text() + LevelText{}.Text());
     EXPECT_EQ(built[0], 0xC8);
     EXPECT_EQ(built[1], 200);

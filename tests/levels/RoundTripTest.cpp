@@ -5,19 +5,11 @@
 
 #include "game/CellKinds.h"
 #include "game/clsHraZurk3.h"
-#include "tools/levels/GameFileWriter.h"
 #include "tools/levels/SourceDumper.h"
-#include "tools/levels/SourceParser.h"
 #include "DefaultGameSources.h"
 #include "SourceText.h"
 
 namespace {
-
-std::vector<std::uint8_t> Build(const std::string& text) {
-    SourceParser parser;
-    parser.Parse(text, "test.zl");
-    return GameFileWriter::Write(parser.Finish());
-}
 
 std::string Dump(const std::vector<std::uint8_t>& bytes) {
     clsHraZurk3 game;
@@ -66,23 +58,12 @@ TEST(RoundTrip, DumpThenBuildGivesTheDefaultGameByteForByte) {
 }
 
 TEST(RoundTrip, KeepsEveryFeatureOfTheSource) {
-    GameText game;
-    game.Note = "Žluťoučký kůň";
-    game.HeaderChar = "\\x07";
-    game.HeaderByte = "255";
-    game.Lives = "0";
-    LevelText full;
-    full.LevelFlags = "-5";
-    full.RequiredLength = "-1";
-    full.RandomBalls = "1";
-    full.RandomFlies = "2";
-    full.RandomBoulders = "3";
-    full.GoldenBallChance = "201";
-    full.Map = {"###*#####", "#H123456#", "V.o.F.*.H", "#.V...#.#", "##F###3##"};
-    full.InitialLength = "0 255";
-    full.ViperLengths = "1 0";
-    LevelText bare;
-    bare.Map = {"#"};
+    const GameText game{.Note = "Žluťoučký kůň", .Lives = "0", .HeaderChar = "\\x07", .HeaderByte = "255"};
+    const LevelText full{.LevelFlags = "-5", .RequiredLength = "-1", .RandomBalls = "1", .RandomFlies = "2",
+                         .RandomBoulders = "3", .GoldenBallChance = "201", .InitialLength = "0 255",
+                         .ViperLengths = "1 0",
+                         .Map = {"###*#####", "#H123456#", "V.o.F.*.H", "#.V...#.#", "##F###3##"}};
+    const LevelText bare{.Map = {"#"}};
     const std::vector<std::uint8_t> built = Build(game.Text() + full.Text() + bare.Text() + LevelText{}.Text());
     EXPECT_EQ(Build(Dump(built)), built);
 }

@@ -67,10 +67,8 @@ TEST(SourceParser, ReadsTheWorkedExample) {
 }
 
 TEST(SourceParser, GivesEveryMapCharacterItsCell) {
-    LevelText level;
-    level.Map = {"##########", "#H123456o#", "#F*V.#...#", "#**#*HVF1#", "##########"};
-    level.InitialLength = "4 7";
-    level.ViperLengths = "9 12";
+    const LevelText level{.InitialLength = "4 7", .ViperLengths = "9 12",
+                          .Map = {"##########", "#H123456o#", "#F*V.#...#", "#**#*HVF1#", "##########"}};
     const LevelRecord parsed = Parse(GameText{}.Text() + level.Text()).Levels[0];
     for (int colour = 1; colour <= 6; ++colour)
         EXPECT_EQ(parsed.Cell(2 + colour, 2), (MapCell{CellBall, static_cast<std::uint8_t>(colour)}));
@@ -85,13 +83,8 @@ TEST(SourceParser, GivesEveryMapCharacterItsCell) {
 }
 
 TEST(SourceParser, ReadsSignedWordsAndTheHexHeaderChar) {
-    GameText game;
-    game.HeaderChar = "\\x00";
-    game.Note = "Žluťoučký kůň úpěl ďábelské ó";
-    LevelText level;
-    level.LevelFlags = "-32768";
-    level.RequiredLength = "32767";
-    level.GoldenBallChance = "255";
+    const GameText game{.Note = "Žluťoučký kůň úpěl ďábelské ó", .HeaderChar = "\\x00"};
+    const LevelText level{.LevelFlags = "-32768", .RequiredLength = "32767", .GoldenBallChance = "255"};
     const GameSource parsed = Parse(game.Text() + level.Text());
     EXPECT_EQ(parsed.HeaderChar, 0);
     EXPECT_EQ(parsed.Note.size(), 30u);
@@ -113,10 +106,8 @@ TEST(SourceParser, SkipsCommentsCarriageReturnsAndTrailingBlanks) {
 TEST(SourceParser, KeepsTheOrderOfLevelsAcrossFiles) {
     const auto dir = std::filesystem::temp_directory_path() / "zurk3-levels-parser-test";
     std::filesystem::create_directories(dir);
-    LevelText small;
-    LevelText wide;
-    wide.Map = {"#########", "#H......#", "#########"};
-    std::ofstream(dir / "a.zl") << small.Text();
+    std::ofstream(dir / "a.zl") << LevelText{}.Text();
+    const LevelText wide{.Map = {"#########", "#H......#", "#########"}};
     std::ofstream(dir / "b.zl") << GameText{}.Text() << wide.Text();
     SourceParser parser;
     parser.ParseFile((dir / "a.zl").string());
@@ -143,17 +134,15 @@ TEST(SourceParser, NamesAnUnreadableFile) {
 TEST(SourceParser, LocatesMapFaults) {
     const std::string game = GameText{}.Text();
     const int mapStart = LineOf(game + LevelText{}.Text(), "Map:");
-    LevelText level;
-    level.Map = {"#######", "#H.x..#", "#######"};
-    ExpectError(game + level.Text(), mapStart + 2, "unknown map character 'x' in column 4");
-    level.Map = {"#######", "#H....#", "#.........#", "#######"};
-    ExpectError(game + level.Text(), mapStart + 3, "11 cells wide, the first row 7");
-    level.Map = {std::string(51, '#'), "#H" + std::string(48, '.') + "#", std::string(51, '#')};
-    ExpectError(game + level.Text(), mapStart + 1, "51 cells wide, at most 50 fit");
-    level.Map = std::vector<std::string>(41, "#H#");
-    ExpectError(game + level.Text(), mapStart + 41, "more than 40 rows");
-    level.Map = {"#######", "#H....#", "#......", "#######"};
-    ExpectError(game + level.Text(), mapStart + 3, "free water on the outer ring in column 7");
+    auto withMap = [&](std::vector<std::string> map) { return game + LevelText{.Map = std::move(map)}.Text(); };
+    ExpectError(withMap({"#######", "#H.x..#", "#######"}), mapStart + 2, "unknown map character 'x' in column 4");
+    ExpectError(withMap({"#######", "#H....#", "#.........#", "#######"}), mapStart + 3,
+                "11 cells wide, the first row 7");
+    ExpectError(withMap({std::string(51, '#'), "#H" + std::string(48, '.') + "#", std::string(51, '#')}), mapStart + 1,
+                "51 cells wide, at most 50 fit");
+    ExpectError(withMap(std::vector<std::string>(41, "#H#")), mapStart + 41, "more than 40 rows");
+    ExpectError(withMap({"#######", "#H....#", "#......", "#######"}), mapStart + 3,
+                "free water on the outer ring in column 7");
 }
 
 TEST(SourceParser, LocatesHeaderFaults) {
@@ -169,15 +158,10 @@ TEST(SourceParser, LocatesHeaderFaults) {
     ExpectError(game + withoutMap, levelLine, "the level has no 'Map:'");
     ExpectError(game + withoutMap + "Map:\n\n", levelLine + 8, "the map has no rows");
 
-    LevelText level;
-    level.RandomBalls = "256";
-    ExpectError(game + level.Text(), levelLine + 3, "RandomBalls must be a whole number from 0 to 255, not '256'");
-    level = LevelText{};
-    level.RequiredLength = "twelve";
-    ExpectError(game + level.Text(), levelLine + 2, "not 'twelve'");
-    level = LevelText{};
-    level.LevelFlags = "40000";
-    ExpectError(game + level.Text(), levelLine + 1, "from -32768 to 32767");
+    ExpectError(game + LevelText{.RandomBalls = "256"}.Text(), levelLine + 3,
+                "RandomBalls must be a whole number from 0 to 255, not '256'");
+    ExpectError(game + LevelText{.RequiredLength = "twelve"}.Text(), levelLine + 2, "not 'twelve'");
+    ExpectError(game + LevelText{.LevelFlags = "40000"}.Text(), levelLine + 1, "from -32768 to 32767");
 
     ExpectError(game + "Level: x\nSpeed: 3\n", levelLine + 1, "unknown header line 'Speed'");
     ExpectError(game + "Level: x\nRandomBalls: 1\nRandomBalls: 2\n", levelLine + 2, "given twice (first on line");
@@ -188,36 +172,26 @@ TEST(SourceParser, LocatesHeaderFaults) {
 TEST(SourceParser, ChecksTheLengthsOfHousesAndVipers) {
     const std::string game = GameText{}.Text();
     const int levelLine = LineOf(game + LevelText{}.Text(), "Level:");
-    LevelText level;
-    level.ViperLengths = "5";
-    ExpectError(game + level.Text(), levelLine + 8, "ViperLengths gives 1 length(s), the map has 0 viper cell(s)");
-    level = LevelText{};
-    level.Map = {"#######", "#H..V.#", "#######"};
-    ExpectError(game + level.Text(), levelLine, "missing header line 'ViperLengths'");
-    level.ViperLengths = "300";
-    ExpectError(game + level.Text(), levelLine + 8, "ViperLengths must be a whole number from 0 to 255");
-    level = LevelText{};
-    level.InitialLength = "3 3";
-    ExpectError(game + level.Text(), levelLine + 7, "InitialLength gives 2 length(s), the map has 1 house cell(s)");
+    ExpectError(game + LevelText{.ViperLengths = "5"}.Text(), levelLine + 8,
+                "ViperLengths gives 1 length(s), the map has 0 viper cell(s)");
+    LevelText viper{.Map = {"#######", "#H..V.#", "#######"}};
+    ExpectError(game + viper.Text(), levelLine, "missing header line 'ViperLengths'");
+    viper.ViperLengths = "300";
+    ExpectError(game + viper.Text(), levelLine + 8, "ViperLengths must be a whole number from 0 to 255");
+    ExpectError(game + LevelText{.InitialLength = "3 3"}.Text(), levelLine + 7,
+                "InitialLength gives 2 length(s), the map has 1 house cell(s)");
     std::string noHouseLength = LevelText{}.Text();
     noHouseLength.erase(noHouseLength.find("InitialLength"), std::string("InitialLength: 3\n").size());
     ExpectError(game + noHouseLength, levelLine, "missing header line 'InitialLength'");
 }
 
 TEST(SourceParser, ChecksTheGameHeader) {
-    GameText game;
-    game.Note = std::string(31, 'a');
-    ExpectError(game.Text(), 2, "the note has 31 characters, at most 30 fit");
-    game.Note = "Zurk ☃";
-    ExpectError(game.Text(), 2, "the note holds '☃', which Windows-1250 lacks");
-    game.Note = "Zurk \xC3";
-    ExpectError(game.Text(), 2, "the note is not valid UTF-8");
-    game = GameText{};
-    game.HeaderChar = "AB";
-    ExpectError(game.Text(), 4, "HeaderChar must be one visible ASCII character or \\xNN, not 'AB'");
-    game = GameText{};
-    game.Lives = "-1";
-    ExpectError(game.Text(), 3, "Lives must be a whole number from 0 to 255");
+    ExpectError(GameText{.Note = std::string(31, 'a')}.Text(), 2, "the note has 31 characters, at most 30 fit");
+    ExpectError(GameText{.Note = "Zurk ☃"}.Text(), 2, "the note holds '☃', which Windows-1250 lacks");
+    ExpectError(GameText{.Note = "Zurk \xC3"}.Text(), 2, "the note is not valid UTF-8");
+    ExpectError(GameText{.HeaderChar = "AB"}.Text(), 4,
+                "HeaderChar must be one visible ASCII character or \\xNN, not 'AB'");
+    ExpectError(GameText{.Lives = "-1"}.Text(), 3, "Lives must be a whole number from 0 to 255");
     ExpectError(GameText{}.Text() + GameText{}.Text(), 6, "a second Game section; the game already has one at test.zl:1");
     ExpectError("Game: x\nNote: a\nLives: 3\nHeaderByte: 0\n", 1, "missing header line 'HeaderChar'");
 }

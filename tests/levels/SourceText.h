@@ -1,6 +1,10 @@
 #pragma once
+#include <cstdint>
 #include <string>
 #include <vector>
+
+#include "tools/levels/GameFileWriter.h"
+#include "tools/levels/SourceParser.h"
 
 // Level source texts for the tests, with every header line in place unless a test leaves it out.
 // The defaults are the header of the worked example of the game file format.
@@ -24,7 +28,7 @@ struct LevelText {
     std::string RandomBoulders = "0";
     std::string GoldenBallChance = "0";
     std::string InitialLength = "3";  // written only when the map has a house
-    std::string ViperLengths;         // written only when not empty
+    std::string ViperLengths{};       // written only when not empty
     std::vector<std::string> Map = {"#######", "#H....#", "#..o..#", "#######"};
 
     std::string Text() const {
@@ -43,13 +47,14 @@ struct LevelText {
 
 // The level of the worked example of the game file format, as source.
 inline LevelText WorkedExampleLevel() {
-    LevelText level;
-    level.LevelFlags = "1";
-    level.RequiredLength = "20";
-    level.RandomBalls = "2";
-    level.InitialLength = "3";
-    level.ViperLengths = "4";
-    level.Map = {"##########", "#H.......#", "#......V.#", "#........#",
-                 "#...o....#", "#........#", "#.......*#", "##########"};
-    return level;
+    return {.LevelFlags = "1", .RequiredLength = "20", .RandomBalls = "2", .InitialLength = "3", .ViperLengths = "4",
+            .Map = {"##########", "#H.......#", "#......V.#", "#........#", "#...o....#", "#........#", "#.......*#",
+                    "##########"}};
+}
+
+// The game file the level tool builds from source text.
+inline std::vector<std::uint8_t> Build(const std::string& text) {
+    SourceParser parser;
+    parser.Parse(text, "test.zl");
+    return GameFileWriter::Write(parser.Finish());
 }

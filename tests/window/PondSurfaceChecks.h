@@ -1,6 +1,7 @@
 #pragma once
 #include <QPaintEvent>
 #include <QtTest>
+#include <memory>
 
 #include "app/PondSurface.h"
 #include "app/SpriteLists.h"
@@ -31,67 +32,63 @@ private:
         QCOMPARE(cell.convertToFormat(QImage::Format_RGB32), sprite);
     }
 
+    std::unique_ptr<PondSurface> ShownPond(int width, int height) {
+        auto pond = std::make_unique<PondSurface>(sprites_, nullptr);
+        pond->resize(width, height);
+        pond->show();
+        return pond;
+    }
+
 private slots:
     void imageHasTheScreensPixelRatio() {
-        PondSurface pond(sprites_, nullptr);
-        pond.resize(200, 160);
-        pond.show();
-        QCOMPARE(pond.devicePixelRatioF(), expectedRatio_);
-        QCOMPARE(pond.RetainedImage().devicePixelRatio(), expectedRatio_);
-        QCOMPARE(pond.RetainedImage().size(), QSize(200, 160) * expectedRatio_);
+        auto pond = ShownPond(200, 160);
+        QCOMPARE(pond->devicePixelRatioF(), expectedRatio_);
+        QCOMPARE(pond->RetainedImage().devicePixelRatio(), expectedRatio_);
+        QCOMPARE(pond->RetainedImage().size(), QSize(200, 160) * expectedRatio_);
         QCOMPARE(sprites_.Sprite(1, 5, expectedRatio_).deviceIndependentSize(), QSizeF(20, 20));
     }
 
     void aPaintedCellReadsBackFromTheImage() {
-        PondSurface pond(sprites_, nullptr);
-        pond.resize(600, 480);
-        pond.show();
-        pond.PaintSprite(40, 60, 5, 1);
-        CompareCell(pond, 40, 60, 5, 1);
-        pond.PaintSprite(588, 468, 26, 0);  // cell (50, 40) at 12 pixels
-        CompareCell(pond, 588, 468, 26, 0);
-        pond.PaintSprite(0, 0, 2, 0);
-        CompareCell(pond, 0, 0, 2, 0);
-        QCOMPARE(pond.RetainedImage().pixelColor(QPoint(12, 12) * expectedRatio_), QColor(Qt::black));
+        auto pond = ShownPond(600, 480);
+        const int cells[][4] = {{40, 60, 5, 1}, {588, 468, 26, 0}, {0, 0, 2, 0}};  // the second: cell (50, 40) at 12 px
+        for (const auto& [x, y, n, set] : cells) {
+            pond->PaintSprite(x, y, n, set);
+            CompareCell(*pond, x, y, n, set);
+        }
+        QCOMPARE(pond->RetainedImage().pixelColor(QPoint(12, 12) * expectedRatio_), QColor(Qt::black));
     }
 
     void theWhiteBoxAndClear() {
-        PondSurface pond(sprites_, nullptr);
-        pond.resize(100, 100);
-        pond.show();
-        pond.PaintWhiteBox(20, 20, 12);
-        const QImage& image = pond.RetainedImage();
+        auto pond = ShownPond(100, 100);
+        pond->PaintWhiteBox(20, 20, 12);
+        const QImage& image = pond->RetainedImage();
         const qreal dpr = expectedRatio_;
         QCOMPARE(image.pixelColor(QPoint(20, 20) * dpr), QColor(Qt::white));
         const int last = int(32 * dpr) - 1;
         QCOMPARE(image.pixelColor(last, last), QColor(Qt::white));
         QCOMPARE(image.pixelColor(QPoint(19, 20) * dpr), QColor(Qt::black));
         QCOMPARE(image.pixelColor(QPoint(33, 33) * dpr), QColor(Qt::black));
-        pond.Clear();
-        QCOMPARE(pond.RetainedImage().pixelColor(QPoint(25, 25) * dpr), QColor(Qt::black));
+        pond->Clear();
+        QCOMPARE(pond->RetainedImage().pixelColor(QPoint(25, 25) * dpr), QColor(Qt::black));
     }
 
     void aPaintedCellRepaintsOnlyItsSquare() {
-        PondSurface pond(sprites_, nullptr);
-        pond.resize(400, 300);
-        pond.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&pond));
-        pond.installEventFilter(this);
+        auto pond = ShownPond(400, 300);
+        QVERIFY(QTest::qWaitForWindowExposed(pond.get()));
+        pond->installEventFilter(this);
         QApplication::processEvents();
         painted_ = QRegion();
-        pond.PaintSprite(100, 80, 45, 1);
+        pond->PaintSprite(100, 80, 45, 1);
         QTRY_VERIFY(!painted_.isEmpty());
         QCOMPARE(painted_.boundingRect(), QRect(100, 80, 20, 20));
-        pond.removeEventFilter(this);
+        pond->removeEventFilter(this);
     }
 
     void growingKeepsWhatWasPainted() {
-        PondSurface pond(sprites_, nullptr);
-        pond.resize(100, 100);
-        pond.show();
-        pond.PaintSprite(20, 20, 9, 1);
-        pond.resize(300, 200);
-        QCOMPARE(pond.RetainedImage().size(), QSize(300, 200) * expectedRatio_);
-        CompareCell(pond, 20, 20, 9, 1);
+        auto pond = ShownPond(100, 100);
+        pond->PaintSprite(20, 20, 9, 1);
+        pond->resize(300, 200);
+        QCOMPARE(pond->RetainedImage().size(), QSize(300, 200) * expectedRatio_);
+        CompareCell(*pond, 20, 20, 9, 1);
     }
 };

@@ -43,6 +43,19 @@ private:
         return window;
     }
 
+    // The three levels opened and F2 pressed; the snake still waits in its house.
+    std::unique_ptr<frmRybnik> StartLevelOne() {
+        auto window = OpenWindow(ThreeLevels());
+        QTest::keyClick(window.get(), Qt::Key_F2);
+        return window;
+    }
+    // The same, with the snake one step out of its house to the right, at (4, 4).
+    std::unique_ptr<frmRybnik> StartAndStepOut() {
+        auto window = StartLevelOne();
+        Steer(*window, Qt::Key_Right);
+        return window;
+    }
+
     static void Tap(frmRybnik& window, Qt::Key key) {
         QTest::keyPress(&window, key);
         QTest::keyRelease(&window, key);
@@ -98,8 +111,7 @@ private slots:
     }
 
     void nothingMovesBeforeTheFirstCursorKey() {
-        auto window = OpenWindow(ThreeLevels());
-        QTest::keyClick(window.get(), Qt::Key_F2);
+        auto window = StartLevelOne();
         for (int i = 0; i < 3; ++i) window->tmrPohyb_Timer();
         QVERIFY(!window->World().Snake().UzJede());
         QCOMPARE(Head(*window), (CellPos{3, 4}));
@@ -113,8 +125,7 @@ private slots:
     }
 
     void twoArrowsInOneStepAreTakenInTwoSteps() {
-        auto window = OpenWindow(ThreeLevels());
-        QTest::keyClick(window.get(), Qt::Key_F2);
+        auto window = StartLevelOne();
         Tap(*window, Qt::Key_Right);
         Tap(*window, Qt::Key_Up);
         window->tmrPohyb_Timer();
@@ -124,8 +135,7 @@ private slots:
     }
 
     void spacePausesOnlyOnceTheSnakeIsOut() {
-        auto window = OpenWindow(ThreeLevels());
-        QTest::keyClick(window.get(), Qt::Key_F2);
+        auto window = StartLevelOne();
         QLabel* pauza = Child(*window, "lblPauza");
 
         QTest::keyClick(window.get(), Qt::Key_Space);
@@ -185,9 +195,7 @@ private slots:
         QFETCH(QString, answer);
         QFETCH(bool, cancel);
         QFETCH(int, level);
-        auto window = OpenWindow(ThreeLevels());
-        QTest::keyClick(window.get(), Qt::Key_F2);
-        Steer(*window, Qt::Key_Right);
+        auto window = StartAndStepOut();
 
         ModalBoxes boxes;
         boxes.answer = answer;
@@ -214,9 +222,7 @@ private slots:
     }
 
     void f3ReturnsToTheTitleWithZeros() {
-        auto window = OpenWindow(ThreeLevels());
-        QTest::keyClick(window.get(), Qt::Key_F2);
-        Steer(*window, Qt::Key_Right);
+        auto window = StartAndStepOut();
         QTest::keyPress(window.get(), Qt::Key_F3);
         QCOMPARE(window->World().LevelNo, 1);  // F3 acts when it is released
         QTest::keyRelease(window.get(), Qt::Key_F3);
@@ -236,8 +242,7 @@ private slots:
     }
 
     void theLengthBoxTurnsGreenWhenTheHouseOpens() {
-        auto window = OpenWindow(ThreeLevels());
-        QTest::keyClick(window.get(), Qt::Key_F2);
+        auto window = StartLevelOne();
         QLabel* length = Child(*window, "lblDelka");
         Steer(*window, Qt::Key_Right);
         QCOMPARE(length->palette().color(QPalette::Window), QColor(0, 192, 192));
@@ -250,9 +255,8 @@ private slots:
     }
 
     void aCrashRepeatsTheLevelAfterItsMessage() {
-        auto window = OpenWindow(ThreeLevels());
+        auto window = StartLevelOne();
         ModalBoxes boxes;
-        QTest::keyClick(window.get(), Qt::Key_F2);
         Steer(*window, Qt::Key_Up);
         window->tmrPohyb_Timer();
         window->tmrPohyb_Timer();  // into the wall at (3, 1)
@@ -300,8 +304,7 @@ private slots:
     }
 
     void minimisingPausesOnlyOnceTheSnakeIsOut() {
-        auto window = OpenWindow(ThreeLevels());
-        QTest::keyClick(window.get(), Qt::Key_F2);
+        auto window = StartLevelOne();
         window->showMinimized();
         QVERIFY(window->StepTimer().isActive());
         window->showNormal();
@@ -317,9 +320,7 @@ private slots:
     }
 
     void theSpeedDialogHoldsTheSteps() {
-        auto window = OpenWindow(ThreeLevels());
-        QTest::keyClick(window.get(), Qt::Key_F2);
-        Steer(*window, Qt::Key_Right);
+        auto window = StartAndStepOut();
         ModalBoxes boxes;
         CellPos headWhileOpen;
         boxes.whileOpen = [&] {
@@ -355,9 +356,7 @@ private slots:
     }
 
     void aCloseWhileABoxIsOpenWaitsForTheBox() {
-        auto window = OpenWindow(ThreeLevels());
-        QTest::keyClick(window.get(), Qt::Key_F2);
-        Steer(*window, Qt::Key_Right);
+        auto window = StartAndStepOut();
         ModalBoxes boxes;
         bool closedUnderTheBox = false;
         boxes.whileOpen = [&] {
@@ -372,9 +371,7 @@ private slots:
     }
 
     void closingStopsTheLevel() {
-        auto window = OpenWindow(ThreeLevels());
-        QTest::keyClick(window.get(), Qt::Key_F2);
-        Steer(*window, Qt::Key_Right);
+        auto window = StartAndStepOut();
         QVERIFY(window->close());
         QVERIFY(!window->World().HasSnake());
         QVERIFY(!window->StepTimer().isActive());

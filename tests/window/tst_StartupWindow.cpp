@@ -4,6 +4,7 @@
 #include <QMenuBar>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <memory>
 
 #include "GameFileBuilder.h"
 #include "ModalBoxes.h"
@@ -16,17 +17,24 @@ class StartupWindowTest : public QObject {
     Q_OBJECT
 
 private:
-    static QString FilePath(const QTemporaryDir& dir, const char* name) { return dir.filePath(QString::fromLatin1(name)); }
+    std::unique_ptr<QTemporaryDir> dir_;
+
+    QString FilePath(const char* name) const { return dir_->filePath(QString::fromLatin1(name)); }
+    void Write(const char* name, const QByteArray& content) const {
+        QFile file(FilePath(name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(content);
+    }
     static QLabel* Child(const frmRybnik& window, const char* name) {
         return window.findChild<QLabel*>(QString::fromLatin1(name));
     }
 
 private slots:
     void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
+    void init() { dir_ = std::make_unique<QTemporaryDir>(); }
 
     void titleScreenHasItsClientAreaBelowTheMenuBar() {
-        QTemporaryDir dir;
-        frmRybnik window(dir.path());
+        frmRybnik window(dir_->path());
         QVERIFY(QTest::qWaitForWindowExposed(&window));
 
         QCOMPARE(window.windowTitle(), QStringLiteral("Zurk3"));
@@ -48,8 +56,7 @@ private slots:
     }
 
     void panelShowsZerosAtStart() {
-        QTemporaryDir dir;
-        frmRybnik window(dir.path());
+        frmRybnik window(dir_->path());
         for (const char* name : {"lblBody", "lblUroven", "lblZivoty", "lblNutnaDelka", "lblDelka"}) {
             QLabel* box = Child(window, name);
             QVERIFY2(box, name);
@@ -65,8 +72,7 @@ private slots:
     }
 
     void menusWithoutAGameFile() {
-        QTemporaryDir dir;
-        frmRybnik window(dir.path());
+        frmRybnik window(dir_->path());
         const MainMenu& menu = window.Menu();
         QCOMPARE(menu.mnuHraStart->text(), QStringLiteral("&Start"));
         QCOMPARE(menu.mnuHraStart->shortcut(), QKeySequence(Qt::Key_F2));
@@ -88,8 +94,7 @@ private slots:
     }
 
     void f2DoesNothingWithoutAGameFile() {
-        QTemporaryDir dir;
-        frmRybnik window(dir.path());
+        frmRybnik window(dir_->path());
         QVERIFY(QTest::qWaitForWindowActive(&window));
         QTest::keyClick(&window, Qt::Key_F2);
         QCOMPARE(window.World().LevelNo, 0);
@@ -98,10 +103,9 @@ private slots:
     }
 
     void aGameFileEnablesStartAndInformace() {
-        QTemporaryDir dir;
-        GameFileBuilder(3, "Pokusná hra").Level(10, 8).House(3, 3, 2).WriteTo(FilePath(dir, "zaklad.zurk"));
+        GameFileBuilder(3, "Pokusná hra").Level(10, 8).House(3, 3, 2).WriteTo(FilePath("zaklad.zurk"));
         ModalBoxes boxes;
-        frmRybnik window(dir.path());
+        frmRybnik window(dir_->path());
         QVERIFY(window.Menu().mnuHraStart->isEnabled());
         QVERIFY(window.Menu().mnuHraInformace->isEnabled());
         QVERIFY(boxes.seen.empty());
@@ -118,14 +122,9 @@ private slots:
     }
 
     void aDamagedGameFileIsReportedAndLeavesTheGameMenuOff() {
-        QTemporaryDir dir;
-        QFile damaged(FilePath(dir, "zaklad.zurk"));
-        QVERIFY(damaged.open(QIODevice::WriteOnly));
-        damaged.write("too short");
-        damaged.close();
-
+        Write("zaklad.zurk", "too short");
         ModalBoxes boxes;
-        frmRybnik window(dir.path());
+        frmRybnik window(dir_->path());
         QCOMPARE(boxes.seen.size(), std::size_t(1));
         QCOMPARE(boxes.seen[0].kind, QStringLiteral("critical"));
         QCOMPARE(boxes.seen[0].title, QStringLiteral("Zurk3"));
@@ -137,18 +136,13 @@ private slots:
     }
 
     void theWebAddressItemIsOnWhenItsFileIsThere() {
-        QTemporaryDir dir;
-        QFile address(FilePath(dir, "WWW_Zurk.txt"));
-        QVERIFY(address.open(QIODevice::WriteOnly));
-        address.write("\"https://example.org/zurk\"\r\n");
-        address.close();
-        frmRybnik window(dir.path());
+        Write("WWW_Zurk.txt", "\"https://example.org/zurk\"\r\n");
+        frmRybnik window(dir_->path());
         QVERIFY(window.Menu().mnuWWW->isEnabled());
     }
 
     void konecClosesTheWindow() {
-        QTemporaryDir dir;
-        frmRybnik window(dir.path());
+        frmRybnik window(dir_->path());
         QVERIFY(window.isVisible());
         window.Menu().mnuKonec->trigger();
         QVERIFY(!window.isVisible());

@@ -32,12 +32,14 @@ private slots:
     }
     void init() { opened.clear(); }
 
-    void firstItem_data() {
+    void theFirstItemIsOpened_data() {
         QTest::addColumn<QByteArray>("text");
         QTest::addColumn<QByteArray>("item");
         QTest::newRow("plain") << QByteArray("https://zurk.example/") << QByteArray("https://zurk.example/");
         QTest::newRow("leading spaces") << QByteArray("   https://zurk.example/") << QByteArray("https://zurk.example/");
         QTest::newRow("cut at the comma") << QByteArray("https://zurk.example/a,b") << QByteArray("https://zurk.example/a");
+        QTest::newRow("quoted, then more items") << QByteArray("\"https://zurk.example/hra,3\",dalsi\r\n")
+                                                 << QByteArray("https://zurk.example/hra,3");
         QTest::newRow("quoted keeps the comma") << QByteArray("  \"https://zurk.example/a,b\", rest")
                                                 << QByteArray("https://zurk.example/a,b");
         QTest::newRow("only the first line") << QByteArray("https://one.example/\r\nhttps://two.example/")
@@ -48,10 +50,18 @@ private slots:
         QTest::newRow("empty quotes") << QByteArray("\"\"") << QByteArray("");
     }
 
-    void firstItem() {
+    // The item as read, and the menu opening it without a word, or nothing when it is empty.
+    void theFirstItemIsOpened() {
         QFETCH(QByteArray, text);
         QFETCH(QByteArray, item);
         QCOMPARE(QByteArray::fromStdString(FirstItem(text.toStdString())), item);
+        QTemporaryDir dir;
+        Write(dir, text);
+        frmRybnik window(dir.path());
+        ModalBoxes boxes;
+        window.Menu().mnuWWW->trigger();
+        QVERIFY(boxes.seen.empty());
+        QCOMPARE(opened, item.isEmpty() ? QList<QUrl>() : QList<QUrl>{QUrl(QString::fromUtf8(item))});
     }
 
     void aFileGoneSinceStartUpIsReported() {
@@ -66,26 +76,6 @@ private slots:
         QCOMPARE(boxes.seen[0].title, QStringLiteral("Zurk3"));
         QCOMPARE(boxes.seen[0].text, QStringLiteral("V domovské složce programu nelze najít soubor WWW_Zurk.txt, "
                                                     "kde je uložena internetová adresa WWW Zurk !"));
-        QVERIFY(opened.isEmpty());
-    }
-
-    void theFirstItemIsOpened() {
-        QTemporaryDir dir;
-        Write(dir, "\"https://zurk.example/hra,3\",dalsi\r\n");
-        frmRybnik window(dir.path());
-        ModalBoxes boxes;
-        window.Menu().mnuWWW->trigger();
-        QVERIFY(boxes.seen.empty());
-        QCOMPARE(opened, QList<QUrl>{QUrl(QStringLiteral("https://zurk.example/hra,3"))});
-    }
-
-    void anEmptyFileOpensNothing() {
-        QTemporaryDir dir;
-        Write(dir, "");
-        frmRybnik window(dir.path());
-        ModalBoxes boxes;
-        window.Menu().mnuWWW->trigger();
-        QVERIFY(boxes.seen.empty());
         QVERIFY(opened.isEmpty());
     }
 };

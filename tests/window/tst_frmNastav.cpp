@@ -2,6 +2,7 @@
 #include <QPushButton>
 #include <QSlider>
 #include <QtTest>
+#include <memory>
 
 #include "dialogs/frmNastav.h"
 
@@ -9,17 +10,23 @@
 class frmNastavTest : public QObject {
     Q_OBJECT
 
+private:
+    std::unique_ptr<QTimer> timer_;  // the game's step timer, at its usual 80 ms unless a test says otherwise
+
 private slots:
+    void init() {
+        timer_ = std::make_unique<QTimer>();
+        timer_->setInterval(80);
+    }
+
     void opensAtTheTimersSpeed() {
-        QTimer timer;
-        timer.setInterval(80);
-        frmNastav dialog(timer);
+        frmNastav dialog(*timer_);
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Nastavení"));
         QCOMPARE(dialog.size(), QSize(200, 138));
         QCOMPARE(dialog.Slider()->minimum(), 0);
         QCOMPARE(dialog.Slider()->maximum(), 10);
         QCOMPARE(dialog.Slider()->value(), 7);
-        QCOMPARE(timer.interval(), 80);
+        QCOMPARE(timer_->interval(), 80);
         QCOMPARE(dialog.Slider()->geometry(), QRect(16, 56, 169, 33));
         QCOMPARE(dialog.OkButton()->text(), QStringLiteral("&OK"));
         QCOMPARE(dialog.OkButton()->geometry(), QRect(104, 104, 89, 25));
@@ -33,64 +40,53 @@ private slots:
     }
 
     void opensWhereItWasLeft() {
-        QTimer timer;
-        timer.setInterval(120);
-        frmNastav dialog(timer);
+        timer_->setInterval(120);
+        frmNastav dialog(*timer_);
         QCOMPARE(dialog.Slider()->value(), 3);
     }
 
     void theEndsGiveFiftyAndAHundredAndFifty() {
-        QTimer timer;
-        timer.setInterval(80);
-        frmNastav dialog(timer);
+        frmNastav dialog(*timer_);
         dialog.Slider()->setValue(10);
-        QCOMPARE(timer.interval(), 50);
+        QCOMPARE(timer_->interval(), 50);
         dialog.Slider()->setValue(0);
-        QCOMPARE(timer.interval(), 150);
+        QCOMPARE(timer_->interval(), 150);
         dialog.Slider()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
-        QCOMPARE(timer.interval(), 140);
+        QCOMPARE(timer_->interval(), 140);
     }
 
     void stornoRestores() {
-        QTimer timer;
-        timer.setInterval(80);
-        frmNastav dialog(timer);
+        frmNastav dialog(*timer_);
         dialog.Slider()->setValue(2);
-        QCOMPARE(timer.interval(), 130);
+        QCOMPARE(timer_->interval(), 130);
         dialog.StornoButton()->click();
-        QCOMPARE(timer.interval(), 80);
+        QCOMPARE(timer_->interval(), 80);
         QCOMPARE(dialog.result(), int(QDialog::Rejected));
     }
 
     void okKeeps() {
-        QTimer timer;
-        timer.setInterval(80);
-        frmNastav dialog(timer);
+        frmNastav dialog(*timer_);
         dialog.Slider()->setValue(9);
         dialog.OkButton()->click();
-        QCOMPARE(timer.interval(), 60);
+        QCOMPARE(timer_->interval(), 60);
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
     }
 
     void closingOtherwiseKeeps() {
-        QTimer timer;
-        timer.setInterval(80);
-        frmNastav dialog(timer);
+        frmNastav dialog(*timer_);
         dialog.show();
         dialog.Slider()->setValue(4);
         QTest::keyClick(&dialog, Qt::Key_Escape);
         QVERIFY(!dialog.isVisible());
-        QCOMPARE(timer.interval(), 110);
+        QCOMPARE(timer_->interval(), 110);
     }
 
     void aRunningTimerTakesTheNewSpeed() {
-        QTimer timer;
-        timer.setInterval(80);
-        timer.start();
-        frmNastav dialog(timer);
+        timer_->start();
+        frmNastav dialog(*timer_);
         dialog.Slider()->setValue(10);
-        QVERIFY(timer.isActive());
-        QCOMPARE(timer.interval(), 50);
+        QVERIFY(timer_->isActive());
+        QCOMPARE(timer_->interval(), 50);
     }
 };
 
