@@ -177,14 +177,11 @@ AutoPlayer::Candidate AutoPlayer::Judge(const Snake& now, const std::vector<int>
     return candidate;
 }
 
-// The cells after the head up to the nearest target, each entered only once it is free;
-// empty when the head is on a target already or none can be reached.
-std::vector<CellPos> AutoPlayer::WayToTarget(const Snake& snake, const std::vector<int>& freeAt,
-                                             bool throughBoulders) const {
-    const CellPos start = snake.Body.front();
-    if (IsTarget(snake, start) || (!throughBoulders && world_.Field.Kind(start.x, start.y) == CellBoulder)) return {};
+// Walks the cells the head can reach, nearest first, each entered only once it is free; visit
+// tells for each newly reached cell whether to go on through it, pass it by or stop there.
+template <typename Visit>
+void AutoPlayer::Spread(CellPos start, const std::vector<int>& freeAt, Visit visit) const {
     std::vector<int> arrival(freeAt.size(), Never);
-    std::vector<CellPos> from(freeAt.size(), CellPos{});
     arrival[Index(start)] = 0;
     std::deque<CellPos> queue{start};
     while (!queue.empty()) {
@@ -196,19 +193,32 @@ std::vector<CellPos> AutoPlayer::WayToTarget(const Snake& snake, const std::vect
             if (!Inside(next)) continue;
             const std::size_t i = Index(next);
             if (arrival[i] != Never || freeAt[i] > time + 1) continue;
-            if (!throughBoulders && world_.Field.Kind(next.x, next.y) == CellBoulder) continue;
+            const Reach reach = visit(next, cell);
+            if (reach == Reach::Stop) return;
+            if (reach == Reach::PassBy) continue;
             arrival[i] = time + 1;
-            from[i] = cell;
-            if (IsTarget(snake, next)) {
-                std::vector<CellPos> way;
-                for (CellPos at = next; !(at == start); at = from[Index(at)]) way.push_back(at);
-                std::reverse(way.begin(), way.end());
-                return way;
-            }
             queue.push_back(next);
         }
     }
-    return {};
+}
+
+// The cells after the head up to the nearest target, each entered only once it is free;
+// empty when the head is on a target already or none can be reached.
+std::vector<CellPos> AutoPlayer::WayToTarget(const Snake& snake, const std::vector<int>& freeAt,
+                                             bool throughBoulders) const {
+    const CellPos start = snake.Body.front();
+    if (IsTarget(snake, start) || (!throughBoulders && world_.Field.Kind(start.x, start.y) == CellBoulder)) return {};
+    std::vector<CellPos> from(freeAt.size(), CellPos{});
+    std::vector<CellPos> way;
+    Spread(start, freeAt, [&](CellPos next, CellPos cell) {
+        if (!throughBoulders && world_.Field.Kind(next.x, next.y) == CellBoulder) return Reach::PassBy;
+        from[Index(next)] = cell;
+        if (!IsTarget(snake, next)) return Reach::GoOn;
+        for (CellPos at = next; !(at == start); at = from[Index(at)]) way.push_back(at);
+        std::reverse(way.begin(), way.end());
+        return Reach::Stop;
+    });
+    return way;
 }
 
 // The cells the snake can still reach from its head, each entered only once it is free. Never
@@ -216,25 +226,14 @@ std::vector<CellPos> AutoPlayer::WayToTarget(const Snake& snake, const std::vect
 // part leaves it: from there it can follow its own track for as long as the pond stays as it is.
 int AutoPlayer::Room(const Snake& snake, const std::vector<int>& freeAt) const {
     const CellPos house{world_.HouseX, world_.HouseY};
-    std::vector<int> arrival(freeAt.size(), Never);
-    const CellPos start = snake.Body.front();
-    arrival[Index(start)] = 0;
     int count = 1;
-    std::deque<CellPos> queue{start};
-    while (!queue.empty()) {
-        const CellPos cell = queue.front();
-        queue.pop_front();
-        const int time = arrival[Index(cell)];
-        for (int dir = DirUp; dir <= DirLeft; ++dir) {
-            const CellPos next = Neighbour(cell.x, cell.y, dir);
-            if (!Inside(next)) continue;
-            const std::size_t i = Index(next);
-            if (arrival[i] != Never || freeAt[i] > time + 1) continue;
-            if (freeAt[i] > 0 || (snake.HouseOpen && next == house)) return Never;
-            arrival[i] = time + 1;
-            ++count;
-            queue.push_back(next);
+    Spread(snake.Body.front(), freeAt, [&](CellPos next, CellPos) {
+        if (freeAt[Index(next)] > 0 || (snake.HouseOpen && next == house)) {
+            count = Never;
+            return Reach::Stop;
         }
-    }
+        ++count;
+        return Reach::GoOn;
+    });
     return count;
 }

@@ -48,6 +48,9 @@ private:
     std::vector<int> FreeTimes(const Snake& snake, bool avoidVipers) const;
     void MarkViperWays();
     Candidate Judge(const Snake& now, const std::vector<int>& freeNow, int direction) const;
+    enum class Reach { GoOn, PassBy, Stop };
+    template <typename Visit>
+    void Spread(CellPos start, const std::vector<int>& freeAt, Visit visit) const;
     std::vector<CellPos> WayToTarget(const Snake& snake, const std::vector<int>& freeAt, bool throughBoulders) const;
     int Room(const Snake& snake, const std::vector<int>& freeAt) const;
 
