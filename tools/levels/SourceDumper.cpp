@@ -8,7 +8,7 @@
 #include "game/CellKinds.h"
 #include "game/clsHraZurk3.h"
 #include "tools/levels/MapCharacters.h"
-#include "tools/levels/Windows1250.h"
+#include "game/Cp1250.h"
 
 namespace {
 
@@ -27,7 +27,7 @@ std::string NoteText(const std::string& note) {
         return byte < 0x20 || byte == 0x7F;
     });
     if (text.empty()) return text;
-    if (text.front() == ' ' || control || !Windows1250::FromUtf8(text))
+    if (text.front() == ' ' || control || !Utf8ToCp1250(text))
         throw std::runtime_error("the note '" + note + "' cannot be written as a header line");
     return text;
 }

@@ -7,7 +7,7 @@
 #include "game/CellKinds.h"
 #include "tools/levels/MapCharacters.h"
 #include "tools/levels/SourceError.h"
-#include "tools/levels/Windows1250.h"
+#include "game/Cp1250.h"
 
 namespace {
 
@@ -139,7 +139,7 @@ void SourceParser::FinishGame(const Section& section) {
     if (gameAt_) Fail(section.Line, "a second Game section; the game already has one at " + *gameAt_);
     const Value& note = Required(section, "Note");
     std::string bad;
-    const auto bytes = Windows1250::FromUtf8(note.Text, &bad);
+    const auto bytes = Utf8ToCp1250(note.Text, &bad);
     if (!bytes)
         Fail(note.Line, bad.empty() ? "the note is not valid UTF-8"
                                     : "the note holds '" + bad + "', which Windows-1250 lacks");
