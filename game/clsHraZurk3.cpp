@@ -78,31 +78,36 @@ std::string ReadRecords(const std::vector<std::uint8_t>& bytes, std::vector<Leve
 }
 }  // namespace
 
-bool clsHraZurk3::NactiHru(const std::string& path) {
-    std::error_code error;
-    if (!std::filesystem::exists(std::filesystem::u8path(path), error)) {
-        lastError_ = "Soubor " + path + " neexistuje.";
-        return false;
+std::optional<std::vector<std::uint8_t>> ReadGameFile(const std::string& path, std::string& error) {
+    std::error_code failure;
+    if (!std::filesystem::exists(std::filesystem::u8path(path), failure)) {
+        error = "Soubor " + path + " neexistuje.";
+        return std::nullopt;
     }
-    if (!std::filesystem::is_regular_file(std::filesystem::u8path(path), error)) {
-        lastError_ = "Soubor " + path + " nelze přečíst.";
-        return false;
+    if (!std::filesystem::is_regular_file(std::filesystem::u8path(path), failure)) {
+        error = "Soubor " + path + " nelze přečíst.";
+        return std::nullopt;
     }
-    const auto size = std::filesystem::file_size(std::filesystem::u8path(path), error);
+    const auto size = std::filesystem::file_size(std::filesystem::u8path(path), failure);
     // The largest sensible game is a few megabytes; anything far bigger is not a game file.
     constexpr std::uintmax_t MaxGameFileSize = 64u << 20;
-    if (!error && size > MaxGameFileSize) {
-        lastError_ = "Soubor " + path + " je příliš velký, než aby byl souborem hry.";
-        return false;
+    if (!failure && size > MaxGameFileSize) {
+        error = "Soubor " + path + " je příliš velký, než aby byl souborem hry.";
+        return std::nullopt;
     }
     std::ifstream file(std::filesystem::u8path(path), std::ios::binary);
-    std::vector<std::uint8_t> bytes(error ? 0 : static_cast<std::size_t>(size));
+    std::vector<std::uint8_t> bytes(failure ? 0 : static_cast<std::size_t>(size));
     file.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    if (error || !file || file.gcount() != static_cast<std::streamsize>(bytes.size())) {
-        lastError_ = "Soubor " + path + " nelze přečíst.";
-        return false;
+    if (failure || !file || file.gcount() != static_cast<std::streamsize>(bytes.size())) {
+        error = "Soubor " + path + " nelze přečíst.";
+        return std::nullopt;
     }
-    return NactiHruZPameti(bytes, path);
+    return bytes;
+}
+
+bool clsHraZurk3::NactiHru(const std::string& path) {
+    const auto bytes = ReadGameFile(path, lastError_);
+    return bytes && NactiHruZPameti(*bytes, path);
 }
 
 bool clsHraZurk3::NactiHruZPameti(const std::vector<std::uint8_t>& bytes, const std::string& path) {

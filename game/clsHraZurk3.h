@@ -1,9 +1,14 @@
 #pragma once
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "game/LevelRecord.h"
+
+// The bytes of the game file at path (UTF-8), as the game reads them; nothing when it is missing,
+// unreadable or far too large for a game, and error then says why in one Czech sentence.
+std::optional<std::vector<std::uint8_t>> ReadGameFile(const std::string& path, std::string& error);
 
 // The game file reader: reads a whole game file once and hands its levels out one at a time.
 class clsHraZurk3 {

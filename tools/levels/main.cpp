@@ -5,7 +5,6 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
-#include <iterator>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -29,13 +28,6 @@ int Usage() {
                  "       zurk3-levels check FILE\n"
                  "       zurk3-levels play FILE\n";
     return 2;
-}
-
-bool ReadBytes(const std::string& path, std::vector<std::uint8_t>& bytes) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) return false;
-    bytes.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-    return !file.bad();
 }
 
 int Build(const std::vector<std::string>& args) {
@@ -94,12 +86,13 @@ int Dump(const std::string& path) {
 }
 
 int Check(const std::string& path) {
-    std::vector<std::uint8_t> bytes;
-    if (!ReadBytes(path, bytes)) {
+    std::string error;  // the game's own Czech reason; the tool speaks English
+    const auto bytes = ReadGameFile(path, error);
+    if (!bytes) {
         std::cerr << path << ": cannot read the file\n";
         return 1;
     }
-    const CheckReport report = GameFileChecker::Check(bytes, path);
+    const CheckReport report = GameFileChecker::Check(*bytes, path);
     for (const std::string& fault : report.Faults) std::cout << path << ": " << fault << "\n";
     for (const std::string& warning : report.Warnings) std::cout << path << ": warning: " << warning << "\n";
     if (report.Refused()) return 1;
