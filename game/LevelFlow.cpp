@@ -109,10 +109,14 @@ void LevelFlow::StartLevel() {
     gameOver_ = false;
     GameFrontEnd& frontEnd = world_.FrontEnd();
     game_.NactiUrovenAkce(world_.LevelNo, world_.Level);
-    world_.CellSize = ChooseCellSize(world_.Level.FieldWidth, world_.Level.FieldHeight, frontEnd.ScreenPixels());
-    world_.SpriteSet = world_.CellSize == 20 ? 1 : 0;
-    frontEnd.LayOutForLevel(world_.Level.FieldWidth, world_.Level.FieldHeight, world_.CellSize);
-    frontEnd.LetPendingEventsRun();
+    // A level the game file announces but does not hold has no cells. Set-up skips it as a level
+    // without a house; the window keeps its size rather than shrink to an empty pond.
+    if (world_.Level.FieldWidth > 0 && world_.Level.FieldHeight > 0) {
+        world_.CellSize = ChooseCellSize(world_.Level.FieldWidth, world_.Level.FieldHeight, frontEnd.ScreenPixels());
+        world_.SpriteSet = world_.CellSize == 20 ? 1 : 0;
+        frontEnd.LayOutForLevel(world_.Level.FieldWidth, world_.Level.FieldHeight, world_.CellSize);
+        frontEnd.LetPendingEventsRun();
+    }
     SetUpLevel(world_);
     if (world_.HouseX == 0) {
         world_.GameState = StateNoSnake;

@@ -9,6 +9,12 @@
 
 namespace {
 
+// A count with its Czech noun: 1 úroveň, 2 to 4 úrovně, 0 and 5 or more úrovní.
+std::string CzechCount(std::size_t n, const char* one, const char* twoToFour, const char* many) {
+    const char* noun = n == 1 ? one : (n >= 2 && n <= 4 ? twoToFour : many);
+    return std::to_string(n) + " " + noun;
+}
+
 std::int16_t Int16At(const std::vector<std::uint8_t>& bytes, std::size_t at) {
     return static_cast<std::int16_t>(bytes[at] | (bytes[at + 1] << 8));
 }
@@ -49,7 +55,8 @@ std::string ReadRecords(const std::vector<std::uint8_t>& bytes, std::vector<Leve
             const int height = bytes[at + 1];
             if (current + 1 > levelCount)
                 return "Na pozici " + std::to_string(recordAt) + " začíná úroveň " + std::to_string(current + 1) +
-                       ", hlavička ale ohlašuje jen " + std::to_string(levelCount) + " úrovní.";
+                       ", hlavička ale ohlašuje jen " +
+                       CzechCount(static_cast<std::size_t>(levelCount), "úroveň", "úrovně", "úrovní") + ".";
             if (width > MaxFieldWidth || height > MaxFieldHeight)
                 return "Úroveň " + std::to_string(current + 1) + " na pozici " + std::to_string(recordAt) +
                        " má rozměr " + std::to_string(width) + "x" + std::to_string(height) +
@@ -71,9 +78,7 @@ std::string ReadRecords(const std::vector<std::uint8_t>& bytes, std::vector<Leve
         }
         at += payload;
     }
-    if (current < levelCount)
-        return "Hlavička ohlašuje " + std::to_string(levelCount) + " úrovní, soubor jich ale obsahuje jen " +
-               std::to_string(current) + ".";
+    // Levels the header announces but the file does not hold stay empty; the game skips them.
     return {};
 }
 }  // namespace
@@ -112,8 +117,8 @@ bool clsHraZurk3::NactiHru(const std::string& path) {
 
 bool clsHraZurk3::NactiHruZPameti(const std::vector<std::uint8_t>& bytes, const std::string& path) {
     if (bytes.size() < GameFileHeaderSize) {
-        lastError_ = "Hlavička hry je useknutá: soubor má jen " + std::to_string(bytes.size()) +
-                     " bajtů ze 34.";
+        lastError_ = "Hlavička hry je useknutá: soubor má jen " + CzechCount(bytes.size(), "bajt", "bajty", "bajtů") +
+                     " ze 34.";
         return false;
     }
     // Everything is read aside first, so a refused file leaves the game loaded before untouched.

@@ -133,16 +133,25 @@ TEST_P(DamagedGameFile, IsRefusedWholeAndTheEarlierGameStays) {
 
 std::vector<DamagedFile> DamagedFiles() {
     auto header = [](int count) { return GameFileBytes(count, 3); };
+    auto starts = [&](int count) {
+        GameFileBytes file = header(count);
+        for (int level = 0; level <= count; ++level) file.Level(5, 5, 0, 3);
+        return file.bytes;
+    };
     std::vector<DamagedFile> files;
-    files.push_back({"short header", std::vector<std::uint8_t>(33, 0), "33"});
+    files.push_back({"short header", std::vector<std::uint8_t>(33, 0), "jen 33 bajtů ze 34"});
+    files.push_back({"header of one byte", std::vector<std::uint8_t>(1, 0), "jen 1 bajt ze 34"});
+    files.push_back({"header of three bytes", std::vector<std::uint8_t>(3, 0), "jen 3 bajty ze 34"});
     files.push_back({"more level starts than levels", header(1).Level(5, 5, 0, 3).Level(5, 5, 0, 3).bytes, "41"});
+    files.push_back({"one level too many for one", starts(1), "ohlašuje jen 1 úroveň."});
+    files.push_back({"one level too many for four", starts(4), "ohlašuje jen 4 úrovně."});
+    files.push_back({"one level too many for five", starts(5), "ohlašuje jen 5 úrovní."});
     files.push_back({"too wide", header(1).Level(51, 5, 0, 3).bytes, "51x5"});
     files.push_back({"too high", header(1).Level(5, 41, 0, 3).bytes, "5x41"});
     files.push_back({"cell beyond x", header(1).Level(5, 5, 0, 3).Cell(CellHouse, 51, 2, 3).bytes, "41"});
     files.push_back({"cell at y 0", header(1).Level(5, 5, 0, 3).Cell(CellWall, 2, 0).bytes, "41"});
     files.push_back({"cut payload", header(1).Level(5, 5, 0, 3).Raw({CellHouse, 2, 2}).bytes, "41"});
     files.push_back({"cut level start", header(1).Raw({255, 5, 5, 0}).bytes, "34"});
-    files.push_back({"missing levels", header(3).Level(5, 5, 0, 3).bytes, "3"});
     return files;
 }
 
@@ -152,6 +161,18 @@ INSTANTIATE_TEST_SUITE_P(Refused, DamagedGameFile, testing::ValuesIn(DamagedFile
                              for (char& c : name) if (c == ' ') c = '_';
                              return name;
                          });
+
+TEST(GameFile, AGameThatHoldsFewerLevelsThanItAnnouncesLoadsThemWithEmptyOnesAfter) {
+    GameFileBytes file(3, 2);
+    file.Level(6, 5, 0, 3).Cell(CellHouse, 2, 2, 3);
+    clsHraZurk3 game;
+    ASSERT_TRUE(game.NactiHruZPameti(file.bytes, "short.zurk")) << game.LastError();
+    EXPECT_EQ(game.PocetUrovni(), 3);
+    EXPECT_EQ(LoadLevel(game, 1).Cell(2, 2), (MapCell{CellHouse, 3}));
+    const LevelRecord missing = LoadLevel(game, 3);
+    EXPECT_EQ(missing.FieldWidth, 0);
+    EXPECT_EQ(missing.FieldHeight, 0);
+}
 
 TEST(GameFile, FromDiskMissingAndPresent) {
     const auto folder = std::filesystem::temp_directory_path() / "zurk3-gamefile-test";

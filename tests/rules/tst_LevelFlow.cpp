@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "Fakes.h"
 #include "GameFileBytes.h"
 #include "ScriptedRandom.h"
@@ -155,6 +157,23 @@ TEST_F(LevelFlowTest, LevelsWithoutAHouseAreSkippedToTheEnd) {
     int boxes = 0;
     for (const std::string& line : frontEnd.log) boxes += line.rfind("box ", 0) == 0;
     EXPECT_EQ(boxes, 2);
+    EXPECT_EQ(world.LevelNo, 3);
+}
+
+TEST_F(LevelFlowTest, LevelsTheFileDoesNotHoldAreSkippedWithoutAnEmptyPond) {
+    GameFileBytes file(3, 3);
+    Corridor(file);
+    Load(file);
+    flow->Start();
+    Win();
+    EXPECT_EQ(frontEnd.messages, (std::vector<std::string>{"Postup do další úrovně !", "Postup do další úrovně !",
+                                                           "Fantastické vítězství !!!"}));
+    const std::string skipped = "box Úroveň neobsahuje zurka, bude tedy přeskočena !";
+    EXPECT_EQ(std::count(frontEnd.log.begin(), frontEnd.log.end(), skipped), 2);
+    EXPECT_EQ(std::count_if(frontEnd.log.begin(), frontEnd.log.end(),
+                            [](const std::string& line) { return line.rfind("layout", 0) == 0; }),
+              1)
+        << "only level 1 lays the window out";
     EXPECT_EQ(world.LevelNo, 3);
 }
 

@@ -7,13 +7,18 @@
 CheckReport GameFileChecker::Check(const std::vector<std::uint8_t>& bytes, const std::string& name) {
     CheckReport report;
     clsHraZurk3 game;
+    const RecordScan scan = RecordScanner::Scan(bytes);
     if (!game.NactiHruZPameti(bytes, name)) {
-        report.Faults = RecordScanner::Faults(bytes);
+        report.Faults = scan.Faults;
         // The reader has the last word; its own sentence stands in if the scan missed the fault.
         if (report.Faults.empty()) report.Faults.push_back("the game refuses the file: " + game.LastError());
         return report;
     }
-    for (int u = 1; u <= game.PocetUrovni(); ++u) {
+    if (scan.LevelStarts < game.PocetUrovni())
+        report.Warnings.push_back("header: it announces " + std::to_string(game.PocetUrovni()) +
+                                  " levels, the file holds only " + std::to_string(scan.LevelStarts) +
+                                  "; the game skips the missing ones");
+    for (int u = 1; u <= scan.LevelStarts; ++u) {
         auto warnings = LevelChecker::Warnings(game.Levels()[static_cast<std::size_t>(u)], u);
         report.Warnings.insert(report.Warnings.end(), warnings.begin(), warnings.end());
     }

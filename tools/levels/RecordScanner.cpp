@@ -10,12 +10,13 @@ std::string Level(int number) { return "level " + std::to_string(number) + ": ";
 
 }  // namespace
 
-std::vector<std::string> RecordScanner::Faults(const std::vector<std::uint8_t>& bytes) {
-    std::vector<std::string> faults;
+RecordScan RecordScanner::Scan(const std::vector<std::uint8_t>& bytes) {
+    RecordScan scan;
+    std::vector<std::string>& faults = scan.Faults;
     if (bytes.size() < GameFileHeaderSize) {
         faults.push_back("header: the file has " + std::to_string(bytes.size()) +
                          " bytes, a game file starts with a header of 34");
-        return faults;
+        return scan;
     }
     const int levelCount = bytes[32];
     int current = 0;
@@ -26,7 +27,7 @@ std::vector<std::string> RecordScanner::Faults(const std::vector<std::uint8_t>& 
         if (bytes.size() - at < payload) {
             faults.push_back(Level(current) + "the record of code " + std::to_string(code) + " at byte " +
                              std::to_string(recordAt) + " is cut short by the end of the file");
-            return faults;
+            break;
         }
         if (code == CodeLevelStart) {
             ++current;
@@ -46,8 +47,6 @@ std::vector<std::string> RecordScanner::Faults(const std::vector<std::uint8_t>& 
         }
         at += payload;
     }
-    if (current < levelCount)
-        faults.push_back("header: it announces " + std::to_string(levelCount) + " levels, the file holds only " +
-                         std::to_string(current));
-    return faults;
+    scan.LevelStarts = current;
+    return scan;
 }

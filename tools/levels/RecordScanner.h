@@ -3,10 +3,14 @@
 #include <string>
 #include <vector>
 
+struct RecordScan {
+    std::vector<std::string> Faults;  // one line each, with the level it belongs to
+    int LevelStarts = 0;               // the levels the file really holds
+};
+
 // Walks the records of a game file the way the game's reader does and lists every fault that
-// makes the reader refuse the file, one line each, with the level it belongs to; the reader
-// itself stops at the first one.
+// makes the reader refuse the file; the reader itself stops at the first one.
 class RecordScanner {
 public:
-    static std::vector<std::string> Faults(const std::vector<std::uint8_t>& bytes);
+    static RecordScan Scan(const std::vector<std::uint8_t>& bytes);
 };
