@@ -1,11 +1,9 @@
 #include "app/KeyTracker.h"
 
-#include <QCoreApplication>
 #include <QKeyEvent>
+#include <QWidget>
 
-KeyTracker::KeyTracker(QObject* parent) : QObject(parent) {
-    if (QCoreApplication::instance()) QCoreApplication::instance()->installEventFilter(this);
-}
+KeyTracker::KeyTracker(QWidget& window) { window.installEventFilter(this); }
 
 std::int16_t KeyTracker::KeyState(int virtualKey) const {
     if (virtualKey < 0 || virtualKey >= static_cast<int>(words_.size())) return 0;
@@ -49,8 +47,6 @@ bool KeyTracker::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::KeyRelease: {
         const auto* key = static_cast<QKeyEvent*>(event);
         const int vk = VirtualKeyOf(*key);
-        // An event travelling up from child to parent comes by once per widget; the words
-        // change only on the first sighting, because a key already down is not pressed again.
         if (vk != 0 && !key->isAutoRepeat()) {
             if (event->type() == QEvent::KeyPress)
                 Pressed(vk);
@@ -59,8 +55,8 @@ bool KeyTracker::eventFilter(QObject* watched, QEvent* event) {
         }
         break;
     }
-    case QEvent::ApplicationDeactivate:
-        // Releases that happen in another program never reach us; no key may stay down for ever.
+    case QEvent::WindowDeactivate:
+        // Releases made in another window never reach us; no key may stay down for ever.
         ReleaseAll();
         break;
     default: break;

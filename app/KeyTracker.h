@@ -6,15 +6,16 @@
 #include "snake/KeyStateSource.h"
 
 class QKeyEvent;
+class QWidget;
 
 // Keeps the state word of the twenty keys the snake's keyboard reader asks about, the way
 // the game has always read keys: top bit while the key is down, low bit flipping on every
-// real press. It watches the key events of the whole application, so the words are right
-// whichever widget has the focus; auto-repeat is no new press.
+// real press. Only the keys the pond window itself receives count, whichever of its children
+// has the focus; the help, the dialogs and the boxes keep their keys. Auto-repeat is no new press.
 class KeyTracker : public QObject, public KeyStateSource {
     Q_OBJECT
 public:
-    explicit KeyTracker(QObject* parent = nullptr);
+    explicit KeyTracker(QWidget& window);
 
     std::int16_t KeyState(int virtualKey) const override;
 

@@ -48,17 +48,20 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, QRect 
 }
 }  // namespace
 
-// Marks one of our handlers as running. The outermost one, when it ends, takes the keyboard
-// back for the window if a box of ours was closed meanwhile (without a window manager nobody
-// else would), and carries out a close that arrived while it ran.
+// Marks one of our handlers as running. While one runs, steps are held, except under the speed
+// dialog, where the game goes on at the speed being chosen. The outermost handler, when it ends,
+// takes the keyboard back for the window if a box of ours was closed meanwhile (without a window
+// manager nobody else would), and carries out a close that arrived while it ran.
 class frmRybnik::HandlerScope {
 public:
-    enum Kind { Plain, ShowsBox };
+    enum Kind { Plain, ShowsBox, ShowsSpeedDialog };
     explicit HandlerScope(frmRybnik& window, Kind kind = Plain) : window_(window), kind_(kind) {
         ++window_.handlerDepth_;
+        if (HoldsSteps()) ++window_.holdDepth_;
     }
     ~HandlerScope() {
-        if (kind_ == ShowsBox) window_.boxClosed_ = true;
+        if (HoldsSteps()) --window_.holdDepth_;
+        if (kind_ != Plain) window_.boxClosed_ = true;
         if (--window_.handlerDepth_ != 0) return;
         if (window_.boxClosed_ && window_.isVisible() && !window_.isMinimized()) window_.activateWindow();
         window_.boxClosed_ = false;
@@ -68,6 +71,8 @@ public:
     HandlerScope& operator=(const HandlerScope&) = delete;
 
 private:
+    bool HoldsSteps() const { return kind_ != ShowsSpeedDialog; }
+
     frmRybnik& window_;
     Kind kind_;
 };
@@ -75,6 +80,7 @@ private:
 frmRybnik::frmRybnik(const QString& folder, RandomSource* random)
     : folder_(folder),
       ownRandom_(random ? nullptr : std::make_unique<SeededRandom>(ClockSeed())),
+      keys_(*this),
       cues_(folder),
       flow_(world_, CurrentGame, keys_),
       messageShowTime_(frmZprava::DefaultShowTime) {
@@ -93,6 +99,7 @@ frmRybnik::frmRybnik(const QString& folder, RandomSource* random)
 
     BuildClientArea();
 
+    tmrPohyb.setParent(this);
     tmrPohyb.setObjectName(QStringLiteral("tmrPohyb"));
     tmrPohyb.setTimerType(Qt::PreciseTimer);
     tmrPohyb.setInterval(80);
@@ -263,16 +270,19 @@ void frmRybnik::HideStartPicture() { picUvod->hide(); }
 void frmRybnik::tmrPohyb_Timer() {
     // A tick that comes while one of our handlers runs (a box of ours is open, a level is
     // being laid out) is skipped: the game holds still and goes on with the next tick.
-    if (handlerDepth_ > 0) return;
+    if (holdDepth_ > 0) return;
     HandlerScope scope(*this);
     flow_.Step();
 }
 
 bool frmRybnik::event(QEvent* event) {
     // Tab belongs to the game, not to focus navigation, so it is taken before QWidget sees it.
+    // Ctrl+I types the same character as Tab.
     if (event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Tab || key == Qt::Key_Backtab) {
+        const auto* keyEvent = static_cast<QKeyEvent*>(event);
+        const int key = keyEvent->key();
+        const bool ctrlI = key == Qt::Key_I && keyEvent->modifiers().testFlag(Qt::ControlModifier);
+        if (key == Qt::Key_Tab || key == Qt::Key_Backtab || ctrlI) {
             ShowLevelInfo();
             return true;
         }
@@ -355,7 +365,7 @@ void frmRybnik::mnuHraInformace_Click() {
 }
 
 void frmRybnik::mnuNastav_Click() {
-    HandlerScope scope(*this, HandlerScope::ShowsBox);
+    HandlerScope scope(*this, HandlerScope::ShowsSpeedDialog);
     frmNastav dialog(tmrPohyb, this);
     dialog.exec();
 }

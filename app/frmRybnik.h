@@ -90,8 +90,10 @@ private:
     LevelFlow flow_;
     QTimer tmrPohyb;
 
-    // Handlers of ours now running; a box they show counts as running, so ticks wait.
+    // Handlers of ours now running; a box they show counts as running.
     int handlerDepth_ = 0;
+    // Those of them that hold the steps: all but the speed dialog.
+    int holdDepth_ = 0;
     bool boxClosed_ = false;
     bool closePending_ = false;
     int messageShowTime_;

@@ -1,5 +1,6 @@
 #include "dialogs/frmNastav.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QSlider>
@@ -60,6 +61,12 @@ frmNastav::frmNastav(QTimer& tmrPohyb, QWidget* parent)
     connect(sldRychlost, &QSlider::valueChanged, this, &frmNastav::sldRychlost_Change);
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
     connect(cmdStorno, &QPushButton::clicked, this, &frmNastav::cmdStorno_Click);
+}
+
+void frmNastav::keyPressEvent(QKeyEvent* event) {
+    // The dialog has no cancel button: only Storno puts the speed back, and Escape does nothing.
+    if (event->matches(QKeySequence::Cancel)) return;
+    QDialog::keyPressEvent(event);
 }
 
 void frmNastav::sldRychlost_Change(int position) { tmrPohyb_.setInterval(150 - 10 * position); }

@@ -16,6 +16,9 @@ public:
     QPushButton* OkButton() const { return cmdOK; }
     QPushButton* StornoButton() const { return cmdStorno; }
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     void cmdStorno_Click();
     void sldRychlost_Change(int position);

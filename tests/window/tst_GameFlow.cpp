@@ -1,4 +1,6 @@
 #include <QLabel>
+#include <QSlider>
+#include <QTextBrowser>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
@@ -67,6 +69,13 @@ private:
     static CellPos Head(frmRybnik& window) {
         const clsZurk& snake = window.World().Snake();
         return {snake.HeadX(), snake.HeadY()};
+    }
+    // A tick of the step timer as the timer itself would fire it: only while it runs.
+    static void TimerTick(frmRybnik& window) {
+        auto* timer = window.findChild<QTimer*>(QStringLiteral("tmrPohyb"));
+        QVERIFY(timer && timer->isActive());
+        QTimerEvent tick(timer->timerId());
+        QCoreApplication::sendEvent(timer, &tick);
     }
     static QLabel* Child(const frmRybnik& window, const char* name) {
         return window.findChild<QLabel*>(QString::fromLatin1(name));
@@ -319,18 +328,77 @@ private slots:
         QVERIFY(window->StepTimer().isActive());
     }
 
-    void theSpeedDialogHoldsTheSteps() {
+    void theGameRunsOnUnderTheSpeedDialogAtTheChosenSpeed() {
         auto window = StartAndStepOut();
         ModalBoxes boxes;
         CellPos headWhileOpen;
+        int intervalWhileOpen = 0;
         boxes.whileOpen = [&] {
-            window->tmrPohyb_Timer();
+            auto* slider = QApplication::activeModalWidget()->findChild<QSlider*>(QStringLiteral("sldRychlost"));
+            // Arrows on the slider change the speed, and never steer the snake.
+            QTest::keyClick(slider, Qt::Key_Up);
+            QTest::keyClick(slider, Qt::Key_Up);
+            intervalWhileOpen = window->findChild<QTimer*>(QStringLiteral("tmrPohyb"))->interval();
+            TimerTick(*window);
             headWhileOpen = Head(*window);
         };
         window->Menu().mnuNastav->trigger();
         QCOMPARE(boxes.seen.size(), std::size_t(1));
         QCOMPARE(boxes.seen[0].title, QStringLiteral("Nastavení"));
-        QCOMPARE(headWhileOpen, (CellPos{4, 4}));
+        QCOMPARE(intervalWhileOpen, 130);  // from the test's hour-long steps the slider opened at 0
+        QCOMPARE(headWhileOpen, (CellPos{5, 4}));
+        TimerTick(*window);
+        QCOMPARE(Head(*window), (CellPos{6, 4}));
+    }
+
+    void arrowsTypedIntoOtherWindowsNeverSteer() {
+        auto window = StartLevelOne();
+        window->Menu().mnuNapovedaObsah->trigger();
+        auto* help = window->findChild<QWidget*>(QStringLiteral("HelpViewer"));
+        QVERIFY(help && help->isVisible());
+        auto* browser = help->findChild<QTextBrowser*>();
+        for (Qt::Key key : {Qt::Key_Down, Qt::Key_Right, Qt::Key_Up}) QTest::keyClick(browser, key);
+        help->close();
+        window->activateWindow();
+        TimerTick(*window);
+        TimerTick(*window);
+        QCOMPARE(Head(*window), (CellPos{3, 4}));
+        QVERIFY(!window->World().Snake().UzJede());
+
+        Steer(*window, Qt::Key_Right);
+        ModalBoxes boxes;
+        boxes.cancelInput = true;
+        boxes.whileOpen = [&] { QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Up); };
+        QTest::keyClick(window.get(), Qt::Key_U, Qt::ControlModifier);
+        QCOMPARE(boxes.seen.size(), std::size_t(1));
+        TimerTick(*window);
+        QCOMPARE(Head(*window), (CellPos{5, 4}));
+    }
+
+    void ctrlITypesTabAndShowsTheLevel() {
+        auto window = StartLevelOne();
+        ModalBoxes boxes;
+        QTest::keyClick(window.get(), Qt::Key_I, Qt::ControlModifier);
+        QCOMPARE(boxes.seen.size(), std::size_t(1));
+        QCOMPARE(boxes.seen[0].title, QStringLiteral("Informace o úrovni"));
+    }
+
+    void aLevelTheFileDoesNotHoldIsSkippedAndTheWindowKeepsItsSize() {
+        GameFileBuilder game(3);
+        game.Level(10, 8, 0, 2).House(3, 4, 2);
+        game.LevelCount(2);
+        auto window = OpenWindow(game);
+        QVERIFY(window->Menu().mnuHraStart->isEnabled());
+        ModalBoxes boxes;
+        QTest::keyClick(window.get(), Qt::Key_F2);
+        for (Qt::Key key : {Qt::Key_Right, Qt::Key_Up, Qt::Key_Left, Qt::Key_Down}) Steer(*window, key);
+        window->tmrPohyb_Timer();
+
+        QCOMPARE(boxes.Texts(QStringLiteral("critical")),
+                 QStringList{QStringLiteral("Úroveň neobsahuje zurka, bude tedy přeskočena !")});
+        QCOMPARE(boxes.Texts(QStringLiteral("message")),
+                 (QStringList{QStringLiteral("Postup do další úrovně !"), QStringLiteral("Fantastické vítězství !!!")}));
+        QCOMPARE(window->centralWidget()->size(), QSize(10 * 20 + 89, 8 * 20));
     }
 
     void noCommandRunsInsideALevelStart() {

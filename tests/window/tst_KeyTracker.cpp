@@ -19,8 +19,8 @@ private:
 
 private slots:
     void aPressSetsTheTopBitAndFlipsTheLowBit() {
-        KeyTracker keys;
         QWidget target;
+        KeyTracker keys(target);
         QCOMPARE(keys.KeyState(37), std::int16_t(0));
         Send(target, QEvent::KeyPress, Qt::Key_Left);
         QVERIFY(Down(keys, 37));
@@ -35,8 +35,8 @@ private slots:
     }
 
     void autoRepeatIsNoNewPress() {
-        KeyTracker keys;
         QWidget target;
+        KeyTracker keys(target);
         Send(target, QEvent::KeyPress, Qt::Key_Up);
         const std::int16_t held = keys.KeyState(38);
         for (int i = 0; i < 3; ++i) {
@@ -48,14 +48,21 @@ private slots:
         QCOMPARE(keys.KeyState(38), std::int16_t(held & 1));
     }
 
-    void anEventPassingUpThroughParentsCountsOnce() {
-        KeyTracker keys;
-        QWidget parent;
-        auto* child = new QLabel(&parent);
-        // A label ignores keys, so the press travels on to its parent.
+    void onlyKeysTheWatchedWindowReceivesCount() {
+        QWidget window;
+        KeyTracker keys(window);
+        auto* child = new QLabel(&window);
+        // A label ignores keys, so the press travels on to its window and counts once.
         Send(*child, QEvent::KeyPress, Qt::Key_Right);
         QCOMPARE(Toggle(keys, 39), 1);
         QVERIFY(Down(keys, 39));
+        // Another window of the program keeps its keys, even one that belongs to the window.
+        QWidget other;
+        auto* dialog = new QWidget(&window, Qt::Window);
+        Send(other, QEvent::KeyPress, Qt::Key_Left);
+        Send(*dialog, QEvent::KeyPress, Qt::Key_Up);
+        QCOMPARE(keys.KeyState(37), std::int16_t(0));
+        QCOMPARE(keys.KeyState(38), std::int16_t(0));
     }
 
     void theTwentyKeysHaveTheirCodesAndOtherKeysNone_data() {
@@ -91,12 +98,12 @@ private slots:
         QCOMPARE(KeyTracker::VirtualKeyOf(event), vk);
     }
 
-    void leavingTheProgramReleasesEveryKey() {
-        KeyTracker keys;
+    void leavingTheWindowReleasesEveryKey() {
         QWidget target;
+        KeyTracker keys(target);
         Send(target, QEvent::KeyPress, Qt::Key_Down);
-        QEvent deactivate(QEvent::ApplicationDeactivate);
-        QApplication::sendEvent(qApp, &deactivate);
+        QEvent deactivate(QEvent::WindowDeactivate);
+        QApplication::sendEvent(&target, &deactivate);
         QCOMPARE(keys.KeyState(40), std::int16_t(1));
     }
 };

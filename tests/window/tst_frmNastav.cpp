@@ -1,5 +1,6 @@
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QSlider>
 #include <QtTest>
 #include <memory>
@@ -72,13 +73,23 @@ private slots:
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
     }
 
-    void closingOtherwiseKeeps() {
+    void escapeDoesNotCloseItAndClosingTheWindowKeeps() {
         frmNastav dialog(*timer_);
         dialog.show();
         dialog.Slider()->setValue(4);
         QTest::keyClick(&dialog, Qt::Key_Escape);
-        QVERIFY(!dialog.isVisible());
+        QVERIFY(dialog.isVisible());
+        QVERIFY(dialog.close());
         QCOMPARE(timer_->interval(), 110);
+    }
+
+    void opensWithItsFrameInTheMiddleOfTheScreen() {
+        frmNastav dialog(*timer_);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QVERIFY(dialog.frameGeometry() != dialog.geometry());
+        const QPoint off = dialog.frameGeometry().center() - dialog.screen()->geometry().center();
+        QVERIFY2(qAbs(off.x()) <= 1 && qAbs(off.y()) <= 1, qPrintable(QStringLiteral("%1, %2").arg(off.x()).arg(off.y())));
     }
 
     void aRunningTimerTakesTheNewSpeed() {
