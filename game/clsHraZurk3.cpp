@@ -1,11 +1,9 @@
 #include "game/clsHraZurk3.h"
 
-#include <filesystem>
-#include <fstream>
-
 #include "game/CellKinds.h"
 #include "game/Cp1250.h"
 #include "game/GameFileFormat.h"
+#include "game/RegularFile.h"
 
 namespace {
 
@@ -84,30 +82,16 @@ std::string ReadRecords(const std::vector<std::uint8_t>& bytes, std::vector<Leve
 }  // namespace
 
 std::optional<std::vector<std::uint8_t>> ReadGameFile(const std::string& path, std::string& error) {
-    std::error_code failure;
-    if (!std::filesystem::exists(std::filesystem::u8path(path), failure)) {
-        error = "Soubor " + path + " neexistuje.";
-        return std::nullopt;
-    }
-    if (!std::filesystem::is_regular_file(std::filesystem::u8path(path), failure)) {
-        error = "Soubor " + path + " nelze přečíst.";
-        return std::nullopt;
-    }
-    const auto size = std::filesystem::file_size(std::filesystem::u8path(path), failure);
     // The largest sensible game is a few megabytes; anything far bigger is not a game file.
-    constexpr std::uintmax_t MaxGameFileSize = 64u << 20;
-    if (!failure && size > MaxGameFileSize) {
-        error = "Soubor " + path + " je příliš velký, než aby byl souborem hry.";
-        return std::nullopt;
+    constexpr std::size_t MaxGameFileSize = 64u << 20;
+    FileRead file = ReadRegularFile(path, MaxGameFileSize);
+    switch (file.Status) {
+    case FileReadStatus::Read: return std::move(file.Bytes);
+    case FileReadStatus::Missing: error = "Soubor " + path + " neexistuje."; break;
+    case FileReadStatus::NotReadable: error = "Soubor " + path + " nelze přečíst."; break;
+    case FileReadStatus::TooLarge: error = "Soubor " + path + " je příliš velký, než aby byl souborem hry."; break;
     }
-    std::ifstream file(std::filesystem::u8path(path), std::ios::binary);
-    std::vector<std::uint8_t> bytes(failure ? 0 : static_cast<std::size_t>(size));
-    file.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    if (failure || !file || file.gcount() != static_cast<std::streamsize>(bytes.size())) {
-        error = "Soubor " + path + " nelze přečíst.";
-        return std::nullopt;
-    }
-    return bytes;
+    return std::nullopt;
 }
 
 bool clsHraZurk3::NactiHru(const std::string& path) {
