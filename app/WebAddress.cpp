@@ -1,4 +1,4 @@
-#include "app/FirstItem.h"
+#include "app/WebAddress.h"
 
 std::string FirstItem(std::string_view text) {
     const std::size_t lineEnd = text.find('\n');
@@ -17,4 +17,15 @@ std::string FirstItem(std::string_view text) {
     // Blanks before the comma or at the end of the line are no part of an address.
     const std::size_t last = item.find_last_not_of(" \t");
     return std::string(item.substr(0, last == std::string_view::npos ? 0 : last + 1));
+}
+
+bool IsWebAddress(const QUrl& url) {
+    const QString scheme = url.scheme();
+    return url.isValid() && (scheme == QLatin1String("http") || scheme == QLatin1String("https")) &&
+           !url.host().isEmpty();
+}
+
+QUrl WebAddress(const QString& text) {
+    const QUrl url(text, QUrl::StrictMode);
+    return IsWebAddress(url) ? url : QUrl();
 }

@@ -1,4 +1,5 @@
 #pragma once
+#include <QUrl>
 #include <string>
 #include <string_view>
 
@@ -6,3 +7,8 @@
 // skipped; a quoted item runs to the next double quote (quotes dropped), any other item to the
 // first comma or the end of the line. Empty when the text holds no item.
 std::string FirstItem(std::string_view text);
+
+// Only web pages ever leave the game for the desktop: an absolute http or https address with a host.
+bool IsWebAddress(const QUrl& url);
+// The text as a web address, or an invalid QUrl when it is none.
+QUrl WebAddress(const QString& text);

@@ -16,15 +16,16 @@
 #include <chrono>
 #include <exception>
 
-#include "app/FirstItem.h"
 #include "app/MainMenu.h"
 #include "app/PanelFonts.h"
 #include "app/PondSurface.h"
 #include "app/StatusPanel.h"
+#include "app/WebAddress.h"
 #include "app/WindowPlacement.h"
 #include "dialogs/HelpViewer.h"
 #include "dialogs/frmNastav.h"
 #include "dialogs/frmZprava.h"
+#include "game/RegularFile.h"
 
 namespace {
 const QString Title = QStringLiteral("Zurk3");
@@ -276,6 +277,8 @@ void frmRybnik::tmrPohyb_Timer() {
 }
 
 bool frmRybnik::event(QEvent* event) {
+    // Keys typed just before the window closed may still arrive; a closed game takes none.
+    if (shutDown_ && (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease)) return true;
     // Tab belongs to the game, not to focus navigation, so it is taken before QWidget sees it.
     // Ctrl+I types the same character as Tab.
     if (event->type() == QEvent::KeyPress) {
@@ -331,15 +334,21 @@ void frmRybnik::changeEvent(QEvent* event) {
 }
 
 void frmRybnik::closeEvent(QCloseEvent* event) {
-    if (handlerDepth_ > 0) {
-        // Never pull the level away from under a handler that is still working on it.
+    if (!shutDown_ && handlerDepth_ > 0) {
+        // Never pull the level away from under a handler that is still working on it; the close
+        // is carried out as soon as the handler returns.
         closePending_ = true;
         event->ignore();
         return;
     }
+    // A window that has already shut down accepts every later close at once, so that nothing
+    // can cancel the program's quit once the player has asked for it.
     closePending_ = false;
-    flow_.Shutdown();
-    if (help_) help_->close();
+    if (!shutDown_) {
+        shutDown_ = true;
+        flow_.Shutdown();
+        if (help_) help_->close();
+    }
     event->accept();
 }
 
@@ -373,21 +382,30 @@ void frmRybnik::mnuNastav_Click() {
 void frmRybnik::mnuWWW_Click() {
     HandlerScope scope(*this, HandlerScope::ShowsBox);
     const QString path = QDir(folder_).filePath(QStringLiteral("WWW_Zurk.txt"));
-    if (!QFileInfo::exists(path)) {
+    // The address is one short line; a file far larger is no address file.
+    constexpr std::size_t MaxAddressFileSize = 64u << 10;
+    const FileRead file = ReadRegularFile(QFile::encodeName(path).toStdString(), MaxAddressFileSize);
+    if (file.Status == FileReadStatus::Missing) {
         QMessageBox::critical(this, Title,
                               QStringLiteral("V domovské složce programu nelze najít soubor WWW_Zurk.txt, "
                                              "kde je uložena internetová adresa WWW Zurk !"));
         return;
     }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    if (file.Status != FileReadStatus::Read) {
         QMessageBox::critical(this, Title,
                               QStringLiteral("Soubor WWW_Zurk.txt v domovské složce programu nelze přečíst !"));
         return;
     }
-    const std::string item = FirstItem(file.readAll().toStdString());
+    const std::string item = FirstItem({reinterpret_cast<const char*>(file.Bytes.data()), file.Bytes.size()});
     if (item.empty()) return;
-    QDesktopServices::openUrl(QUrl::fromUserInput(QString::fromLocal8Bit(item.c_str())));
+    const QUrl address = WebAddress(QString::fromLocal8Bit(item.data(), static_cast<qsizetype>(item.size())));
+    if (!address.isValid()) {
+        QMessageBox::critical(this, Title,
+                              QStringLiteral("Soubor WWW_Zurk.txt v domovské složce programu neobsahuje "
+                                             "internetovou adresu WWW Zurk !"));
+        return;
+    }
+    QDesktopServices::openUrl(address);
 }
 
 void frmRybnik::mnuNapovedaObsah_Click() {

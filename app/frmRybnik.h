@@ -96,6 +96,7 @@ private:
     int holdDepth_ = 0;
     bool boxClosed_ = false;
     bool closePending_ = false;
+    bool shutDown_ = false;  // the window has closed and the level has stopped
     int messageShowTime_;
 
     std::unique_ptr<MainMenu> menu_;

@@ -1,7 +1,24 @@
 #pragma once
+#include <QTextBrowser>
 #include <QWidget>
 
-class QTextBrowser;
+// The help browser keeps to the program's folder: it reads pages, pictures and style sheets only
+// from there, only from regular files of sensible size, and follows links to web pages out to the
+// desktop's browser and every other link nowhere.
+class HelpBrowser : public QTextBrowser {
+    Q_OBJECT
+public:
+    HelpBrowser(const QString& folder, QWidget* parent);
+
+    QVariant loadResource(int type, const QUrl& name) override;
+
+private:
+    void FollowLink(const QUrl& link);
+    // The local file a link or resource names, if it lies inside the program's folder; else empty.
+    QString FileInFolder(const QUrl& url) const;
+
+    QString folder_;
+};
 
 // The help: Zurk3.hlp from the program's folder, an HTML file whose topics are anchors,
 // opened at the topic it was asked for.
@@ -13,12 +30,10 @@ public:
     // Shows the help at a topic (1000 is the contents).
     void ShowTopic(int topic);
 
-    QTextBrowser* Browser() const { return browser_; }
-
 protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    QTextBrowser* browser_;
+    HelpBrowser* browser_;
     QString topic_;
 };

@@ -12,115 +12,38 @@
 #include <utility>
 #include <vector>
 
+#include "app/WaveFile.h"
+
 namespace {
 
-using Bytes = std::vector<unsigned char>;
+using Bytes = std::vector<std::uint8_t>;
 
 struct WavSound {
-    std::uint16_t format = 0;
-    std::uint16_t channels = 0;
-    std::uint32_t sampleRate = 0;
-    std::uint16_t bitsPerSample = 0;
+    WaveFormat format;
     std::vector<std::int16_t> samples; // interleaved when there is more than one channel
     std::string error;                 // empty when the file was read
 
     double seconds() const
     {
-        return static_cast<double>(samples.size()) / channels / sampleRate;
+        return static_cast<double>(samples.size()) / format.Channels / format.SampleRate;
     }
 };
 
-std::uint32_t readLe(const Bytes& bytes, std::size_t at, int size)
-{
-    std::uint32_t value = 0;
-    for (int i = size - 1; i >= 0; --i)
-        value = (value << 8) | bytes[at + static_cast<std::size_t>(i)];
-    return value;
-}
-
-bool hasTag(const Bytes& bytes, std::size_t at, const char* tag)
-{
-    return std::equal(tag, tag + 4, bytes.begin() + static_cast<std::ptrdiff_t>(at));
-}
-
-// Walks the RIFF chunks the way players do: "fmt " and "data" may come with
-// other chunks (LIST, fact, ...) around them, and odd-sized chunks are padded.
-WavSound parseWav(const Bytes& bytes)
-{
-    WavSound sound;
-    if (bytes.size() < 12 || !hasTag(bytes, 0, "RIFF") || !hasTag(bytes, 8, "WAVE")) {
-        sound.error = "not a RIFF/WAVE file";
-        return sound;
-    }
-    const std::size_t riffEnd = 8 + static_cast<std::size_t>(readLe(bytes, 4, 4));
-    if (riffEnd > bytes.size()) {
-        sound.error = "RIFF size runs past the end of the file";
-        return sound;
-    }
-    bool haveFormat = false;
-    std::size_t dataAt = 0;
-    std::size_t dataSize = 0;
-    bool haveData = false;
-    for (std::size_t at = 12; at + 8 <= riffEnd;) {
-        const std::size_t size = readLe(bytes, at + 4, 4);
-        const std::size_t body = at + 8;
-        if (size > riffEnd - body) {
-            sound.error = "chunk " + std::string(bytes.begin() + static_cast<std::ptrdiff_t>(at),
-                                                 bytes.begin() + static_cast<std::ptrdiff_t>(at) + 4)
-                + " runs past the end";
-            return sound;
-        }
-        if (hasTag(bytes, at, "fmt ")) {
-            if (size < 16) {
-                sound.error = "fmt chunk too short";
-                return sound;
-            }
-            sound.format = static_cast<std::uint16_t>(readLe(bytes, body, 2));
-            sound.channels = static_cast<std::uint16_t>(readLe(bytes, body + 2, 2));
-            sound.sampleRate = readLe(bytes, body + 4, 4);
-            const std::uint32_t byteRate = readLe(bytes, body + 8, 4);
-            const auto blockAlign = readLe(bytes, body + 12, 2);
-            sound.bitsPerSample = static_cast<std::uint16_t>(readLe(bytes, body + 14, 2));
-            if (sound.channels == 0 || sound.sampleRate == 0
-                || blockAlign != sound.channels * ((sound.bitsPerSample + 7u) / 8u)
-                || byteRate != sound.sampleRate * blockAlign) {
-                sound.error = "inconsistent fmt chunk";
-                return sound;
-            }
-            haveFormat = true;
-        } else if (hasTag(bytes, at, "data")) {
-            dataAt = body;
-            dataSize = size;
-            haveData = true;
-        }
-        at = body + size + (size & 1u);
-    }
-    if (!haveFormat || !haveData) {
-        sound.error = haveFormat ? "no data chunk" : "no fmt chunk";
-        return sound;
-    }
-    if (sound.format != 1 || sound.bitsPerSample != 16) {
-        sound.error = "not 16-bit PCM";
-        return sound;
-    }
-    if (dataSize % (2u * sound.channels) != 0) {
-        sound.error = "data chunk ends inside a sample frame";
-        return sound;
-    }
-    for (std::size_t at = dataAt; at < dataAt + dataSize; at += 2)
-        sound.samples.push_back(static_cast<std::int16_t>(readLe(bytes, at, 2)));
-    return sound;
-}
-
+// Read through the game's own check, so a cue that passes here is one the game will play.
 WavSound loadCue(const std::string& name)
 {
+    WavSound sound;
     std::ifstream file(std::string(ZURK3_SOURCE_DIR) + "/assets/sounds/" + name + ".wav", std::ios::binary);
-    if (!file) {
-        WavSound missing;
-        missing.error = "cannot open " + name + ".wav";
-        return missing;
+    const Bytes bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+    const auto format = ReadWaveFormat(bytes);
+    if (!format || format->BitsPerSample != 16) {
+        sound.error = name + ".wav is no 16-bit PCM wave file the game would play";
+        return sound;
     }
-    return parseWav(Bytes(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()));
+    sound.format = *format;
+    for (std::size_t at = format->DataOffset; at + 1 < format->DataOffset + format->DataSize; at += 2)
+        sound.samples.push_back(static_cast<std::int16_t>(bytes[at] | (bytes[at + 1] << 8)));
+    return sound;
 }
 
 double fullScale(std::int16_t sample)
@@ -152,12 +75,10 @@ protected:
     WavSound sound;
 };
 
-TEST_P(SoundCue, IsMono16BitPcmAtAStandardRate)
+TEST_P(SoundCue, IsMonoAtAStandardRate)
 {
-    EXPECT_EQ(sound.format, 1);
-    EXPECT_EQ(sound.channels, 1);
-    EXPECT_EQ(sound.bitsPerSample, 16);
-    EXPECT_TRUE(sound.sampleRate == 22050 || sound.sampleRate == 44100) << sound.sampleRate;
+    EXPECT_EQ(sound.format.Channels, 1);
+    EXPECT_TRUE(sound.format.SampleRate == 22050 || sound.format.SampleRate == 44100) << sound.format.SampleRate;
 }
 
 TEST_P(SoundCue, LastsBetweenATenthOfASecondAndTwoSeconds)
@@ -185,7 +106,7 @@ TEST_P(SoundCue, PeaksNearMinusThreeDecibelsWithoutClipping)
 TEST_P(SoundCue, StartsAndEndsWithoutAClick)
 {
     ASSERT_FALSE(sound.samples.empty());
-    const auto halfMillisecond = static_cast<std::ptrdiff_t>(sound.sampleRate / 2000);
+    const auto halfMillisecond = static_cast<std::ptrdiff_t>(sound.format.SampleRate / 2000);
     EXPECT_LT(peakOf(sound.samples.begin(), sound.samples.begin() + halfMillisecond), 0.1);
     EXPECT_LT(peakOf(sound.samples.end() - halfMillisecond, sound.samples.end()), 0.1);
 }
@@ -206,3 +127,48 @@ TEST(SoundCues, AreAllDifferent)
 }
 
 } // namespace
+
+// ---- what the game makes of damaged cue files ----
+
+namespace {
+// A small mono 16-bit PCM file: the RIFF header, the format chunk, then the samples; the data
+// chunk may claim more than the file holds.
+Bytes WaveBytes(std::uint16_t formatTag = 1, std::uint32_t declaredData = 8, std::size_t heldData = 8)
+{
+    Bytes bytes;
+    auto put = [&](std::uint32_t value, int size) {
+        for (int i = 0; i < size; ++i) bytes.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
+    };
+    auto tag = [&](const char* text) { bytes.insert(bytes.end(), text, text + 4); };
+    tag("RIFF");
+    put(static_cast<std::uint32_t>(36 + heldData), 4);
+    tag("WAVE");
+    tag("fmt ");
+    put(16, 4);
+    put(formatTag, 2);
+    put(1, 2);
+    put(22050, 4);
+    put(44100, 4);
+    put(2, 2);
+    put(16, 2);
+    tag("data");
+    put(declaredData, 4);
+    bytes.insert(bytes.end(), heldData, 0);
+    return bytes;
+}
+} // namespace
+
+TEST(CueFileCheck, TakesOnlyPcmThatHoldsWhatItClaims)
+{
+    const auto good = ReadWaveFormat(WaveBytes());
+    ASSERT_TRUE(good.has_value());
+    EXPECT_EQ(good->DataOffset, 44u);
+    EXPECT_EQ(good->DataSize, 8u);
+
+    EXPECT_FALSE(ReadWaveFormat(WaveBytes(1, 0xFFFFFFF0u, 8))) << "declares about 4 GB of sound";
+    const Bytes whole = WaveBytes();
+    EXPECT_FALSE(ReadWaveFormat(Bytes(whole.begin(), whole.end() - 3))) << "truncated";
+    EXPECT_FALSE(ReadWaveFormat(Bytes(whole.begin(), whole.begin() + 30))) << "cut inside the format";
+    EXPECT_FALSE(ReadWaveFormat(WaveBytes(3))) << "floating point, not PCM";
+    EXPECT_FALSE(ReadWaveFormat(Bytes{'R', 'I', 'F', 'F'})) << "not even a header";
+}

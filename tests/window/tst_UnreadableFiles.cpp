@@ -3,6 +3,7 @@
 #include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QtTest>
+#include <sys/stat.h>
 
 #include "GameFileBuilder.h"
 #include "ModalBoxes.h"
@@ -70,12 +71,22 @@ private slots:
     void anUnreadableHelpFileIsSaidInCzech() {
         Block("Zurk3.hlp");
         HelpViewer viewer(dir_->path());
-        QCOMPARE(viewer.Browser()->toPlainText(),
+        QCOMPARE(viewer.findChild<QTextBrowser*>()->toPlainText(),
                  QStringLiteral("Soubor nápovědy Zurk3.hlp v domovské složce programu nelze přečíst."));
     }
 
+    void anUnreadableWebAddressFileIsReported_data() {
+        QTest::addColumn<bool>("fifo");
+        QTest::newRow("a folder") << false;
+        QTest::newRow("a FIFO, which must not block") << true;
+    }
+
     void anUnreadableWebAddressFileIsReported() {
-        Block("WWW_Zurk.txt");
+        QFETCH(bool, fifo);
+        if (fifo)
+            QVERIFY(::mkfifo(QFile::encodeName(Path("WWW_Zurk.txt")).constData(), 0600) == 0);
+        else
+            Block("WWW_Zurk.txt");
         frmRybnik window(dir_->path(), &random_);
         QVERIFY(window.Menu().mnuWWW->isEnabled());
         ModalBoxes boxes;

@@ -3,7 +3,7 @@
 #include <QtTest>
 
 #include "ModalBoxes.h"
-#include "app/FirstItem.h"
+#include "app/WebAddress.h"
 #include "app/MainMenu.h"
 #include "app/frmRybnik.h"
 
@@ -15,7 +15,18 @@ public slots:
     void Open(const QUrl& url) { opened << url; }
 
 private:
+    // Every scheme a hostile address file might try is watched; only web pages may reach the desktop.
+    static constexpr const char* Schemes[] = {"http", "https", "file", "javascript", "data", "smb", "ssh", "mailto"};
     QList<QUrl> opened;
+
+    QStringList Choose(const QByteArray& content) {
+        QTemporaryDir dir;
+        Write(dir, content);
+        frmRybnik window(dir.path());
+        ModalBoxes boxes;
+        window.Menu().mnuWWW->trigger();
+        return boxes.Texts(QStringLiteral("critical"));
+    }
 
     static void Write(const QTemporaryDir& dir, const QByteArray& content) {
         QFile file(dir.filePath(QStringLiteral("WWW_Zurk.txt")));
@@ -25,10 +36,10 @@ private:
 private slots:
     void initTestCase() {
         QApplication::setQuitOnLastWindowClosed(false);
-        for (const char* scheme : {"http", "https"}) QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), this, "Open");
+        for (const char* scheme : Schemes) QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), this, "Open");
     }
     void cleanupTestCase() {
-        for (const char* scheme : {"http", "https"}) QDesktopServices::unsetUrlHandler(QString::fromLatin1(scheme));
+        for (const char* scheme : Schemes) QDesktopServices::unsetUrlHandler(QString::fromLatin1(scheme));
     }
     void init() { opened.clear(); }
 
@@ -62,6 +73,21 @@ private slots:
         window.Menu().mnuWWW->trigger();
         QVERIFY(boxes.seen.empty());
         QCOMPARE(opened, item.isEmpty() ? QList<QUrl>() : QList<QUrl>{QUrl(QString::fromUtf8(item))});
+    }
+
+    void onlyWebAddressesAreOpened_data() {
+        QTest::addColumn<QByteArray>("text");
+        for (const char* text : {"file:///etc/passwd", "javascript:alert(1)", "data:text/html,<b>x</b>",
+                                 "smb://host/share", "ssh://user@host/", "mailto:zurk@example.org", "/usr/bin/xterm",
+                                 "zurk3.example.org", "http:///no-host", "https//zurk3.example.org"})
+            QTest::newRow(text) << QByteArray(text);
+    }
+
+    void onlyWebAddressesAreOpened() {
+        QFETCH(QByteArray, text);
+        QCOMPARE(Choose(text), QStringList{QStringLiteral("Soubor WWW_Zurk.txt v domovské složce programu "
+                                                          "neobsahuje internetovou adresu WWW Zurk !")});
+        QVERIFY(opened.isEmpty());
     }
 
     void aFileGoneSinceStartUpIsReported() {

@@ -1,0 +1,40 @@
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "GameFileBuilder.h"
+#include "ModalBoxes.h"
+#include "app/frmRybnik.h"
+
+// Quitting ends the program, whatever the player types right after it.
+class QuitTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void ctrlXThenAtOnceCtrlUStillQuits() {
+        QTemporaryDir dir;
+        GameFileBuilder game(3);
+        game.Level(10, 8, 0, 3).House(3, 4, 4);
+        game.WriteTo(dir.filePath(QStringLiteral("zaklad.zurk")));
+        auto* window = new frmRybnik(dir.path());
+        window->setAttribute(Qt::WA_DeleteOnClose);
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        ModalBoxes boxes;
+        boxes.answer = QStringLiteral("1");
+
+        bool timedOut = false;
+        QTimer::singleShot(5000, qApp, [&] {
+            timedOut = true;
+            QCoreApplication::exit(1);
+        });
+        // Both keys are typed before the program has handled either, as by a quick player.
+        QTimer::singleShot(0, window, [window] {
+            QTest::keyClick(window, Qt::Key_X, Qt::ControlModifier);
+            QTest::keyClick(window, Qt::Key_U, Qt::ControlModifier);
+        });
+        QCOMPARE(QApplication::exec(), 0);
+        QVERIFY(!timedOut);
+    }
+};
+
+QTEST_MAIN(QuitTest)
+#include "tst_Quit.moc"
