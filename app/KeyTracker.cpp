@@ -2,6 +2,44 @@
 
 #include <QKeyEvent>
 #include <QWidget>
+#include <optional>
+
+#include "snake/clsKB.h"
+
+namespace {
+// Which of the keyboard reader's keys a Qt key event is, if any.
+std::optional<clsKB::Key> ReaderKey(const QKeyEvent& event) {
+    using Key = clsKB::Key;
+    if (event.modifiers() & Qt::KeypadModifier) {
+        switch (event.key()) {
+        case Qt::Key_1: return Key::NUMPAD1;
+        case Qt::Key_3: return Key::NUMPAD3;
+        case Qt::Key_7: return Key::NUMPAD7;
+        case Qt::Key_9: return Key::NUMPAD9;
+        default: break;
+        }
+    }
+    switch (event.key()) {
+    case Qt::Key_Control: return Key::CONTROL;
+    case Qt::Key_PageUp: return Key::PRIOR;
+    case Qt::Key_PageDown: return Key::NEXT;
+    case Qt::Key_End: return Key::END;
+    case Qt::Key_Home: return Key::HOME;
+    case Qt::Key_Left: return Key::LEFT;
+    case Qt::Key_Up: return Key::UP;
+    case Qt::Key_Right: return Key::RIGHT;
+    case Qt::Key_Down: return Key::DOWN;
+    case Qt::Key_A: return Key::A;
+    case Qt::Key_D: return Key::D;
+    case Qt::Key_Q: return Key::Q;
+    case Qt::Key_S: return Key::S;
+    case Qt::Key_W: return Key::W;
+    case Qt::Key_X: return Key::X;
+    case Qt::Key_Z: return Key::Z;
+    default: return std::nullopt;
+    }
+}
+}  // namespace
 
 KeyTracker::KeyTracker(QWidget& window) { window.installEventFilter(this); }
 
@@ -10,44 +48,14 @@ std::int16_t KeyTracker::KeyState(int virtualKey) const {
     return static_cast<std::int16_t>(words_[static_cast<std::size_t>(virtualKey)]);
 }
 
-int KeyTracker::VirtualKeyOf(const QKeyEvent& event) {
-    if (event.modifiers() & Qt::KeypadModifier) {
-        switch (event.key()) {
-        case Qt::Key_1: return 97;
-        case Qt::Key_3: return 99;
-        case Qt::Key_7: return 103;
-        case Qt::Key_9: return 105;
-        default: break;
-        }
-    }
-    switch (event.key()) {
-    case Qt::Key_Control: return 17;
-    case Qt::Key_PageUp: return 33;
-    case Qt::Key_PageDown: return 34;
-    case Qt::Key_End: return 35;
-    case Qt::Key_Home: return 36;
-    case Qt::Key_Left: return 37;
-    case Qt::Key_Up: return 38;
-    case Qt::Key_Right: return 39;
-    case Qt::Key_Down: return 40;
-    case Qt::Key_A: return 65;
-    case Qt::Key_D: return 68;
-    case Qt::Key_Q: return 81;
-    case Qt::Key_S: return 83;
-    case Qt::Key_W: return 87;
-    case Qt::Key_X: return 88;
-    case Qt::Key_Z: return 90;
-    default: return 0;
-    }
-}
-
 bool KeyTracker::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
     case QEvent::KeyPress:
     case QEvent::KeyRelease: {
         const auto* key = static_cast<QKeyEvent*>(event);
-        const int vk = VirtualKeyOf(*key);
-        if (vk != 0 && !key->isAutoRepeat()) {
+        const auto readerKey = ReaderKey(*key);
+        if (readerKey && !key->isAutoRepeat()) {
+            const int vk = clsKB::VirtualKey(*readerKey);
             if (event->type() == QEvent::KeyPress)
                 Pressed(vk);
             else

@@ -3,9 +3,8 @@
 #include <array>
 #include <cstdint>
 
-#include "snake/KeyStateSource.h"
+#include "pond/KeyStateSource.h"
 
-class QKeyEvent;
 class QWidget;
 
 // Keeps the state word of the twenty keys the snake's keyboard reader asks about, the way
@@ -18,9 +17,6 @@ public:
     explicit KeyTracker(QWidget& window);
 
     std::int16_t KeyState(int virtualKey) const override;
-
-    // The Windows virtual-key code of a Qt key event, or 0 for keys nobody asks about.
-    static int VirtualKeyOf(const QKeyEvent& event);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -2,7 +2,7 @@
 #include <QImage>
 #include <QWidget>
 
-#include "game/CellPainter.h"
+#include "pond/CellPainter.h"
 
 class SpriteLists;
 
@@ -16,9 +16,6 @@ public:
     void PaintSprite(int px, int py, int sprite, int spriteSet) override;
     void PaintWhiteBox(int px, int py, int size) override;
     void Clear();
-
-    // What the pond holds, in device pixels.
-    const QImage& RetainedImage() const { return image_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -7,16 +7,18 @@
 #include <QMediaDevices>
 #include <QSoundEffect>
 #include <QUrl>
+#include <vector>
 
 #include "app/WaveFile.h"
-#include "game/RegularFile.h"
-
-QtCuePlayer::QtCuePlayer(const QString& folder, std::function<void()> fallback, QObject* parent)
-    : QObject(parent), folder_(folder), fallback_(fallback ? std::move(fallback) : [] { QApplication::beep(); }) {}
+#include "pond/RegularFile.h"
 
 namespace {
 // A cue lasts a second or so; a file far larger is no cue.
 constexpr std::size_t MaxCueFileSize = 8u << 20;
+
+QString CuePath(const QString& folder, Cue cue) {
+    return QDir(folder).filePath(QString::fromLatin1(CueName(cue)) + QStringLiteral(".wav"));
+}
 
 // Only a sound file that holds what it claims reaches the sound system; any other is as good as missing.
 bool IsPlayableCue(const QString& path) {
@@ -25,32 +27,32 @@ bool IsPlayableCue(const QString& path) {
 }
 }  // namespace
 
+QtCuePlayer::QtCuePlayer(const QString& folder, QObject* parent) : QObject(parent), folder_(folder) {}
+
 void QtCuePlayer::Prepare() {
     if (prepared_) return;
     prepared_ = true;
-    QStringList playable;
-    for (const char* name : {"Mnam1", "Mnam2", "Mnam3", "Fuj", "Cil", "Naraz"}) {
-        const QString path = QDir(folder_).filePath(QString::fromLatin1(name) + QStringLiteral(".wav"));
-        if (IsPlayableCue(path)) playable << QString::fromLatin1(name);
-    }
+    std::vector<Cue> playable;
+    for (Cue cue : AllCues)
+        if (IsPlayableCue(CuePath(folder_, cue))) playable.push_back(cue);
     haveAudio_ = !QMediaDevices::audioOutputs().isEmpty();
     if (!haveAudio_) return;
-    for (const QString& name : playable) {
+    for (Cue cue : playable) {
         auto* effect = new QSoundEffect(this);
-        effect->setSource(QUrl::fromLocalFile(QDir(folder_).filePath(name + QStringLiteral(".wav"))));
-        cues_[name.toStdString()] = effect;
+        effect->setSource(QUrl::fromLocalFile(CuePath(folder_, cue)));
+        cues_[cue] = effect;
     }
 }
 
-void QtCuePlayer::PlayCue(const std::string& name) {
+void QtCuePlayer::PlayCue(Cue cue) {
     Prepare();
     if (playing_) playing_->stop();
     playing_ = nullptr;
-    const auto found = cues_.find(name);
+    const auto found = cues_.find(cue);
     QSoundEffect* effect = found == cues_.end() ? nullptr : found->second;
     // A cue still loading plays as soon as it is ready; a broken one never will.
     if (!haveAudio_ || !effect || effect->status() == QSoundEffect::Error) {
-        fallback_();
+        QApplication::beep();
         return;
     }
     effect->play();

@@ -1,11 +1,9 @@
 #pragma once
 #include <QObject>
 #include <QString>
-#include <functional>
 #include <map>
-#include <string>
 
-#include "game/CuePlayer.h"
+#include "pond/CuePlayer.h"
 
 class QSoundEffect;
 
@@ -14,10 +12,9 @@ class QSoundEffect;
 class QtCuePlayer : public QObject, public CuePlayer {
     Q_OBJECT
 public:
-    // fallback sounds instead of a cue that cannot play: the system beep unless a test listens.
-    explicit QtCuePlayer(const QString& folder, std::function<void()> fallback = {}, QObject* parent = nullptr);
+    explicit QtCuePlayer(const QString& folder, QObject* parent = nullptr);
 
-    void PlayCue(const std::string& name) override;
+    void PlayCue(Cue cue) override;
     // Opens the sound device and loads the cues; done once, when the first level starts,
     // so that the window does not wait for the sound system while it first appears.
     void Prepare();
@@ -25,8 +22,7 @@ public:
 private:
     QString folder_;
     bool prepared_ = false;
-    std::map<std::string, QSoundEffect*> cues_;  // a cue whose file is missing has none
+    std::map<Cue, QSoundEffect*> cues_;  // a cue whose file is missing or damaged has none
     QSoundEffect* playing_ = nullptr;
-    std::function<void()> fallback_;
     bool haveAudio_ = false;
 };

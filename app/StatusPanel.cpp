@@ -2,11 +2,16 @@
 
 #include <QLabel>
 
-#include "app/PanelFonts.h"
+#include "dialogs/GameFonts.h"
+
+namespace {
+const QColor ShortColour(0, 192, 192);
+const QColor LongEnoughColour(0, 255, 0);
+}  // namespace
 
 StatusPanel::StatusPanel(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("picPanel"));
-    setFixedSize(89, 200);
+    setFixedSize(SidePanelWidth, 200);
     setFocusPolicy(Qt::NoFocus);
     setAutoFillBackground(true);
     QPalette grey = palette();
@@ -51,7 +56,7 @@ QLabel* StatusPanel::AddValueBox(const char* name, QRect place) {
     label->setFrameStyle(QFrame::Box | QFrame::Plain);
     label->setLineWidth(1);
     label->setAutoFillBackground(true);
-    SetBackground(label, ShortColour());
+    SetBackground(label, ShortColour);
     return label;
 }
 
@@ -66,13 +71,13 @@ void StatusPanel::ShowValues(const PanelValues& values) {
     lblZivoty->setText(QString::number(values.LivesLeft));
     lblUroven->setText(QString::number(values.LevelNo));
     lblNutnaDelka->setText(QString::number(values.RequiredLength));
-    SetBackground(lblDelka, values.LongEnough ? LongEnoughColour() : ShortColour());
+    SetBackground(lblDelka, values.LongEnough ? LongEnoughColour : ShortColour);
     lblDelka->setText(QString::number(values.SnakeLength));
 }
 
 void StatusPanel::Reset() {
     ShowValues(PanelValues{});
     // Zero against zero would read as long enough; the title screen shows the plain colour.
-    SetBackground(lblDelka, ShortColour());
+    SetBackground(lblDelka, ShortColour);
     lblBonus->hide();
 }

@@ -1,7 +1,7 @@
 #pragma once
 #include <QWidget>
 
-#include "game/GameFrontEnd.h"
+#include "pond/GameFrontEnd.h"
 
 class QLabel;
 
@@ -17,9 +17,6 @@ public:
     void Reset();
 
     QLabel* Bonus() const { return lblBonus; }
-
-    static QColor ShortColour() { return QColor(0, 192, 192); }
-    static QColor LongEnoughColour() { return QColor(0, 255, 0); }
 
 private:
     QLabel* AddCaption(const char* name, const QString& text, QRect place, Qt::Alignment alignment);

@@ -17,19 +17,19 @@
 #include <exception>
 
 #include "app/MainMenu.h"
-#include "app/PanelFonts.h"
+#include "dialogs/GameFonts.h"
+#include "dialogs/Pictures.h"
 #include "app/PondSurface.h"
 #include "app/StatusPanel.h"
-#include "app/WebAddress.h"
-#include "app/WindowPlacement.h"
+#include "dialogs/WebAddress.h"
+#include "dialogs/WindowPlacement.h"
 #include "dialogs/HelpViewer.h"
 #include "dialogs/frmNastav.h"
 #include "dialogs/frmZprava.h"
-#include "game/RegularFile.h"
+#include "pond/RegularFile.h"
 
 namespace {
 const QString Title = QStringLiteral("Zurk3");
-constexpr int SidePanelWidth = 89;
 
 std::uint32_t ClockSeed() {
     return static_cast<std::uint32_t>(std::chrono::system_clock::now().time_since_epoch().count());
@@ -83,11 +83,12 @@ frmRybnik::frmRybnik(const QString& folder, RandomSource* random)
       ownRandom_(random ? nullptr : std::make_unique<SeededRandom>(ClockSeed())),
       keys_(*this),
       cues_(folder),
-      flow_(world_, CurrentGame, keys_),
-      messageShowTime_(frmZprava::DefaultShowTime) {
+      pond_(new PondSurface(sprites_, nullptr)),
+      world_(random ? *random : *ownRandom_, *pond_, cues_, *this),
+      flow_(world_, CurrentGame, keys_) {
     setObjectName(QStringLiteral("frmRybnik"));
     setWindowTitle(Title);
-    setWindowIcon(SpriteLists::WindowIcon());
+    setWindowIcon(Pictures::WindowIcon());
     setFocusPolicy(Qt::StrongFocus);
 
     menu_ = std::make_unique<MainMenu>(*menuBar());
@@ -106,11 +107,6 @@ frmRybnik::frmRybnik(const QString& folder, RandomSource* random)
     tmrPohyb.setInterval(80);
     connect(&tmrPohyb, &QTimer::timeout, this, &frmRybnik::tmrPohyb_Timer);
 
-    world_.UseRandom(random ? *random : *ownRandom_);
-    world_.UsePainter(*pond_);
-    world_.UseCues(cues_);
-    world_.UseFrontEnd(*this);
-
     // Sized for the title before it first shows, so the window does not jump.
     ShowTitle();
     Form_Load();
@@ -127,7 +123,7 @@ void frmRybnik::BuildClientArea() {
     client->setPalette(black);
     setCentralWidget(client);
 
-    pond_ = new PondSurface(sprites_, client);
+    pond_->setParent(client);
     pond_->setObjectName(QStringLiteral("pond"));
 
     picPodklad = new QWidget(client);
@@ -155,11 +151,11 @@ void frmRybnik::BuildClientArea() {
     picPozadi = new QLabel(client);
     picPozadi->setObjectName(QStringLiteral("picPozadi"));
     picPozadi->setGeometry(0, 0, 400, 300);
-    picPozadi->setPixmap(SpriteLists::TitlePicture(devicePixelRatioF()));
+    picPozadi->setPixmap(Pictures::Title(devicePixelRatioF()));
     picUvod = new QLabel(picPozadi);
     picUvod->setObjectName(QStringLiteral("picUvod"));
     picUvod->setGeometry(144, 224, 150, 50);
-    picUvod->setPixmap(SpriteLists::StartHintPicture(devicePixelRatioF()));
+    picUvod->setPixmap(Pictures::StartHint(devicePixelRatioF()));
 
     for (QWidget* child : client->findChildren<QWidget*>()) child->setFocusPolicy(Qt::NoFocus);
 }
@@ -209,7 +205,7 @@ void frmRybnik::ShowCriticalBox(const std::string& text) {
 
 void frmRybnik::ShowMessage(const std::string& text) {
     HandlerScope scope(*this, HandlerScope::ShowsBox);
-    frmZprava message(QString::fromStdString(text), messageShowTime_, this);
+    frmZprava message(QString::fromStdString(text), this);
     message.exec();
 }
 

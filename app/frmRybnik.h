@@ -6,11 +6,11 @@
 #include "app/KeyTracker.h"
 #include "app/QtCuePlayer.h"
 #include "app/SpriteLists.h"
-#include "game/GameFrontEnd.h"
 #include "game/LevelFlow.h"
-#include "game/RandomSource.h"
-#include "game/clsHraZurk3.h"
 #include "game/modZurk3.h"
+#include "pond/GameFrontEnd.h"
+#include "pond/RandomSource.h"
+#include "pond/clsHraZurk3.h"
 
 class HelpViewer;
 class MainMenu;
@@ -43,19 +43,6 @@ public:
     void HideTitle() override;
     void HideStartPicture() override;
 
-    // One tick of tmrPohyb: one game step, unless one of our handlers is still running.
-    void tmrPohyb_Timer();
-
-    // How long an end-of-level message stays up; tests shorten it.
-    void SetMessageShowTime(int ms) { messageShowTime_ = ms; }
-
-    QTimer& StepTimer() { return tmrPohyb; }
-    LevelFlow& Flow() { return flow_; }
-    modZurk3& World() { return world_; }
-    const MainMenu& Menu() const { return *menu_; }
-    PondSurface& Pond() const { return *pond_; }
-    StatusPanel& Panel() const { return *picPanel; }
-
 protected:
     bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -65,6 +52,9 @@ protected:
 
 private:
     class HandlerScope;
+
+    // One tick of tmrPohyb: one game step, unless one of our handlers is still running.
+    void tmrPohyb_Timer();
 
     void BuildClientArea();
     void Form_Load();
@@ -85,6 +75,7 @@ private:
     KeyTracker keys_;
     QtCuePlayer cues_;
     SpriteLists sprites_;
+    PondSurface* pond_;  // made first, as the world paints on it; laid into the window later
     clsHraZurk3 CurrentGame;
     modZurk3 world_;
     LevelFlow flow_;
@@ -97,10 +88,8 @@ private:
     bool boxClosed_ = false;
     bool closePending_ = false;
     bool shutDown_ = false;  // the window has closed and the level has stopped
-    int messageShowTime_;
 
     std::unique_ptr<MainMenu> menu_;
-    PondSurface* pond_ = nullptr;
     QWidget* picPodklad = nullptr;
     StatusPanel* picPanel = nullptr;
     QLabel* picPozadi = nullptr;

@@ -1,53 +1,40 @@
 #include "creatures/clsClanekZmije.h"
 
-#include "game/modZurk3.h"
-
-namespace {
-constexpr int Keep = 0;
-
-// Body pieces by the direction the viper came in (rows) and the one it leaves by (columns).
-constexpr int BodyPicture[5][5] = {
-    {Keep, Keep, Keep, Keep, Keep},
-    {Keep, 44, 36, Keep, 37},
-    {Keep, 38, 43, 37, Keep},
-    {Keep, Keep, 35, 44, 38},
-    {Keep, 35, Keep, 36, 43},
-};
-}  // namespace
+#include "pond/CellSprites.h"
+#include "pond/Pond.h"
 
 void clsClanekZmije::VytvorHlavu(int x1, int y1, int s0) {
-    X_ = x1;
-    Y_ = y1;
+    X = x1;
+    Y = y1;
     InDirection = s0;
-    if (!world_.Field.Inside(X_, Y_)) return;
-    FieldCell& cell = world_.Field.At(X_, Y_);
+    if (!pond_.Field.Inside(X, Y)) return;
+    FieldCell& cell = pond_.Field.At(X, Y);
     cell.Kind = CellViper;
-    if (IsDirection(s0)) cell.Data = 30 + s0;
-    world_.DrawCell(X_, Y_);
+    if (IsDirection(s0)) cell.Data = HeadPicture(ViperPictures, s0);
+    pond_.DrawCell(X, Y);
 }
 
 void clsClanekZmije::VytvorKrk(int s0) {
     OutDirection = s0;
-    if (!world_.Field.Inside(X_, Y_)) return;
-    if (IsDirection(InDirection) && IsDirection(s0) && BodyPicture[InDirection][s0] != Keep)
-        world_.Field.At(X_, Y_).Data = BodyPicture[InDirection][s0];
-    world_.DrawCell(X_, Y_);
+    if (!pond_.Field.Inside(X, Y)) return;
+    if (const int picture = BodyPicture(ViperPictures, InDirection, s0)) pond_.Field.At(X, Y).Data = picture;
+    pond_.DrawCell(X, Y);
 }
 
 void clsClanekZmije::VytvorOcas() {
-    if (!world_.Field.Inside(X_, Y_)) return;
-    if (IsDirection(OutDirection)) world_.Field.At(X_, Y_).Data = 38 + OutDirection;
-    world_.DrawCell(X_, Y_);
+    if (!pond_.Field.Inside(X, Y)) return;
+    if (IsDirection(OutDirection)) pond_.Field.At(X, Y).Data = TailPicture(ViperPictures, OutDirection);
+    pond_.DrawCell(X, Y);
 }
 
 void clsClanekZmije::Prerod() {
-    if (!world_.Field.Inside(X_, Y_)) return;
-    world_.Field.At(X_, Y_) = FieldCell{CellBall, RandomInt(world_.Random(), 6, 3)};
-    world_.DrawCell(X_, Y_);
+    if (!pond_.Field.Inside(X, Y)) return;
+    pond_.Field.At(X, Y) = FieldCell{CellBall, RandomInt(pond_.Random(), 6, 3)};
+    pond_.DrawCell(X, Y);
 }
 
-clsClanekZmije::~clsClanekZmije() {
-    if (!world_.Field.Inside(X_, Y_)) return;
-    world_.Field.At(X_, Y_) = FieldCell{CellFree, 0};
-    world_.DrawCell(X_, Y_);
+void clsClanekZmije::Uvolni() {
+    if (!pond_.Field.Inside(X, Y)) return;
+    pond_.Field.At(X, Y) = FieldCell{CellFree, 0};
+    pond_.DrawCell(X, Y);
 }

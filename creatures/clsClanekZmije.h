@@ -1,13 +1,13 @@
 #pragma once
+#include "pond/CellKinds.h"
 
-class modZurk3;
+class Pond;
 
-// One segment of a viper: owns one cell of the kind CellViper, turns into a ball when its
-// viper dies, and empties its cell when destroyed.
+// One segment of a viper: owns one cell of the kind CellViper and turns into a ball when its
+// viper dies. Uvolni gives the cell back as water when the viper lets the segment go.
 class clsClanekZmije {
 public:
-    explicit clsClanekZmije(modZurk3& world) : world_(world) {}
-    ~clsClanekZmije();
+    explicit clsClanekZmije(Pond& pond) : pond_(pond) {}
     clsClanekZmije(const clsClanekZmije&) = delete;
     clsClanekZmije& operator=(const clsClanekZmije&) = delete;
 
@@ -15,14 +15,15 @@ public:
     void VytvorKrk(int s0);
     void VytvorOcas();
     void Prerod();
+    // The segment is let go: its cell, whatever stands there by then, becomes free water.
+    void Uvolni();
 
-    int X() const { return X_; }
-    int Y() const { return Y_; }
+    CellPos Cell() const { return {X, Y}; }
 
 private:
-    modZurk3& world_;
-    int X_ = 0;
-    int Y_ = 0;
+    Pond& pond_;
+    int X = 0;
+    int Y = 0;
     int InDirection = 0;
     int OutDirection = 0;
 };

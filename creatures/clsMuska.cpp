@@ -1,7 +1,7 @@
 #include "creatures/clsMuska.h"
 
-#include "game/FreeDirection.h"
-#include "game/modZurk3.h"
+#include "creatures/FreeDirection.h"
+#include "pond/Pond.h"
 
 namespace {
 // The chances are single precision, as they have always been compared.
@@ -10,23 +10,23 @@ constexpr float IdleMoveChance = 0.05f;
 }  // namespace
 
 void clsMuska::Poloz(int x, int y, int k) {
-    X_ = x;
-    Y_ = y;
+    X = x;
+    Y = y;
     FlyKey = k;
     existuje = true;
     WriteCell();
 }
 
 void clsMuska::WriteCell() {
-    if (!world_.Field.Inside(X_, Y_)) return;
-    world_.Field.At(X_, Y_) = FieldCell{CellFly, FlyKey};
-    world_.DrawCell(X_, Y_);
+    if (!pond_.Field.Inside(X, Y)) return;
+    pond_.Field.At(X, Y) = FieldCell{CellFly, FlyKey};
+    pond_.DrawCell(X, Y);
 }
 
 bool clsMuska::Threatened() const {
     for (int direction = DirUp; direction <= DirLeft; ++direction) {
-        const CellPos side = Neighbour(X_, Y_, direction);
-        if (world_.Field.Kind(side.x, side.y) == CellSnake) return true;
+        const CellPos side = Neighbour(X, Y, direction);
+        if (pond_.Field.Kind(side.x, side.y) == CellSnake) return true;
     }
     return false;
 }
@@ -34,12 +34,12 @@ bool clsMuska::Threatened() const {
 void clsMuska::Posun() {
     if (!existuje) return;
     const float limit = Threatened() ? ThreatenedMoveChance : IdleMoveChance;
-    if (!(static_cast<float>(world_.Rnd()) < limit)) return;
-    if (!world_.Field.Inside(X_, Y_)) return;
-    world_.Field.At(X_, Y_) = FieldCell{CellFree, 0};
-    world_.DrawCell(X_, Y_);
-    const CellPos next = Neighbour(X_, Y_, ChooseFreeDirection(world_.Field, world_.Random(), X_, Y_));
-    X_ = next.x;
-    Y_ = next.y;
+    if (!(static_cast<float>(pond_.Rnd()) < limit)) return;
+    if (!pond_.Field.Inside(X, Y)) return;
+    pond_.Field.At(X, Y) = FieldCell{CellFree, 0};
+    pond_.DrawCell(X, Y);
+    const CellPos next = Neighbour(X, Y, ChooseFreeDirection(pond_.Field, pond_.Random(), X, Y));
+    X = next.x;
+    Y = next.y;
     WriteCell();
 }

@@ -1,20 +1,20 @@
 #pragma once
+#include "pond/CellKinds.h"
 
-class modZurk3;
+class Pond;
 
 // A fly: food that flits to a free neighbouring cell now and then, far more often when the
 // player's snake lies beside it.
 class clsMuska {
 public:
-    explicit clsMuska(modZurk3& world) : world_(world) {}
+    explicit clsMuska(Pond& pond) : pond_(pond) {}
     clsMuska(const clsMuska&) = delete;
     clsMuska& operator=(const clsMuska&) = delete;
 
     void Poloz(int x, int y, int k);
     void Posun();
 
-    int X() const { return X_; }
-    int Y() const { return Y_; }
+    CellPos Cell() const { return {X, Y}; }
     int Key() const { return FlyKey; }
 
     bool existuje = false;  // false once the snake has eaten the fly
@@ -23,8 +23,8 @@ private:
     bool Threatened() const;
     void WriteCell();
 
-    modZurk3& world_;
-    int X_ = 0;
-    int Y_ = 0;
+    Pond& pond_;
+    int X = 0;
+    int Y = 0;
     int FlyKey = 0;
 };

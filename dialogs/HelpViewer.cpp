@@ -6,9 +6,9 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "app/WebAddress.h"
-#include "app/WindowPlacement.h"
-#include "game/RegularFile.h"
+#include "dialogs/WebAddress.h"
+#include "dialogs/WindowPlacement.h"
+#include "pond/RegularFile.h"
 
 namespace {
 const QString HelpFileName = QStringLiteral("Zurk3.hlp");

@@ -6,7 +6,7 @@
 #include <QSlider>
 #include <QTimer>
 
-#include "app/WindowPlacement.h"
+#include "dialogs/WindowPlacement.h"
 
 frmNastav::frmNastav(QTimer& tmrPohyb, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), tmrPohyb_(tmrPohyb) {

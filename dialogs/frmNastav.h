@@ -12,10 +12,6 @@ class frmNastav : public QDialog {
 public:
     frmNastav(QTimer& tmrPohyb, QWidget* parent = nullptr);
 
-    QSlider* Slider() const { return sldRychlost; }
-    QPushButton* OkButton() const { return cmdOK; }
-    QPushButton* StornoButton() const { return cmdStorno; }
-
 protected:
     void keyPressEvent(QKeyEvent* event) override;
 

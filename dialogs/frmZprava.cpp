@@ -4,16 +4,20 @@
 #include <QLabel>
 #include <QPainter>
 
-#include "app/PanelFonts.h"
-#include "app/SpriteLists.h"
-#include "app/WindowPlacement.h"
+#include "dialogs/GameFonts.h"
+#include "dialogs/Pictures.h"
+#include "dialogs/WindowPlacement.h"
 
-frmZprava::frmZprava(const QString& text, int showTimeMs, QWidget* parent)
+namespace {
+constexpr int ShowTimeMs = 2000;
+}  // namespace
+
+frmZprava::frmZprava(const QString& text, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), tmrPryc(this) {
     setObjectName(QStringLiteral("frmZprava"));
     setFixedSize(613, 93);
     setModal(true);
-    background_ = SpriteLists::MessagePicture(devicePixelRatioF());
+    background_ = Pictures::Message(devicePixelRatioF());
 
     lblZprava = new QLabel(text, this);
     lblZprava->setObjectName(QStringLiteral("lblZprava"));
@@ -27,13 +31,11 @@ frmZprava::frmZprava(const QString& text, int showTimeMs, QWidget* parent)
     tmrPryc.setObjectName(QStringLiteral("tmrPryc"));
     tmrPryc.setTimerType(Qt::PreciseTimer);
     tmrPryc.setSingleShot(true);
-    tmrPryc.setInterval(showTimeMs);
+    tmrPryc.setInterval(ShowTimeMs);
     connect(&tmrPryc, &QTimer::timeout, this, &QDialog::accept);
 
     CenterForm(*this);
 }
-
-QString frmZprava::Text() const { return lblZprava->text(); }
 
 void frmZprava::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);

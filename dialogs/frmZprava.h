@@ -10,11 +10,7 @@ class QLabel;
 class frmZprava : public QDialog {
     Q_OBJECT
 public:
-    static constexpr int DefaultShowTime = 2000;
-
-    explicit frmZprava(const QString& text, int showTimeMs = DefaultShowTime, QWidget* parent = nullptr);
-
-    QString Text() const;
+    explicit frmZprava(const QString& text, QWidget* parent = nullptr);
 
 protected:
     bool event(QEvent* event) override;

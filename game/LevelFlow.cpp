@@ -7,10 +7,9 @@
 
 #include "game/GameStep.h"
 #include "game/LevelSetUp.h"
-#include "snake/clsZurk.h"
+#include "pond/CellSprites.h"
 
 namespace {
-constexpr int SidePanelWidth = 89;
 constexpr int TwipsPerPixel = 15;
 
 // Marks the flow busy while a level starts or ends, so commands arriving from a nested
@@ -29,14 +28,15 @@ private:
 }  // namespace
 
 LevelFlow::LevelFlow(modZurk3& world, const clsHraZurk3& game, const KeyStateSource& keys)
-    : Keyboard(keys), world_(world), game_(game) {}
+    : world_(world), game_(game), Keyboard(keys) {}
 
-int LevelFlow::ChooseCellSize(int fieldWidth, int fieldHeight, ScreenSize screen) {
-    const double width = (fieldWidth * 20 + SidePanelWidth) * TwipsPerPixel;
-    const double height = fieldHeight * 20 * TwipsPerPixel;
+int ChooseSpriteSet(int fieldWidth, int fieldHeight, ScreenSize screen) {
+    const int large = SpriteEdges[1];
+    const double width = (fieldWidth * large + SidePanelWidth) * TwipsPerPixel;
+    const double height = fieldHeight * large * TwipsPerPixel;
     const bool tooWide = 0.95 * screen.width * TwipsPerPixel < width;
     const bool tooHigh = 0.9 * screen.height * TwipsPerPixel < height;
-    return tooWide || tooHigh ? 12 : 20;
+    return tooWide || tooHigh ? 0 : 1;
 }
 
 void LevelFlow::Start() {
@@ -71,12 +71,12 @@ void LevelFlow::ShowTitle() {
 }
 
 void LevelFlow::TogglePause() {
-    if (busy_ || world_.GameState != StateRunning || !world_.Snake().UzJede()) return;
+    if (busy_ || world_.GameState != StateRunning || !world_.SnakeMoving()) return;
     SetPause();
 }
 
 void LevelFlow::OnMinimised() {
-    if (busy_ || world_.GameState != StateRunning || !world_.Snake().UzJede()) return;
+    if (busy_ || world_.GameState != StateRunning || !world_.SnakeMoving()) return;
     SetPause(true);
 }
 
@@ -112,8 +112,8 @@ void LevelFlow::StartLevel() {
     // A level the game file announces but does not hold has no cells. Set-up skips it as a level
     // without a house; the window keeps its size rather than shrink to an empty pond.
     if (world_.Level.FieldWidth > 0 && world_.Level.FieldHeight > 0) {
-        world_.CellSize = ChooseCellSize(world_.Level.FieldWidth, world_.Level.FieldHeight, frontEnd.ScreenPixels());
-        world_.SpriteSet = world_.CellSize == 20 ? 1 : 0;
+        world_.SpriteSet = ChooseSpriteSet(world_.Level.FieldWidth, world_.Level.FieldHeight, frontEnd.ScreenPixels());
+        world_.CellSize = SpriteEdges[world_.SpriteSet];
         frontEnd.LayOutForLevel(world_.Level.FieldWidth, world_.Level.FieldHeight, world_.CellSize);
         frontEnd.LetPendingEventsRun();
     }
@@ -143,7 +143,7 @@ void LevelFlow::EndLevel() {
     GameFrontEnd& frontEnd = world_.FrontEnd();
     switch (world_.GameState) {
     case StateRunOver:
-        if (world_.Snake().Zije()) {
+        if (world_.Snake->Zije()) {
             frontEnd.SetStepTimer(false);
             ++world_.LevelNo;
             world_.Score += 2000;
@@ -208,7 +208,7 @@ void LevelFlow::UkazDispleje() {
     values.LivesLeft = LivesLeft;
     values.LevelNo = world_.LevelNo;
     values.RequiredLength = world_.Level.RequiredLength;
-    values.SnakeLength = world_.Snake().Delka();
+    values.SnakeLength = world_.SnakeLength();
     values.LongEnough = !(values.SnakeLength < values.RequiredLength);
     world_.FrontEnd().ShowPanel(values);
 }
@@ -220,7 +220,7 @@ std::string LevelFlow::LevelInfoText() const {
            "Náhodné mušky:" + std::to_string(level.RandomFlies) + "\r\n" +
            "Náhodné balvany:" + std::to_string(level.RandomBoulders) + "\r\n" +
            "Výskyt zlaté kuličky:" + std::to_string(level.GoldenBallChance) + " %\r\n" +
-           "Počet zmijí:" + std::to_string(world_.Vipers.size());
+           "Počet zmijí:" + std::to_string(world_.Creatures.Vipers.size());
 }
 
 std::string LevelFlow::GameInfoText() const {

@@ -3,9 +3,9 @@
 #include <optional>
 #include <string>
 
-#include "game/GameFrontEnd.h"
-#include "game/clsHraZurk3.h"
 #include "game/modZurk3.h"
+#include "pond/GameFrontEnd.h"
+#include "pond/clsHraZurk3.h"
 #include "snake/clsKB.h"
 
 // The walk through a game's levels: starting games and levels, the step, the end of a level,
@@ -16,6 +16,7 @@ public:
 
     // Commands of the window. Each is refused while a level is being started or ended,
     // so no command ever runs inside another.
+    void ShowTitle();                                // the title screen, at start-up
     void Start();                                    // menu Start (F2)
     bool ChooseLevel(const std::string& answer);     // Ctrl+U: true when a new game started
     void ReturnToTitle();                            // F3
@@ -28,36 +29,31 @@ public:
     bool CanShowLevelInfo() const { return world_.LevelNo != 0; }
     std::string LevelInfoText() const;               // Tab's six lines
     std::string GameInfoText() const;                // Informace's three lines
-    bool Busy() const { return busy_; }
 
-    // The routines of the level flow, public so tests can drive them one at a time.
-    void ShowTitle();
+private:
+    void StartGame(int levelNo);
     void NewGame();
     void StartLevel();
     void StopLevel();
     void EndLevel();
-    void SetPause(std::optional<bool> on = std::nullopt);
-    void UkazDispleje();
-
-    std::uint8_t LivesLeft = 0;
-    bool Paused = false;
-    clsKB Keyboard;
-
-    // 20-pixel cells when the level with its side panel fits 95 % of the screen's width
-    // and 90 % of its height, else 12.
-    static int ChooseCellSize(int fieldWidth, int fieldHeight, ScreenSize screen);
-
-private:
-    void StartGame(int levelNo);
     void AdvanceLevel();
     void RetryLevel();
+    void SetPause(std::optional<bool> on = std::nullopt);
+    void UkazDispleje();
     bool IsBonus() const { return world_.Level.IsBonus(); }
 
     modZurk3& world_;
     const clsHraZurk3& game_;
+    clsKB Keyboard;
+    std::uint8_t LivesLeft = 0;
+    bool Paused = false;
     bool busy_ = false;
     bool gameOver_ = false;  // won or lost: a stray tick must not end the game again
 };
+
+// The large sprites (set 1, 20-pixel cells) when the level drawn with them and its side panel fits
+// 95 % of the screen's width and 90 % of its height, else the small ones (set 0, 12 pixels).
+int ChooseSpriteSet(int fieldWidth, int fieldHeight, ScreenSize screen);
 
 // Reads the answer of the level choice the way the game always has: its leading number,
 // rounded half to even; 0 when it has none.

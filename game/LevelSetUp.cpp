@@ -1,9 +1,9 @@
 #include "game/LevelSetUp.h"
 
 #include "creatures/clsMuska.h"
+#include "creatures/clsPotapnik.h"
 #include "creatures/clsZmije.h"
 #include "game/modZurk3.h"
-#include "snake/clsZurk.h"
 
 namespace {
 int CountFreeInterior(const Playfield& field) {
@@ -69,13 +69,13 @@ void VisitInterior(modZurk3& world) {
             case CellFly: {
                 auto fly = std::make_unique<clsMuska>(world);
                 fly->Poloz(x, y, ++flyNumber);
-                world.Flies.push_back(std::move(fly));
+                world.Creatures.Flies.push_back(std::move(fly));
                 break;
             }
             case CellViper: {
                 auto viper = std::make_unique<clsZmije>(world);
                 viper->Poloz(x, y, world.Level.Cell(x, y).Param);
-                world.Vipers.push_back(std::move(viper));
+                world.Creatures.Vipers.push_back(std::move(viper));
                 break;
             }
             default: break;
@@ -93,9 +93,11 @@ void SetUpLevel(modZurk3& world) {
     if (world.Level.RandomBoulders > 0) PlaceRandomBoulders(world);
     if (world.Level.RandomFlies > 0) PlaceRandomFlies(world);
     VisitInterior(world);
+    world.Creatures.Beetle = std::make_unique<clsPotapnik>(world);
     if (world.HouseX != 0) {
         world.DrawPlayfield();
-        world.Snake().Poloz(world.HouseX, world.HouseY, houseParam);
+        world.Snake = std::make_unique<clsZurk>(world, world.Creatures);
+        world.Snake->Poloz(world.HouseX, world.HouseY, houseParam);
     } else {
         world.FrontEnd().ShowCriticalBox("Úroveň neobsahuje zurka, bude tedy přeskočena !");
     }

@@ -1,14 +1,14 @@
 #pragma once
+#include "pond/CellKinds.h"
 
-class modZurk3;
+class Pond;
 
-// One segment of the player's snake: owns one cell, picks its picture from the directions in
-// which the snake entered and left it, and gives the cell back as water when destroyed.
-// The house is never changed by a segment, except by a head entering the open house.
+// One segment of the player's snake: owns one cell and picks its picture from the directions in
+// which the snake entered and left it. Uvolni gives the cell back as water when the snake lets the
+// segment go. The house is never changed by a segment, except by a head entering the open house.
 class clsClanekZurka {
 public:
-    explicit clsClanekZurka(modZurk3& world) : world_(world) {}
-    ~clsClanekZurka();
+    explicit clsClanekZurka(Pond& pond) : pond_(pond) {}
     clsClanekZurka(const clsClanekZurka&) = delete;
     clsClanekZurka& operator=(const clsClanekZurka&) = delete;
 
@@ -16,16 +16,16 @@ public:
     void VytvorHlavu(int x1, int y1, int s0, bool snakeAlive);
     void VytvorKrk(int s0);
     void VytvorOcas();
+    void Uvolni();
 
-    int X() const { return X_; }
-    int Y() const { return Y_; }
+    CellPos Cell() const { return {X, Y}; }
 
 private:
     bool OnHouse() const;
 
-    modZurk3& world_;
-    int X_ = 0;
-    int Y_ = 0;
+    Pond& pond_;
+    int X = 0;
+    int Y = 0;
     int InDirection = 0;
     int OutDirection = 0;
     // The first segment lies in the closed house without taking the cell; it must never free

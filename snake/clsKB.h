@@ -2,7 +2,7 @@
 #include <array>
 #include <cstdint>
 
-#include "snake/KeyStateSource.h"
+#include "pond/KeyStateSource.h"
 
 // Tells new presses of twenty keys from the difference between two readings of each key,
 // so a press that went down and up between two steps is still caught, and never twice.

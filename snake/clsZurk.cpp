@@ -1,15 +1,16 @@
 #include "snake/clsZurk.h"
 
+#include "creatures/PondCreatures.h"
 #include "creatures/clsMuska.h"
 #include "creatures/clsPotapnik.h"
-#include "game/modZurk3.h"
+#include "pond/Pond.h"
 
 void clsZurk::Poloz(int x1, int y1, int h1) {
-    HeadX_ = x1;
-    HeadY_ = y1;
-    LastDirection_ = 0;
+    HeadX = x1;
+    HeadY = y1;
+    LastDirection = 0;
     Direction = 0;
-    auto head = std::make_unique<clsClanekZurka>(world_);
+    auto head = std::make_unique<clsClanekZurka>(pond_);
     head->VytvorHlavu(x1, y1, 0, true);
     Segments.push_back(std::move(head));
     Growth = static_cast<std::int16_t>(h1 - 1);
@@ -18,26 +19,26 @@ void clsZurk::Poloz(int x1, int y1, int h1) {
 }
 
 bool clsZurk::HouseIsOpen() const {
-    return world_.Field.Inside(world_.HouseX, world_.HouseY) &&
-           world_.Field.At(world_.HouseX, world_.HouseY).Data == HouseOpenSprite;
+    return pond_.Field.Inside(pond_.HouseX, pond_.HouseY) &&
+           pond_.Field.At(pond_.HouseX, pond_.HouseY).Data == HouseOpenSprite;
 }
 
 void clsZurk::Posun(int s) {
     if (s != DirNoneGiven) {
-        Direction = LastDirection_ = s;
+        Direction = LastDirection = s;
         Moving = true;
     } else {
-        Direction = LastDirection_;
+        Direction = LastDirection;
     }
     if (!IsDirection(Direction) || Segments.empty()) return;
 
-    const CellPos target = Neighbour(HeadX_, HeadY_, Direction);
-    const std::uint8_t kind = world_.Field.Kind(target.x, target.y);
+    const CellPos target = Neighbour(HeadX, HeadY, Direction);
+    const std::uint8_t kind = pond_.Field.Kind(target.x, target.y);
     const bool enterable = kind == CellFree || kind == CellBoulder || kind == CellBall || kind == CellFly ||
-                           kind == CellGoldenBall || (kind == CellHouse && world_.Field.At(target.x, target.y).Data == HouseOpenSprite);
+                           kind == CellGoldenBall || (kind == CellHouse && pond_.Field.At(target.x, target.y).Data == HouseOpenSprite);
     if (enterable) {
-        HeadX_ = target.x;
-        HeadY_ = target.y;
+        HeadX = target.x;
+        HeadY = target.y;
         switch (kind) {
         case CellBoulder: HitBoulder(); break;
         case CellBall: EatBall(); break;
@@ -50,64 +51,70 @@ void clsZurk::Posun(int s) {
         Crash();
     }
 
-    world_.FrontEnd().SetLabelVisible(HintLabel::Uvod, false);
-    world_.Score -= 1;
+    pond_.FrontEnd().SetLabelVisible(HintLabel::Uvod, false);
+    pond_.Score -= 1;
     Segments.front()->VytvorKrk(Direction);
-    auto head = std::make_unique<clsClanekZurka>(world_);
-    head->VytvorHlavu(HeadX_, HeadY_, Direction, Alive);
+    auto head = std::make_unique<clsClanekZurka>(pond_);
+    head->VytvorHlavu(HeadX, HeadY, Direction, Alive);
     Segments.push_front(std::move(head));
 
     if (Growth <= 0) {
+        Segments.back()->Uvolni();
         Segments.pop_back();
         Segments.back()->VytvorOcas();
         return;
     }
     Growth = static_cast<std::int16_t>(Growth - 1);
-    if (Segments.size() == static_cast<std::size_t>(world_.Level.RequiredLength) && Alive) OpenHouse();
+    if (Segments.size() == static_cast<std::size_t>(pond_.Level.RequiredLength) && Alive) OpenHouse();
+}
+
+void clsZurk::Uvolni() {
+    for (auto& segment : Segments) segment->Uvolni();
+    Segments.clear();
 }
 
 void clsZurk::OpenHouse() {
-    if (!world_.Field.Inside(world_.HouseX, world_.HouseY)) return;
-    world_.Field.At(world_.HouseX, world_.HouseY).Data = HouseOpenSprite;
-    world_.DrawCell(world_.HouseX, world_.HouseY);
-    if (world_.LevelNo == 1) {
-        world_.FrontEnd().MoveLabel(HintLabel::UvodKonec, 210, 175);
-        world_.FrontEnd().SetLabelVisible(HintLabel::UvodKonec, true);
+    if (!pond_.Field.Inside(pond_.HouseX, pond_.HouseY)) return;
+    pond_.Field.At(pond_.HouseX, pond_.HouseY).Data = HouseOpenSprite;
+    pond_.DrawCell(pond_.HouseX, pond_.HouseY);
+    if (pond_.LevelNo == 1) {
+        pond_.FrontEnd().MoveLabel(HintLabel::UvodKonec, 210, 175);
+        pond_.FrontEnd().SetLabelVisible(HintLabel::UvodKonec, true);
     }
 }
 
 void clsZurk::EatBall() {
-    world_.PlayCue("Mnam1");
+    pond_.PlayCue(Cue::Mnam1);
     Growth = static_cast<std::int16_t>(Growth + 5);
-    world_.Score += HouseIsOpen() ? 200 : 100;
+    pond_.Score += HouseIsOpen() ? 200 : 100;
 }
 
 void clsZurk::HitBoulder() {
-    world_.PlayCue("Fuj");
-    world_.Score -= 500;
+    pond_.PlayCue(Cue::Fuj);
+    pond_.Score -= 500;
 }
 
 void clsZurk::EatFly() {
-    world_.PlayCue("Mnam2");
+    pond_.PlayCue(Cue::Mnam2);
     Growth = static_cast<std::int16_t>(Growth + 10);
-    world_.Score += HouseIsOpen() ? 1000 : 500;
-    if (clsMuska* fly = world_.FindFly(world_.Field.At(HeadX_, HeadY_).Data)) fly->existuje = false;
+    pond_.Score += HouseIsOpen() ? 1000 : 500;
+    if (clsMuska* fly = creatures_.FindFly(pond_.Field.At(HeadX, HeadY).Data)) fly->existuje = false;
 }
 
 void clsZurk::EatGoldenBall() {
-    world_.PlayCue("Mnam3");
-    world_.Beetle().Konec();
+    pond_.PlayCue(Cue::Mnam3);
+    if (creatures_.Beetle) creatures_.Beetle->Konec();
     Growth = static_cast<std::int16_t>(Growth + 20);
-    world_.Score += 1000;
+    pond_.Score += 1000;
 }
 
 void clsZurk::EnterHouse() {
-    world_.PlayCue("Cil");
-    world_.GameState = StateRunOver;
+    pond_.PlayCue(Cue::Cil);
+    pond_.GameState = StateRunOver;
 }
 
 void clsZurk::Crash() {
-    world_.PlayCue("Naraz");
+    pond_.PlayCue(Cue::Naraz);
     Alive = false;
-    world_.GameState = StateRunOver;
+    pond_.GameState = StateRunOver;
 }

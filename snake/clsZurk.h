@@ -5,27 +5,31 @@
 
 #include "snake/clsClanekZurka.h"
 
-class modZurk3;
+class Pond;
+class PondCreatures;
 
 // The player's snake: a chain of segments, head first, that grows out of its house, eats,
 // crushes boulders, crashes, and wins by crawling back into its open house.
 class clsZurk {
 public:
-    explicit clsZurk(modZurk3& world) : world_(world) {}
+    // creatures: the flies and the golden ball it may eat.
+    clsZurk(Pond& pond, PondCreatures& creatures) : pond_(pond), creatures_(creatures) {}
     clsZurk(const clsZurk&) = delete;
     clsZurk& operator=(const clsZurk&) = delete;
 
     void Poloz(int x1, int y1, int h1);
     // One step; s 1..4 is a new direction from the player, 0 keeps the last one.
     void Posun(int s = DirNoneGiven);
+    // The level is over: every segment gives its cell back.
+    void Uvolni();
 
     std::int16_t Delka() const { return static_cast<std::int16_t>(Segments.size()); }
     bool Zije() const { return Alive; }
     bool UzJede() const { return Moving; }
 
-    int HeadX() const { return HeadX_; }
-    int HeadY() const { return HeadY_; }
-    int LastDirection() const { return LastDirection_; }
+    CellPos Head() const { return {HeadX, HeadY}; }
+    // The direction a step without a new one takes.
+    int Course() const { return LastDirection; }
     // Steps on which the tail will still stay put.
     int PendingGrowth() const { return Growth > 0 ? Growth : 0; }
     // Segment i, 0 being the head.
@@ -43,11 +47,12 @@ private:
     void Crash();
     void OpenHouse();
 
-    modZurk3& world_;
-    int HeadX_ = 0;
-    int HeadY_ = 0;
+    Pond& pond_;
+    PondCreatures& creatures_;
+    int HeadX = 0;
+    int HeadY = 0;
     int Direction = 0;
-    int LastDirection_ = 0;
+    int LastDirection = 0;
     std::deque<std::unique_ptr<clsClanekZurka>> Segments;
     std::int16_t Growth = 0;
     bool Alive = false;

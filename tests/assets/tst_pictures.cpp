@@ -11,6 +11,8 @@
 #include <vector>
 
 #include "app/SpriteLists.h"
+#include "dialogs/Pictures.h"
+#include <QIcon>
 
 namespace {
 
@@ -77,7 +79,7 @@ int Difference(QRgb a, QRgb b) {
     return std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)), std::abs(qBlue(a) - qBlue(b))});
 }
 
-class Pictures : public ::testing::Test {
+class BuiltInPictures : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -100,13 +102,13 @@ protected:
     static std::unique_ptr<QGuiApplication> app;
     static std::unique_ptr<SpriteLists> sprites;
 };
-std::unique_ptr<QGuiApplication> Pictures::app;
-std::unique_ptr<SpriteLists> Pictures::sprites;
+std::unique_ptr<QGuiApplication> BuiltInPictures::app;
+std::unique_ptr<SpriteLists> BuiltInPictures::sprites;
 
-TEST_F(Pictures, EverySpriteHasItsCellSizeAtBothDensities) {
+TEST_F(BuiltInPictures, EverySpriteHasItsCellSizeAtBothDensities) {
     for (int set = 0; set < SpriteLists::Sets; ++set)
         for (int scale = 1; scale <= 2; ++scale)
-            for (int n = 1; n <= SpriteLists::Count; ++n) {
+            for (int n = 1; n <= SpriteCount; ++n) {
                 const QPixmap& sprite = sprites->Sprite(set, n, scale);
                 EXPECT_EQ(sprite.size(), QSize(SpriteLists::CellSize(set), SpriteLists::CellSize(set)) * scale)
                     << "set " << set << " scale " << scale << " sprite " << n;
@@ -114,7 +116,7 @@ TEST_F(Pictures, EverySpriteHasItsCellSizeAtBothDensities) {
             }
 }
 
-TEST_F(Pictures, AnythingOutOfRangeIsAWhiteSquare) {
+TEST_F(BuiltInPictures, AnythingOutOfRangeIsAWhiteSquare) {
     struct Case {
         int set, n, scale, edge;
     };
@@ -127,10 +129,10 @@ TEST_F(Pictures, AnythingOutOfRangeIsAWhiteSquare) {
     }
 }
 
-TEST_F(Pictures, SpritesShowAFigureOnBlackGround) {
+TEST_F(BuiltInPictures, SpritesShowAFigureOnBlackGround) {
     for (int set = 0; set < SpriteLists::Sets; ++set)
         for (int scale = 1; scale <= 2; ++scale)
-            for (int n = 1; n <= SpriteLists::Count; ++n) {
+            for (int n = 1; n <= SpriteCount; ++n) {
                 const QImage image = Sprite(set, n, scale);
                 int brightest = 0;
                 for (int y = 0; y < image.height(); ++y)
@@ -153,7 +155,7 @@ TEST_F(Pictures, SpritesShowAFigureOnBlackGround) {
     }
 }
 
-TEST_F(Pictures, TubePiecesMeetOnTheirEdgesWithTheSamePixels) {
+TEST_F(BuiltInPictures, TubePiecesMeetOnTheirEdgesWithTheSamePixels) {
     // Every joining edge carries the straight tube's cross-section, so two neighbours fit
     // whatever they are; every other edge is bare water, so nothing sticks out of a body.
     // A head's mouth may reach its own edge. The tolerance covers the antialiased outer rim of a
@@ -181,13 +183,13 @@ TEST_F(Pictures, TubePiecesMeetOnTheirEdgesWithTheSamePixels) {
             }
 }
 
-TEST_F(Pictures, WindowPicturesHaveTheirSizesAtBothDensities) {
+TEST_F(BuiltInPictures, WindowPicturesHaveTheirSizesAtBothDensities) {
     struct Case {
         QPixmap (*picture)(qreal);
         QSize size;
     };
-    for (const Case& c : {Case{SpriteLists::TitlePicture, {400, 300}}, Case{SpriteLists::StartHintPicture, {150, 50}},
-                          Case{SpriteLists::MessagePicture, {613, 93}}})
+    for (const Case& c : {Case{Pictures::Title, {400, 300}}, Case{Pictures::StartHint, {150, 50}},
+                          Case{Pictures::Message, {613, 93}}})
         for (int scale = 1; scale <= 2; ++scale) {
             const QPixmap picture = c.picture(scale);
             EXPECT_EQ(picture.size(), c.size * scale);
@@ -200,7 +202,7 @@ TEST_F(Pictures, WindowPicturesHaveTheirSizesAtBothDensities) {
                     drawn = image.pixel(x, y) != image.pixel(0, 0);
             EXPECT_TRUE(drawn) << "picture of " << c.size.width() << " x " << c.size.height() << " at scale " << scale;
         }
-    const QIcon icon = SpriteLists::WindowIcon();
+    const QIcon icon = Pictures::WindowIcon();
     ASSERT_FALSE(icon.isNull());
     EXPECT_EQ(icon.availableSizes().size(), 2);
 }

@@ -112,7 +112,7 @@ TEST_P(SoundCue, StartsAndEndsWithoutAClick)
 }
 
 INSTANTIATE_TEST_SUITE_P(Cues, SoundCue, testing::ValuesIn(cueNames),
-                         [](const testing::TestParamInfo<std::string>& info) { return info.param; });
+                         [](const testing::TestParamInfo<std::string>& param) { return param.param; });
 
 TEST(SoundCues, AreAllDifferent)
 {

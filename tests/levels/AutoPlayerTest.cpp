@@ -1,29 +1,20 @@
 #include <gtest/gtest.h>
 
-#include "game/CellPainter.h"
-#include "game/CuePlayer.h"
-#include "game/GameFrontEnd.h"
 #include "game/GameStep.h"
+#include "game/HeadlessWorld.h"
 #include "game/LevelSetUp.h"
-#include "game/RandomSource.h"
-#include "game/clsHraZurk3.h"
-#include "game/modZurk3.h"
-#include "snake/clsZurk.h"
+#include "pond/clsHraZurk3.h"
 #include "tools/levels/AutoPlayer.h"
 #include "SourceText.h"
 
 namespace {
 
 // One level of a source set up on the real rules, with nobody at the keys yet.
-class Pond {
+class PlayedLevel {
 public:
-    explicit Pond(const LevelText& level) : random_(1) {
+    explicit PlayedLevel(const LevelText& level) : headless_(1), World(headless_.world) {
         clsHraZurk3 game;
         EXPECT_TRUE(game.NactiHruZPameti(Build(GameText{}.Text() + level.Text()), "test.zurk"));
-        World.UseRandom(random_);
-        World.UsePainter(painter_);
-        World.UseCues(cues_);
-        World.UseFrontEnd(frontEnd_);
         World.LevelNo = 1;
         game.NactiUrovenAkce(1, World.Level);
         SetUpLevel(World);
@@ -42,16 +33,13 @@ public:
         return withoutPenalty;
     }
 
-    bool Won() { return World.GameState == StateRunOver && World.Snake().Zije(); }
+    bool Won() { return World.GameState == StateRunOver && World.Snake->Zije(); }
 
 private:
-    SeededRandom random_;
-    NullPainter painter_;
-    SilentCuePlayer cues_;
-    NullFrontEnd frontEnd_;
+    HeadlessWorld headless_;
 
 public:
-    modZurk3 World;  // after its outside world, so it goes first
+    modZurk3& World;
 };
 
 // A viper that can only crawl down, into the cell right of the snake's first step.
@@ -62,34 +50,34 @@ LevelText ViperAtTheCrossing() {
 }  // namespace
 
 TEST(AutoPlayer, KeepsOutOfTheCellAViperIsAboutToTake) {
-    Pond pond(ViperAtTheCrossing());
+    PlayedLevel pond(ViperAtTheCrossing());
     MovePond(pond.World, DirRight);
     AutoPlayer player(pond.World);
     EXPECT_EQ(player.NextDirection(), DirDown);
 }
 
 TEST(AutoPlayer, TheCellItAvoidsWouldHaveKilledTheSnake) {
-    Pond pond(ViperAtTheCrossing());
+    PlayedLevel pond(ViperAtTheCrossing());
     MovePond(pond.World, DirRight);
     MovePond(pond.World, DirRight);
     EXPECT_EQ(pond.World.GameState, StateRunOver);
-    EXPECT_FALSE(pond.World.Snake().Zije());
+    EXPECT_FALSE(pond.World.Snake->Zije());
 }
 
 TEST(AutoPlayer, GoesRoundBouldersWhenThereIsAWay) {
-    Pond pond({.Map = {"#########", "#...*...#", "#H..*.o.#", "#...*...#", "#.......#", "#########"}});
+    PlayedLevel pond({.Map = {"#########", "#...*...#", "#H..*.o.#", "#...*...#", "#.......#", "#########"}});
     EXPECT_TRUE(pond.PlayWithoutPenalty(500));
     EXPECT_TRUE(pond.Won());
 }
 
 TEST(AutoPlayer, CrushesABoulderWhenItMust) {
-    Pond pond({.Map = {"#########", "#...*...#", "#H..*.o.#", "#...*...#", "#########"}});
+    PlayedLevel pond({.Map = {"#########", "#...*...#", "#H..*.o.#", "#...*...#", "#########"}});
     EXPECT_FALSE(pond.PlayWithoutPenalty(500));
     EXPECT_TRUE(pond.Won());
 }
 
 TEST(AutoPlayer, LeavesFoodInAPocketItCouldNotLeave) {
-    Pond pond({.Map = {"##########", "#H......o#", "#........#", "###o######", "##########"}});
+    PlayedLevel pond({.Map = {"##########", "#H......o#", "#........#", "###o######", "##########"}});
     pond.PlayWithoutPenalty(500);
     EXPECT_TRUE(pond.Won());
     EXPECT_EQ(pond.World.Field.Kind(4, 4), CellBall);

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "game/CellKinds.h"
-#include "game/clsHraZurk3.h"
+#include "pond/CellKinds.h"
+#include "pond/clsHraZurk3.h"
 #include "tools/levels/GameFileChecker.h"
 #include "DefaultGameSources.h"
 #include "SourceText.h"

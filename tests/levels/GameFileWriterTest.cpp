@@ -2,7 +2,7 @@
 
 #include <stdexcept>
 
-#include "game/CellKinds.h"
+#include "pond/CellKinds.h"
 #include "SourceText.h"
 
 namespace {

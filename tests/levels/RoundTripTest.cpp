@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <stdexcept>
 
-#include "game/CellKinds.h"
-#include "game/clsHraZurk3.h"
+#include "pond/CellKinds.h"
+#include "pond/clsHraZurk3.h"
 #include "tools/levels/SourceDumper.h"
 #include "DefaultGameSources.h"
 #include "SourceText.h"

@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "game/CellKinds.h"
+#include "pond/CellKinds.h"
 #include "tools/levels/SourceError.h"
 #include "tools/levels/SourceParser.h"
 #include "SourceText.h"

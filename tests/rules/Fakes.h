@@ -4,10 +4,11 @@
 #include <string>
 #include <vector>
 
-#include "game/CellPainter.h"
-#include "game/CuePlayer.h"
-#include "game/GameFrontEnd.h"
-#include "snake/KeyStateSource.h"
+#include "pond/CellPainter.h"
+#include "pond/CuePlayer.h"
+#include "pond/GameFrontEnd.h"
+#include "pond/KeyStateSource.h"
+#include "snake/clsKB.h"
 
 struct PaintCall {
     int px, py, sprite, spriteSet;  // sprite 0: the white box
@@ -23,7 +24,7 @@ public:
 
 class RecordingCues : public CuePlayer {
 public:
-    void PlayCue(const std::string& name) override { played.push_back(name); }
+    void PlayCue(Cue cue) override { played.push_back(CueName(cue)); }
     std::vector<std::string> played;
 };
 
@@ -82,4 +83,7 @@ public:
     std::map<int, std::int16_t> words;
 };
 
-constexpr int VkLeft = 37, VkUp = 38, VkRight = 39, VkDown = 40;
+inline const int VkLeft = clsKB::VirtualKey(clsKB::Key::LEFT);
+inline const int VkUp = clsKB::VirtualKey(clsKB::Key::UP);
+inline const int VkRight = clsKB::VirtualKey(clsKB::Key::RIGHT);
+inline const int VkDown = clsKB::VirtualKey(clsKB::Key::DOWN);

@@ -2,7 +2,7 @@
 #include <deque>
 #include <stdexcept>
 
-#include "game/RandomSource.h"
+#include "pond/RandomSource.h"
 
 // Hands out exactly the numbers a test scripted, and fails loudly when the rules ask for more.
 class ScriptedRandom : public RandomSource {

@@ -37,11 +37,7 @@ char CharFor(std::uint8_t kind) {
 }
 }  // namespace
 
-TestPond::TestPond(const std::vector<std::string>& rows) {
-    world.UseRandom(random);
-    world.UsePainter(painter);
-    world.UseCues(cues);
-    world.UseFrontEnd(frontEnd);
+TestPond::TestPond(const std::vector<std::string>& rows) : world(random, painter, cues, frontEnd) {
     world.Level.FieldHeight = static_cast<std::uint8_t>(rows.size());
     world.Level.FieldWidth = static_cast<std::uint8_t>(rows.empty() ? 0 : rows[0].size());
     for (std::size_t y = 0; y < rows.size(); ++y)
@@ -72,4 +68,10 @@ std::vector<std::string> TestPond::Picture() const {
         rows.push_back(row);
     }
     return rows;
+}
+
+clsZurk& TestPond::PlaceSnake(int x, int y, int h1) {
+    world.Snake = std::make_unique<clsZurk>(world, world.Creatures);
+    world.Snake->Poloz(x, y, h1);
+    return *world.Snake;
 }

@@ -5,6 +5,7 @@
 #include "Fakes.h"
 #include "ScriptedRandom.h"
 #include "game/modZurk3.h"
+#include "snake/clsZurk.h"
 
 // A pond drawn as text for the tests, one character per cell:
 //   '#' wall  '.' water  'H' house  'o' ball of random colour  '1'..'6' ball of that colour
@@ -24,6 +25,8 @@ public:
     int Data(int x, int y) const { return world.Field.At(x, y).Data; }
     // The playfield as text in the map's alphabet ('S' snake, 'V' viper, 'o' ball, 'H' house ...).
     std::vector<std::string> Picture() const;
+    // A fresh snake placed at (x, y) with initial length h1, as set-up places it in its house.
+    clsZurk& PlaceSnake(int x, int y, int h1);
 
     ScriptedRandom random;
     RecordingPainter painter;

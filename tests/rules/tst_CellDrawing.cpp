@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "TestPond.h"
-#include "game/CellSprites.h"
+#include "pond/CellSprites.h"
 
 TEST(CellDrawing, EveryKindShowsItsPicture) {
     struct Case {

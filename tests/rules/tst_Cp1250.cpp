@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "game/Cp1250.h"
+#include "pond/Cp1250.h"
 
 TEST(Cp1250, EncodesCzechText) {
     EXPECT_EQ(Utf8ToCp1250("Základní hra"), std::string("Z\xE1kladn\xED hra"));

@@ -4,20 +4,20 @@
 #include "creatures/clsMuska.h"
 #include "creatures/clsPotapnik.h"
 #include "creatures/clsZmije.h"
-#include "game/FreeDirection.h"
+#include "creatures/FreeDirection.h"
 
 namespace {
 struct CreaturePond : TestPond {
     explicit CreaturePond(const std::vector<std::string>& rows) : TestPond(rows) { CopyMapOnly(); }
     clsZmije& AddViper(int x, int y, int h1) {
-        world.Vipers.push_back(std::make_unique<clsZmije>(world));
-        world.Vipers.back()->Poloz(x, y, h1);
-        return *world.Vipers.back();
+        world.Creatures.Vipers.push_back(std::make_unique<clsZmije>(world));
+        world.Creatures.Vipers.back()->Poloz(x, y, h1);
+        return *world.Creatures.Vipers.back();
     }
     clsMuska& AddFly(int x, int y) {
-        world.Flies.push_back(std::make_unique<clsMuska>(world));
-        world.Flies.back()->Poloz(x, y, static_cast<int>(world.Flies.size()));
-        return *world.Flies.back();
+        world.Creatures.Flies.push_back(std::make_unique<clsMuska>(world));
+        world.Creatures.Flies.back()->Poloz(x, y, static_cast<int>(world.Creatures.Flies.size()));
+        return *world.Creatures.Flies.back();
     }
 };
 }  // namespace
@@ -114,10 +114,10 @@ TEST(Fly, MovesRarelyAloneAndOftenBesideTheSnake) {
     clsMuska& fly = pond.AddFly(3, 2);
     pond.random.Add({0.05});  // not below 0.05: stays, draws nothing more
     fly.Posun();
-    EXPECT_EQ(fly.X(), 3);
+    EXPECT_EQ(fly.Cell().x, 3);
     pond.random.Add({0.0499, 0.3});  // moves, starting the scan at right
     fly.Posun();
-    EXPECT_EQ(fly.X(), 4);
+    EXPECT_EQ(fly.Cell().x, 4);
     EXPECT_EQ(pond.Kind(3, 2), CellFree);
     EXPECT_EQ(pond.Kind(4, 2), CellFly);
     EXPECT_EQ(pond.Data(4, 2), 1);
@@ -125,10 +125,10 @@ TEST(Fly, MovesRarelyAloneAndOftenBesideTheSnake) {
     pond.world.Field.At(4, 3) = FieldCell{CellSnake, 22};  // any snake segment beside it
     pond.random.Add({0.7999999999});  // 0.8 in single precision: stays
     fly.Posun();
-    EXPECT_EQ(fly.X(), 4);
+    EXPECT_EQ(fly.Cell().x, 4);
     pond.random.Add({0.79, 0.3});
     fly.Posun();
-    EXPECT_EQ(fly.X(), 5);
+    EXPECT_EQ(fly.Cell().x, 5);
     EXPECT_EQ(pond.random.Left(), 0u);
 }
 
@@ -163,13 +163,14 @@ struct BeetlePond : TestPond {
     }
     // Ticks until the ball dives, counting the tick it surfaced on as 0.
     int StayLength(double upDraw) {
-        clsPotapnik& beetle = world.Beetle();
+        world.Creatures.Beetle = std::make_unique<clsPotapnik>(world);
+        clsPotapnik& beetle = *world.Creatures.Beetle;
         beetle.Posun();                           // the pause of one tick
         random.Add({0.0, 0.0, 0.0, upDraw});      // chance, x, y, stay
         beetle.Posun();
-        EXPECT_TRUE(beetle.Surfaced());
+        EXPECT_TRUE(beetle.IsSurfaced());
         int ticks = 0;
-        while (beetle.Surfaced()) {
+        while (beetle.IsSurfaced()) {
             beetle.Posun();
             ++ticks;
         }
@@ -186,7 +187,8 @@ TEST(GoldenBall, StaysFromTheShorterToBelowTheLongerSide) {
 
 TEST(GoldenBall, PausesThenSurfacesByChanceOnFreeWaterAndDives) {
     BeetlePond pond(6, 5, 97);  // pause of 3 + 1 ticks
-    clsPotapnik& beetle = pond.world.Beetle();
+    pond.world.Creatures.Beetle = std::make_unique<clsPotapnik>(pond.world);
+    clsPotapnik& beetle = *pond.world.Creatures.Beetle;
     for (int i = 0; i < 4; ++i) beetle.Posun();
     EXPECT_EQ(pond.random.Left(), 0u);
     pond.random.Add({0.975});  // above 97 %: not this tick
@@ -194,27 +196,31 @@ TEST(GoldenBall, PausesThenSurfacesByChanceOnFreeWaterAndDives) {
     pond.world.Field.At(2, 2) = FieldCell{CellBoulder, 0};
     pond.random.Add({0.97, 0.0, 0.0, 0.5, 0.5, 0.0});  // (2,2) is taken, (4,3) is free
     beetle.Posun();
-    ASSERT_TRUE(beetle.Surfaced());
+    ASSERT_TRUE(beetle.IsSurfaced());
     EXPECT_EQ(pond.Kind(4, 3), CellGoldenBall);
-    EXPECT_EQ(beetle.UpTicksLeft(), 5);
-    for (int i = 0; i < 5; ++i) beetle.Posun();
-    EXPECT_FALSE(beetle.Surfaced());
+    for (int i = 0; i < 4; ++i) beetle.Posun();
+    EXPECT_TRUE(beetle.IsSurfaced()) << "it stays 5 ticks";
+    beetle.Posun();
+    EXPECT_FALSE(beetle.IsSurfaced());
     EXPECT_EQ(pond.Kind(4, 3), CellFree);
-    EXPECT_EQ(beetle.WaitLeft(), 3);
+    for (int i = 0; i < 4; ++i) beetle.Posun();
+    EXPECT_EQ(pond.random.Left(), 0u) << "then the pause of 3 + 1 ticks again";
 }
 
 TEST(GoldenBall, NoChanceNoBallAndEatenBallStartsANewPause) {
     BeetlePond none(8, 8, 0);
-    for (int i = 0; i < 200; ++i) none.world.Beetle().Posun();
+    clsPotapnik idle(none.world);
+    for (int i = 0; i < 200; ++i) idle.Posun();
     EXPECT_EQ(none.random.Left(), 0u);
 
     BeetlePond eaten(8, 8, 100);
-    clsPotapnik& beetle = eaten.world.Beetle();
+    eaten.world.Creatures.Beetle = std::make_unique<clsPotapnik>(eaten.world);
+    clsPotapnik& beetle = *eaten.world.Creatures.Beetle;
     beetle.Posun();
     eaten.random.Add({0.0, 0.0, 0.0, 0.0});
     beetle.Posun();
     beetle.Konec();
-    EXPECT_FALSE(beetle.Surfaced());
+    EXPECT_FALSE(beetle.IsSurfaced());
     beetle.Posun();  // the pause of one tick again
     EXPECT_EQ(eaten.random.Left(), 0u);
 }
@@ -223,14 +229,15 @@ TEST(GoldenBall, AChanceAbove100CountsAs100AndAFullPondWaits) {
     BeetlePond pond(4, 4, 250);
     for (int x = 2; x <= 3; ++x)
         for (int y = 2; y <= 3; ++y) pond.world.Field.At(x, y) = FieldCell{CellBoulder, 0};
-    clsPotapnik& beetle = pond.world.Beetle();
+    pond.world.Creatures.Beetle = std::make_unique<clsPotapnik>(pond.world);
+    clsPotapnik& beetle = *pond.world.Creatures.Beetle;
     beetle.Posun();  // 100 %: a pause of a single tick
     pond.random.Add({0.5});
     beetle.Posun();  // nowhere to surface: gives up for this tick
-    EXPECT_FALSE(beetle.Surfaced());
+    EXPECT_FALSE(beetle.IsSurfaced());
     pond.world.Field.At(3, 3) = FieldCell{CellFree, 0};
     pond.random.Add({0.5, 0.9, 0.9, 0.0});
     beetle.Posun();
-    EXPECT_TRUE(beetle.Surfaced());
+    EXPECT_TRUE(beetle.IsSurfaced());
     EXPECT_EQ(pond.Kind(3, 3), CellGoldenBall);
 }

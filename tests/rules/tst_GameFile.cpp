@@ -4,15 +4,15 @@
 #include <fstream>
 
 #include "GameFileBytes.h"
-#include "game/CellKinds.h"
-#include "game/Cp1250.h"
-#include "game/clsHraZurk3.h"
+#include "pond/CellKinds.h"
+#include "pond/Cp1250.h"
+#include "pond/clsHraZurk3.h"
 
 namespace {
 // The one-level example with a house, a ball, a boulder and a viper, 58 bytes.
 std::vector<std::uint8_t> WorkedExample() {
-    std::vector<std::uint8_t> bytes = {0x41, 0x01, 'H', 'r', 'a', '1'};
-    bytes.insert(bytes.end(), 26, 0x20);
+    const std::string header = "\x41\x01Hra1" + std::string(26, ' ');
+    std::vector<std::uint8_t> bytes(header.begin(), header.end());
     for (int b : {0x01, 0x03, 0xFF, 0x0A, 0x08, 0x01, 0x00, 0x14, 0x00, 0x03, 0x02, 0x64, 0x02, 0x02, 0x03, 0x0C,
                   0x05, 0x05, 0x00, 0x0B, 0x09, 0x07, 0x33, 0x08, 0x03, 0x04})
         bytes.push_back(static_cast<std::uint8_t>(b));
@@ -156,8 +156,8 @@ std::vector<DamagedFile> DamagedFiles() {
 }
 
 INSTANTIATE_TEST_SUITE_P(Refused, DamagedGameFile, testing::ValuesIn(DamagedFiles()),
-                         [](const auto& info) {
-                             std::string name = info.param.what;
+                         [](const auto& param) {
+                             std::string name = param.param.what;
                              for (char& c : name) if (c == ' ') c = '_';
                              return name;
                          });

@@ -13,12 +13,6 @@ constexpr int Bonus = 1;
 
 class LevelFlowTest : public testing::Test {
 protected:
-    LevelFlowTest() {
-        world.UseRandom(random);
-        world.UsePainter(painter);
-        world.UseCues(cues);
-        world.UseFrontEnd(frontEnd);
-    }
     // A 5 x 3 corridor with the house at (2, 2): Right then Left wins, three Rights crash.
     static void Corridor(GameFileBytes& file, int flags = 0) { file.Level(5, 3, flags, 2).Cell(100, 2, 2, 2); }
 
@@ -38,7 +32,7 @@ protected:
     RecordingCues cues;
     RecordingFrontEnd frontEnd;
     ScriptedKeys keys;
-    modZurk3 world;
+    modZurk3 world{random, painter, cues, frontEnd};
     clsHraZurk3 game;
     std::unique_ptr<LevelFlow> flow;
 };
@@ -56,14 +50,13 @@ TEST_F(LevelFlowTest, StartLaysOutLevelOneAndWaitsForTheFirstArrow) {
     EXPECT_TRUE(frontEnd.Visible(HintLabel::Uvod));
     EXPECT_FALSE(frontEnd.Visible(HintLabel::Pauza));
     EXPECT_EQ(frontEnd.log, (std::vector<std::string>{"hide title", "layout 5x3@20", "move 0 210,162"}));
-    EXPECT_EQ(flow->LivesLeft, 3);
 
     for (int i = 0; i < 5; ++i) Tick();
-    EXPECT_FALSE(world.Snake().UzJede());
+    EXPECT_FALSE(world.Snake->UzJede());
     EXPECT_EQ(world.Score, 0);
     EXPECT_EQ(frontEnd.panel, (PanelValues{0, 3, 1, 2, 1, false}));
     Tick(VkRight);
-    EXPECT_TRUE(world.Snake().UzJede());
+    EXPECT_TRUE(world.Snake->UzJede());
     EXPECT_FALSE(frontEnd.Visible(HintLabel::Uvod));
     EXPECT_EQ(frontEnd.panel, (PanelValues{-1, 3, 1, 2, 2, true})) << "the length box turns green at the required length";
 }
@@ -75,7 +68,7 @@ TEST_F(LevelFlowTest, AnArrowPressedBeforeTheLevelStartedDoesNotCount) {
     keys.Press(VkRight);
     flow->Start();
     Tick();
-    EXPECT_FALSE(world.Snake().UzJede());
+    EXPECT_FALSE(world.Snake->UzJede());
 }
 
 TEST_F(LevelFlowTest, WinningMovesOnAndTheLastLevelPaysForEveryLife) {
@@ -106,13 +99,12 @@ TEST_F(LevelFlowTest, CrashingCostsALifeAndTheLastLifeEndsTheGame) {
     flow->Start();
     Crash();
     EXPECT_EQ(frontEnd.messages, (std::vector<std::string>{"Úroveň se zopakuje !"}));
-    EXPECT_EQ(flow->LivesLeft, 1);
+    EXPECT_EQ(frontEnd.panel.LivesLeft, 1);
     EXPECT_EQ(world.LevelNo, 1);
     EXPECT_EQ(world.GameState, StateRunning);
     EXPECT_TRUE(frontEnd.Visible(HintLabel::Uvod)) << "also when level 1 is repeated";
     Crash();
     EXPECT_EQ(frontEnd.messages.back(), "Totální prohra ...");
-    EXPECT_EQ(flow->LivesLeft, 0);
     EXPECT_EQ(frontEnd.panel.LivesLeft, 0);
     EXPECT_FALSE(frontEnd.timerOn);
 }
@@ -126,11 +118,11 @@ TEST_F(LevelFlowTest, BonusLevelsGiveALifeAndCostNone) {
     flow->Start();
     EXPECT_TRUE(frontEnd.Visible(HintLabel::Bonus));
     Win();
-    EXPECT_EQ(flow->LivesLeft, 2);
+    EXPECT_EQ(frontEnd.panel.LivesLeft, 2);
     EXPECT_EQ(world.Score, -2 + 2000);
     Crash();
     EXPECT_EQ(frontEnd.messages.back(), "Postup do další úrovně !");
-    EXPECT_EQ(flow->LivesLeft, 2);
+    EXPECT_EQ(frontEnd.panel.LivesLeft, 2);
     EXPECT_EQ(world.Score, -2 + 2000 - 3) << "a lost bonus level earns nothing";
     EXPECT_EQ(world.LevelNo, 3);
     EXPECT_FALSE(frontEnd.Visible(HintLabel::Bonus));
@@ -142,7 +134,7 @@ TEST_F(LevelFlowTest, LivesNeverPass255) {
     Load(file);
     flow->Start();
     Win();
-    EXPECT_EQ(flow->LivesLeft, 255);
+    EXPECT_EQ(frontEnd.panel.LivesLeft, 255);
 }
 
 TEST_F(LevelFlowTest, LevelsWithoutAHouseAreSkippedToTheEnd) {
@@ -184,21 +176,21 @@ TEST_F(LevelFlowTest, PauseOnlyOnceTheSnakeMoves) {
     flow->Start();
     flow->TogglePause();
     flow->OnMinimised();
-    EXPECT_FALSE(flow->Paused);
+    EXPECT_FALSE(frontEnd.Visible(HintLabel::Pauza));
     Tick(VkRight);
     flow->OnMinimised();
-    EXPECT_TRUE(flow->Paused);
+    EXPECT_TRUE(frontEnd.Visible(HintLabel::Pauza));
     EXPECT_FALSE(frontEnd.timerOn);
     EXPECT_TRUE(frontEnd.Visible(HintLabel::Pauza));
     flow->TogglePause();
-    EXPECT_FALSE(flow->Paused);
+    EXPECT_FALSE(frontEnd.Visible(HintLabel::Pauza));
     EXPECT_TRUE(frontEnd.timerOn);
     flow->TogglePause();
-    EXPECT_TRUE(flow->Paused);
+    EXPECT_TRUE(frontEnd.Visible(HintLabel::Pauza));
     flow->ReturnToTitle();
-    EXPECT_TRUE(flow->Paused) << "the pause lasts until the next level start";
+    EXPECT_TRUE(frontEnd.Visible(HintLabel::Pauza)) << "the pause lasts until the next level start";
     flow->Start();
-    EXPECT_FALSE(flow->Paused);
+    EXPECT_FALSE(frontEnd.Visible(HintLabel::Pauza));
 }
 
 TEST_F(LevelFlowTest, ReturnToTitleAndChooseLevel) {
@@ -221,13 +213,14 @@ TEST_F(LevelFlowTest, ReturnToTitleAndChooseLevel) {
     EXPECT_TRUE(flow->ChooseLevel("2.5")) << "halves go to the even neighbour";
     EXPECT_EQ(world.LevelNo, 2);
     EXPECT_EQ(world.Score, 0);
-    EXPECT_EQ(flow->LivesLeft, 4);
+    Tick();
+    EXPECT_EQ(frontEnd.panel.LivesLeft, 4);
 
     flow->ReturnToTitle();
     EXPECT_EQ(world.LevelNo, 0);
     EXPECT_EQ(frontEnd.log.back(), "title");
     EXPECT_FALSE(flow->CanShowLevelInfo());
-    EXPECT_FALSE(world.HasSnake());
+    EXPECT_FALSE((world.Snake != nullptr));
     EXPECT_FALSE(frontEnd.timerOn);
 }
 
@@ -258,12 +251,12 @@ TEST_F(LevelFlowTest, InformationAboutTheGame) {
 }
 
 TEST(CellSize, TwentyPixelsWhenTheLevelFitsTheScreen) {
-    EXPECT_EQ(LevelFlow::ChooseCellSize(44, 34, {1024, 768}), 20);
-    EXPECT_EQ(LevelFlow::ChooseCellSize(45, 34, {1024, 768}), 12);
-    EXPECT_EQ(LevelFlow::ChooseCellSize(44, 35, {1024, 768}), 12);
-    EXPECT_EQ(LevelFlow::ChooseCellSize(33, 27, {800, 600}), 20);
-    EXPECT_EQ(LevelFlow::ChooseCellSize(34, 27, {800, 600}), 12);
-    EXPECT_EQ(LevelFlow::ChooseCellSize(50, 40, {1024, 768}), 12);
+    EXPECT_EQ(ChooseSpriteSet(44, 34, {1024, 768}), 1);
+    EXPECT_EQ(ChooseSpriteSet(45, 34, {1024, 768}), 0);
+    EXPECT_EQ(ChooseSpriteSet(44, 35, {1024, 768}), 0);
+    EXPECT_EQ(ChooseSpriteSet(33, 27, {800, 600}), 1);
+    EXPECT_EQ(ChooseSpriteSet(34, 27, {800, 600}), 0);
+    EXPECT_EQ(ChooseSpriteSet(50, 40, {1024, 768}), 0);
 }
 
 TEST(LevelAnswer, ReadsTheLeadingNumberRoundingHalvesToEven) {

@@ -40,16 +40,15 @@ TEST(LevelSetUp, FliesAndVipersComeToLifeInScanOrder) {
     pond.random.Add({0.0, 0.5});      // (2, 3)
     pond.random.Add({0.25});          // the viper's first direction: right is the fly at (4, 3), so down
     pond.SetUp();
-    ASSERT_EQ(pond.world.Flies.size(), 4u);
+    ASSERT_EQ(pond.world.Creatures.Flies.size(), 4u);
     const std::vector<std::pair<int, int>> expected = {{2, 2}, {2, 3}, {4, 2}, {4, 3}};
     for (std::size_t i = 0; i < expected.size(); ++i) {
-        const clsMuska& fly = *pond.world.Flies[i];
-        EXPECT_EQ(fly.X(), expected[i].first);
-        EXPECT_EQ(fly.Y(), expected[i].second);
-        EXPECT_EQ(pond.Data(fly.X(), fly.Y()), static_cast<int>(i) + 1) << "key " << i + 1;
+        const clsMuska& fly = *pond.world.Creatures.Flies[i];
+        EXPECT_EQ(fly.Cell(), (CellPos{expected[i].first, expected[i].second}));
+        EXPECT_EQ(pond.Data(fly.Cell().x, fly.Cell().y), static_cast<int>(i) + 1) << "key " << i + 1;
     }
-    ASSERT_EQ(pond.world.Vipers.size(), 1u);
-    EXPECT_EQ(pond.world.Vipers[0]->Smer(), DirDown);
+    ASSERT_EQ(pond.world.Creatures.Vipers.size(), 1u);
+    EXPECT_EQ(pond.world.Creatures.Vipers[0]->Smer(), DirDown);
 }
 
 TEST(LevelSetUp, TheLastHouseIsTheSnakesAndBorderItemsStayLifeless) {
@@ -60,13 +59,13 @@ TEST(LevelSetUp, TheLastHouseIsTheSnakesAndBorderItemsStayLifeless) {
     EXPECT_EQ(pond.world.HouseY, 3);
     EXPECT_EQ(pond.Kind(2, 2), CellHouse);
     EXPECT_EQ(pond.Data(2, 2), HouseClosedSprite);
-    EXPECT_TRUE(pond.world.Flies.empty());
-    EXPECT_TRUE(pond.world.Vipers.empty());
+    EXPECT_TRUE(pond.world.Creatures.Flies.empty());
+    EXPECT_TRUE(pond.world.Creatures.Vipers.empty());
     EXPECT_EQ(pond.Kind(3, 1), CellFly);
-    pond.world.Snake().Posun(DirLeft);
-    pond.world.Snake().Posun();
-    pond.world.Snake().Posun();
-    EXPECT_EQ(pond.world.Snake().Delka(), 4) << "the snake's length comes from the last house";
+    pond.world.Snake->Posun(DirLeft);
+    pond.world.Snake->Posun();
+    pond.world.Snake->Posun();
+    EXPECT_EQ(pond.world.Snake->Delka(), 4) << "the snake's length comes from the last house";
 }
 
 TEST(LevelSetUp, ALevelWithoutAHouseSaysSoAndDrawsNothing) {
@@ -76,7 +75,7 @@ TEST(LevelSetUp, ALevelWithoutAHouseSaysSoAndDrawsNothing) {
     EXPECT_EQ(pond.world.HouseX, 0);
     EXPECT_TRUE(pond.painter.calls.empty());
     EXPECT_EQ(pond.frontEnd.log, (std::vector<std::string>{"box Úroveň neobsahuje zurka, bude tedy přeskočena !"}));
-    EXPECT_FALSE(pond.world.HasSnake());
+    EXPECT_FALSE((pond.world.Snake != nullptr));
 }
 
 TEST(LevelSetUp, DrawsEveryCellThenPlacesTheSnake) {
@@ -88,7 +87,7 @@ TEST(LevelSetUp, DrawsEveryCellThenPlacesTheSnake) {
     EXPECT_EQ(pond.painter.calls[0], (PaintCall{0, 0, 2, 0}));
     EXPECT_EQ(pond.painter.calls[4], (PaintCall{12, 12, HouseClosedSprite, 0}));
     EXPECT_EQ(pond.painter.calls[5], (PaintCall{12, 24, 2, 0}));
-    EXPECT_EQ(pond.world.Snake().Delka(), 1);
+    EXPECT_EQ(pond.world.Snake->Delka(), 1);
 }
 
 TEST(LevelSetUp, MoreRandomItemsThanWaterStopsWhenTheWaterIsGone) {
@@ -107,7 +106,7 @@ TEST(LevelSetUp, TinyLevelsWithNoInteriorDrawNoRandomNumbers) {
     pond.world.Level.RandomFlies = 5;
     pond.SetUp();
     EXPECT_EQ(pond.world.HouseX, 2);
-    EXPECT_TRUE(pond.world.Flies.empty());
+    EXPECT_TRUE(pond.world.Creatures.Flies.empty());
 }
 
 TEST(LevelSetUp, MoreThan255FliesKeepTheirOwnKeys) {
@@ -116,10 +115,10 @@ TEST(LevelSetUp, MoreThan255FliesKeepTheirOwnKeys) {
     rows[1][1] = 'H';
     TestPond pond(rows);
     pond.SetUp();
-    ASSERT_EQ(pond.world.Flies.size(), 48u * 38u - 1u);
-    for (std::size_t i = 0; i < pond.world.Flies.size(); ++i) {
-        const clsMuska& fly = *pond.world.Flies[i];
-        ASSERT_EQ(pond.Data(fly.X(), fly.Y()), static_cast<int>(i) + 1);
-        ASSERT_EQ(pond.world.FindFly(static_cast<int>(i) + 1), &fly);
+    ASSERT_EQ(pond.world.Creatures.Flies.size(), 48u * 38u - 1u);
+    for (std::size_t i = 0; i < pond.world.Creatures.Flies.size(); ++i) {
+        const clsMuska& fly = *pond.world.Creatures.Flies[i];
+        ASSERT_EQ(pond.Data(fly.Cell().x, fly.Cell().y), static_cast<int>(i) + 1);
+        ASSERT_EQ(pond.world.Creatures.FindFly(static_cast<int>(i) + 1), &fly);
     }
 }

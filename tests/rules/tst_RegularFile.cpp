@@ -5,7 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "game/RegularFile.h"
+#include "pond/RegularFile.h"
 
 namespace {
 namespace fs = std::filesystem;

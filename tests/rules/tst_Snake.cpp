@@ -20,9 +20,9 @@ struct SnakePond : TestPond {
         : TestPond(rows) {
         world.Level.RequiredLength = static_cast<std::int16_t>(requiredLength);
         CopyMapOnly();
-        snake().Poloz(world.HouseX, world.HouseY, h1);
+        PlaceSnake(world.HouseX, world.HouseY, h1);
     }
-    clsZurk& snake() { return world.Snake(); }
+    clsZurk& snake() { return *world.Snake; }
     void Steps(int n, int direction = 0) {
         for (int i = 0; i < n; ++i) snake().Posun(i == 0 ? direction : 0);
     }
@@ -141,11 +141,11 @@ TEST(Snake, EventsScoreGrowAndSound) {
     std::vector<std::string> rows = {"###########", "#H.oBFG...#", "###########"};
     SnakePond pond(1, 50, rows);
     pond.CopyMapOnly();  // a fresh field with the fly object in place
-    pond.world.ReleaseSnake();
     auto fly = std::make_unique<clsMuska>(pond.world);
     fly->Poloz(6, 2, 1);
-    pond.world.Flies.push_back(std::move(fly));
-    pond.snake().Poloz(2, 2, 1);
+    pond.world.Creatures.Flies.push_back(std::move(fly));
+    pond.world.Creatures.Beetle = std::make_unique<clsPotapnik>(pond.world);
+    pond.PlaceSnake(2, 2, 1);
 
     std::vector<int> scores;
     std::vector<int> lengths;
@@ -158,8 +158,8 @@ TEST(Snake, EventsScoreGrowAndSound) {
     EXPECT_EQ(scores, (std::vector<int>{-1, 98, -403, 96, 1095, 1094}));
     EXPECT_EQ(lengths, (std::vector<int>{1, 2, 3, 4, 5, 6}));
     EXPECT_EQ(pond.cues.played, (std::vector<std::string>{"Mnam1", "Fuj", "Mnam2", "Mnam3"}));
-    EXPECT_FALSE(pond.world.Flies[0]->existuje);
-    EXPECT_FALSE(pond.world.Beetle().Surfaced());
+    EXPECT_FALSE(pond.world.Creatures.Flies[0]->existuje);
+    EXPECT_FALSE(pond.world.Creatures.Beetle->IsSurfaced());
     EXPECT_EQ(pond.Kind(5, 2), CellSnake) << "the boulder is gone under the snake";
 }
 
@@ -167,11 +167,10 @@ TEST(Snake, FoodScoresDoubleOnceTheHouseIsOpen) {
     std::vector<std::string> rows = {"#########", "#H.oF.G.#", "#########"};
     SnakePond pond(3, 2, rows);
     pond.CopyMapOnly();
-    pond.world.ReleaseSnake();
     auto fly = std::make_unique<clsMuska>(pond.world);
     fly->Poloz(5, 2, 1);
-    pond.world.Flies.push_back(std::move(fly));
-    pond.snake().Poloz(2, 2, 3);
+    pond.world.Creatures.Flies.push_back(std::move(fly));
+    pond.PlaceSnake(2, 2, 3);
     pond.snake().Posun(DirRight);  // length 2: open
     ASSERT_EQ(pond.Data(2, 2), HouseOpenSprite);
     pond.snake().Posun();
@@ -222,13 +221,13 @@ TEST_P(SnakeCrash, DrawsTheCrashCellByLength) {
     std::vector<std::string> rows = {"##########", "#.H......#", "##########"};
     SnakePond pond(c.h1, 50, rows);
     pond.Steps(c.stepsBeforeCrash, DirRight);
-    const int headX = pond.snake().HeadX();
+    const int headX = pond.snake().Head().x;
     const int lengthBefore = pond.snake().Delka();
     pond.snake().Posun();  // into the wall ahead
     EXPECT_FALSE(pond.snake().Zije());
     EXPECT_EQ(pond.cues.played.back(), "Naraz");
     EXPECT_EQ(pond.snake().Delka(), lengthBefore);
-    EXPECT_EQ(pond.snake().HeadX(), headX) << "the head does not move on a crash";
+    EXPECT_EQ(pond.snake().Head().x, headX) << "the head does not move on a crash";
     EXPECT_EQ(pond.Kind(headX, 2), c.crashCellKind);
     if (c.crashCellKind == CellSnake) {
         EXPECT_EQ(pond.Data(headX, 2), c.crashCellData);
@@ -240,7 +239,7 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(CrashCase{"three_segments_show_the_broken_head", 3, 6, CellSnake, 28},
                     CrashCase{"two_segments_show_the_tail_for_the_tried_way", 2, 6, CellSnake, 19},
                     CrashCase{"one_segment_leaves_water", 1, 6, CellFree, 0}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& param) { return std::string(param.param.name); });
 
 TEST(Snake, TurningBackIntoTheBodyIsACrash) {
     SnakePond pond(3);
@@ -257,7 +256,7 @@ TEST(Snake, OneSegmentCanTurnBackButNotIntoItsClosedHouse) {
     pond.snake().Posun(DirRight);
     pond.snake().Posun(DirLeft);
     EXPECT_TRUE(pond.snake().Zije());
-    EXPECT_EQ(pond.snake().HeadX(), 4);
+    EXPECT_EQ(pond.snake().Head().x, 4);
     pond.snake().Posun();
     pond.snake().Posun();  // into the closed house at (3, 2)
     EXPECT_FALSE(pond.snake().Zije());
@@ -280,5 +279,5 @@ TEST(Snake, ABrokenOuterRingActsAsWall) {
     EXPECT_TRUE(pond.snake().Zije());
     pond.snake().Posun();  // beyond the field
     EXPECT_FALSE(pond.snake().Zije());
-    EXPECT_EQ(pond.snake().HeadX(), 3);
+    EXPECT_EQ(pond.snake().Head().x, 3);
 }

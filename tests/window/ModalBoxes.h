@@ -1,16 +1,18 @@
 #pragma once
 #include <QApplication>
 #include <QInputDialog>
+#include <QLabel>
 #include <QMessageBox>
 #include <QTimer>
+#include <QtTest>
 #include <functional>
 #include <vector>
 
 #include "dialogs/frmZprava.h"
 
-// Watches for the modal boxes a window opens and deals with them the way a quick player would:
-// message boxes are answered with OK, input boxes with the scripted answer (or cancelled),
-// the message window is left to close itself, any other dialog is closed. Each box is remembered once.
+// Watches for the modal boxes the game opens and deals with them as a quick player would:
+// message boxes are answered with OK, input boxes with the scripted answer (or cancelled), the
+// message window is closed with a key, any other dialog is closed. Each box is remembered once.
 class ModalBoxes {
 public:
     struct Seen {
@@ -25,7 +27,7 @@ public:
         timer_.start();
     }
 
-    QString answer;        // typed into the next input box
+    QString answer;  // typed into the next input box
     bool cancelInput = false;
     std::function<void()> whileOpen;  // run once while each box is open, before it is answered
     std::vector<Seen> seen;
@@ -42,27 +44,28 @@ private:
         QWidget* top = QApplication::activeModalWidget();
         if (!top || top->property("seenByTest").toBool()) return;
         top->setProperty("seenByTest", true);
-        if (auto* box = qobject_cast<QMessageBox*>(top)) {
-            const QString kind = box->icon() == QMessageBox::Critical ? QStringLiteral("critical")
-                                                                      : QStringLiteral("information");
-            seen.push_back({kind, box->windowTitle(), box->text()});
-            if (whileOpen) whileOpen();
-            box->accept();
-        } else if (auto* input = qobject_cast<QInputDialog*>(top)) {
+        auto* box = qobject_cast<QMessageBox*>(top);
+        auto* input = qobject_cast<QInputDialog*>(top);
+        auto* message = qobject_cast<frmZprava*>(top);
+        auto* dialog = qobject_cast<QDialog*>(top);
+        if (box)
+            seen.push_back({box->icon() == QMessageBox::Critical ? QStringLiteral("critical") : QStringLiteral("information"),
+                            box->windowTitle(), box->text()});
+        else if (input)
             seen.push_back({QStringLiteral("input"), input->windowTitle(), input->labelText()});
-            if (whileOpen) whileOpen();
-            if (cancelInput) {
-                input->reject();
-            } else {
-                input->setTextValue(answer);
-                input->accept();
-            }
-        } else if (auto* message = qobject_cast<frmZprava*>(top)) {
-            seen.push_back({QStringLiteral("message"), QString(), message->Text()});
-            if (whileOpen) whileOpen();
-        } else if (auto* dialog = qobject_cast<QDialog*>(top)) {
-            seen.push_back({QStringLiteral("dialog"), dialog->windowTitle(), QString()});
-            if (whileOpen) whileOpen();
+        else if (message)
+            seen.push_back({QStringLiteral("message"), {}, message->findChild<QLabel*>(QStringLiteral("lblZprava"))->text()});
+        else if (dialog)
+            seen.push_back({QStringLiteral("dialog"), dialog->windowTitle(), {}});
+        if (whileOpen) whileOpen();
+        if (box) {
+            box->accept();
+        } else if (input && !cancelInput) {
+            input->setTextValue(answer);
+            input->accept();
+        } else if (message) {
+            QTest::keyClick(message, Qt::Key_Return);
+        } else if (dialog) {
             dialog->reject();
         }
     }

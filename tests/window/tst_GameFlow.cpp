@@ -1,193 +1,100 @@
-#include <QLabel>
 #include <QSlider>
 #include <QTextBrowser>
-#include <QTemporaryDir>
-#include <QtTest>
-#include <memory>
 
-#include "GameFileBuilder.h"
 #include "ModalBoxes.h"
-#include "TestRandom.h"
-#include "app/MainMenu.h"
-#include "app/PondSurface.h"
-#include "app/StatusPanel.h"
-#include "app/SpriteLists.h"
-#include "app/frmRybnik.h"
-#include "snake/clsZurk.h"
+#include "PondWindow.h"
 
-// Playing through the window: its keys, its menus, its step timer and its boxes, on small
-// game files written by the tests. The step timer is slowed to an hour, so every step here is
-// one the test takes by calling the timer's handler.
+// Playing through the window: its keys, its menus, its step timer, its boxes and what it paints.
+// The step timer runs, but every tick here is one the test gives.
 class GameFlowTest : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<QTemporaryDir> dir_;
-    SteadyRandom random_;
-
-    // Three levels: 1 and 2 alike, 3 a little larger. The snake starts at (3, 4) with room
-    // to move in every direction; on level 1 its house opens at length 3.
-    static GameFileBuilder ThreeLevels() {
-        GameFileBuilder game(3);
+    // Three levels: 1 and 2 alike, 3 a little larger. The snake starts at (3, 4) with room to move
+    // every way; on level 1 its house opens at length 3.
+    static GameFileBytes ThreeLevels() {
+        GameFileBytes game(3, 3);
         game.Level(10, 8, 0, 3).House(3, 4, 4);
         game.Level(10, 8, 0, 3).House(3, 4, 4);
         game.Level(12, 9, 0, 5).House(3, 4, 2);
         return game;
     }
-
-    std::unique_ptr<frmRybnik> OpenWindow(const GameFileBuilder& game) {
-        game.WriteTo(dir_->filePath(QStringLiteral("zaklad.zurk")));
-        auto window = std::make_unique<frmRybnik>(dir_->path(), &random_);
-        window->SetMessageShowTime(150);
-        window->StepTimer().setInterval(3600 * 1000);
-        window->activateWindow();
-        if (!QTest::qWaitForWindowActive(window.get())) qWarning("the window did not become active");
-        return window;
+    static std::unique_ptr<PondWindow> Started(const GameFileBytes& game = ThreeLevels()) {
+        auto pond = std::make_unique<PondWindow>(game);
+        pond->Tap(Qt::Key_F2);
+        return pond;
     }
-
-    // The three levels opened and F2 pressed; the snake still waits in its house.
-    std::unique_ptr<frmRybnik> StartLevelOne() {
-        auto window = OpenWindow(ThreeLevels());
-        QTest::keyClick(window.get(), Qt::Key_F2);
-        return window;
-    }
-    // The same, with the snake one step out of its house to the right, at (4, 4).
-    std::unique_ptr<frmRybnik> StartAndStepOut() {
-        auto window = StartLevelOne();
-        Steer(*window, Qt::Key_Right);
-        return window;
-    }
-
-    static void Tap(frmRybnik& window, Qt::Key key) {
-        QTest::keyPress(&window, key);
-        QTest::keyRelease(&window, key);
-    }
-    static void Steer(frmRybnik& window, Qt::Key key) {
-        Tap(window, key);
-        window.tmrPohyb_Timer();
-    }
-    static CellPos Head(frmRybnik& window) {
-        const clsZurk& snake = window.World().Snake();
-        return {snake.HeadX(), snake.HeadY()};
-    }
-    // A tick of the step timer as the timer itself would fire it: only while it runs.
-    static void TimerTick(frmRybnik& window) {
-        auto* timer = window.findChild<QTimer*>(QStringLiteral("tmrPohyb"));
-        QVERIFY(timer && timer->isActive());
-        QTimerEvent tick(timer->timerId());
-        QCoreApplication::sendEvent(timer, &tick);
-    }
-    static QLabel* Child(const frmRybnik& window, const char* name) {
-        return window.findChild<QLabel*>(QString::fromLatin1(name));
-    }
-    static QString Shown(const frmRybnik& window, const char* name) { return Child(window, name)->text(); }
 
 private slots:
     void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
-    void init() { dir_ = std::make_unique<QTemporaryDir>(); }
 
-    void f2StartsLevelOneAndLaysTheWindowOut() {
-        auto window = OpenWindow(ThreeLevels());
-        QTest::keyClick(window.get(), Qt::Key_F2);
+    void f2LaysLevelOneOutAndNothingMovesBeforeAnArrow() {
+        auto pond = Started();
+        frmRybnik& window = *pond->window;
+        QCOMPARE(window.centralWidget()->size(), QSize(10 * 20 + 89, 8 * 20));
+        QCOMPARE(window.findChild<QWidget*>(QStringLiteral("picPodklad"))->geometry(), QRect(200, 0, 89, 160));
+        QCOMPARE(window.findChild<QWidget*>(QStringLiteral("picPanel"))->y(), (160 - 200) / 2);
+        QCOMPARE(pond->Label("lblPauza")->pos(), QPoint(20, 7 * 20 - 33));
+        QVERIFY(pond->Label("picPozadi")->isHidden());
+        QVERIFY(pond->Label("picUvod")->isHidden());
+        QVERIFY(!pond->Label("lblUvod")->isHidden());
+        QCOMPARE(pond->Label("lblUvod")->pos(), QPoint(210, 162));
+        const QPoint off = window.frameGeometry().center() - window.screen()->geometry().center();
+        QVERIFY(qAbs(off.x()) <= 1 && qAbs(off.y()) <= 1);
 
-        QCOMPARE(window->World().LevelNo, 1);
-        QCOMPARE(window->World().GameState, StateRunning);
-        QVERIFY(window->StepTimer().isActive());
-        QCOMPARE(window->centralWidget()->size(), QSize(10 * 20 + 89, 8 * 20));
-        QCOMPARE(window->findChild<QWidget*>(QStringLiteral("picPodklad"))->geometry(), QRect(200, 0, 89, 160));
-        QCOMPARE(window->Panel().y(), (160 - 200) / 2);
-        QCOMPARE(Child(*window, "lblPauza")->pos(), QPoint(20, 7 * 20 - 33));
-        QVERIFY(Child(*window, "picPozadi")->isHidden());
-        QVERIFY(Child(*window, "picUvod")->isHidden());
-        QVERIFY(!Child(*window, "lblUvod")->isHidden());
-        QCOMPARE(Child(*window, "lblUvod")->pos(), QPoint(210, 162));
-        window->tmrPohyb_Timer();  // the panel shows the level from the first step on
-        QCOMPARE(Shown(*window, "lblUroven"), QStringLiteral("1"));
-        QCOMPARE(Shown(*window, "lblZivoty"), QStringLiteral("3"));
-        QCOMPARE(Shown(*window, "lblNutnaDelka"), QStringLiteral("3"));
+        for (int i = 0; i < 3; ++i) pond->Tick();
+        QCOMPARE(pond->SpriteAt(3, 4), HouseClosedSprite);
+        QCOMPARE(pond->SpriteAt(3, 3), 1);
+        for (auto [label, text] : {std::pair{"lblBody", "0"}, {"lblUroven", "1"}, {"lblZivoty", "3"},
+                                   {"lblNutnaDelka", "3"}, {"lblDelka", "1"}})
+            QCOMPARE(pond->Shown(label), QString::fromLatin1(text));
 
-        const QPoint centre = window->frameGeometry().center();
-        const QPoint screenCentre = window->screen()->geometry().center();
-        QVERIFY(qAbs(centre.x() - screenCentre.x()) <= 1 && qAbs(centre.y() - screenCentre.y()) <= 1);
-
-        // The house (closed, sprite 24) is painted on the pond at cell (3, 4).
-        const QImage& pond = window->Pond().RetainedImage();
-        const qreal dpr = pond.devicePixelRatio();
-        const QImage house = SpriteLists().Sprite(1, 24, dpr).toImage();
-        for (int y = 0; y < house.height(); y += 3)
-            for (int x = 0; x < house.width(); x += 3)
-                QCOMPARE(pond.pixelColor(int(40 * dpr) + x, int(60 * dpr) + y).rgb(), house.pixelColor(x, y).rgb());
+        pond->Steer(Qt::Key_Right);
+        QCOMPARE(pond->SpriteAt(4, 4), 11);
+        QVERIFY(pond->Label("lblUvod")->isHidden());
+        QCOMPARE(pond->Shown("lblBody"), QStringLiteral("-1"));
+        QCOMPARE(pond->Shown("lblDelka"), QStringLiteral("2"));
     }
 
-    void nothingMovesBeforeTheFirstCursorKey() {
-        auto window = StartLevelOne();
-        for (int i = 0; i < 3; ++i) window->tmrPohyb_Timer();
-        QVERIFY(!window->World().Snake().UzJede());
-        QCOMPARE(Head(*window), (CellPos{3, 4}));
-
-        Steer(*window, Qt::Key_Right);
-        QVERIFY(window->World().Snake().UzJede());
-        QCOMPARE(Head(*window), (CellPos{4, 4}));
-        QVERIFY(Child(*window, "lblUvod")->isHidden());
-        QCOMPARE(Shown(*window, "lblBody"), QStringLiteral("-1"));
-        QCOMPARE(Shown(*window, "lblDelka"), QStringLiteral("2"));
+    void twoArrowsInOneTickAreTakenInTwoTicks() {
+        auto pond = Started();
+        pond->Tap(Qt::Key_Right);
+        pond->Tap(Qt::Key_Up);
+        pond->Tick();
+        QCOMPARE(pond->SpriteAt(3, 3), 10);
+        pond->Tick();
+        QCOMPARE(pond->SpriteAt(3, 3), 15);
+        QCOMPARE(pond->SpriteAt(4, 3), 11);
     }
 
-    void twoArrowsInOneStepAreTakenInTwoSteps() {
-        auto window = StartLevelOne();
-        Tap(*window, Qt::Key_Right);
-        Tap(*window, Qt::Key_Up);
-        window->tmrPohyb_Timer();
-        QCOMPARE(Head(*window), (CellPos{3, 3}));
-        window->tmrPohyb_Timer();
-        QCOMPARE(Head(*window), (CellPos{4, 3}));
-    }
+    void theWindowsOwnKeys() {
+        auto pond = Started();
+        QTimer* timer = pond->StepTimer();
+        pond->Tap(Qt::Key_Space);
+        QVERIFY(timer->isActive());
+        QVERIFY(pond->Label("lblPauza")->isHidden());
+        pond->Steer(Qt::Key_Right);
+        pond->Tap(Qt::Key_Space);
+        QVERIFY(!timer->isActive());
+        QCOMPARE(pond->Label("lblPauza")->isVisible(), true);
+        pond->Tap(Qt::Key_Space);
+        QVERIFY(timer->isActive());
 
-    void spacePausesOnlyOnceTheSnakeIsOut() {
-        auto window = StartLevelOne();
-        QLabel* pauza = Child(*window, "lblPauza");
-
-        QTest::keyClick(window.get(), Qt::Key_Space);
-        QVERIFY(window->StepTimer().isActive());
-        QVERIFY(pauza->isHidden());
-
-        Steer(*window, Qt::Key_Right);
-        QTest::keyClick(window.get(), Qt::Key_Space);
-        QVERIFY(!window->StepTimer().isActive());
-        QVERIFY(!pauza->isHidden());
-        QCOMPARE(pauza->text(), QStringLiteral("Pauza"));
-
-        QTest::keyClick(window.get(), Qt::Key_Space);
-        QVERIFY(window->StepTimer().isActive());
-        QVERIFY(pauza->isHidden());
-    }
-
-    void tabShowsTheLevelAndHoldsTheSteps() {
-        auto window = OpenWindow(ThreeLevels());
         ModalBoxes boxes;
-        QWidget* focusBefore = QApplication::focusWidget();
-        QVERIFY(focusBefore);
-        QTest::keyClick(window.get(), Qt::Key_Tab);
-        QVERIFY(boxes.seen.empty());
-        QCOMPARE(QApplication::focusWidget(), focusBefore);
-
-        QTest::keyClick(window.get(), Qt::Key_F2);
-        Steer(*window, Qt::Key_Right);
-        CellPos headWhileOpen;
-        boxes.whileOpen = [&] {
-            window->tmrPohyb_Timer();
-            headWhileOpen = Head(*window);
-        };
-        QTest::keyClick(window.get(), Qt::Key_Tab);
-
-        QCOMPARE(boxes.seen.size(), std::size_t(1));
-        QCOMPARE(boxes.seen[0].kind, QStringLiteral("information"));
+        QTest::keyClick(pond->window.get(), Qt::Key_Tab);
+        QTest::keyClick(pond->window.get(), Qt::Key_I, Qt::ControlModifier);  // the same character as Tab
+        QCOMPARE(boxes.Texts(QStringLiteral("information")),
+                 QStringList(2, QStringLiteral("Velikost:10x8\nNáhodné kuličky:0\nNáhodné mušky:0\n"
+                                                "Náhodné balvany:0\nVýskyt zlaté kuličky:0 %\nPočet zmijí:0")));
         QCOMPARE(boxes.seen[0].title, QStringLiteral("Informace o úrovni"));
-        QCOMPARE(boxes.seen[0].text, QStringLiteral("Velikost:10x8\nNáhodné kuličky:0\nNáhodné mušky:0\n"
-                                                    "Náhodné balvany:0\nVýskyt zlaté kuličky:0 %\nPočet zmijí:0"));
-        QCOMPARE(headWhileOpen, (CellPos{4, 4}));
-        window->tmrPohyb_Timer();
-        QCOMPARE(Head(*window), (CellPos{5, 4}));
+
+        QTest::keyPress(pond->window.get(), Qt::Key_F3);
+        QVERIFY(pond->Label("picPozadi")->isHidden());  // F3 acts when it is released
+        QTest::keyRelease(pond->window.get(), Qt::Key_F3);
+        QVERIFY(!pond->Label("picPozadi")->isHidden());
+        QVERIFY(!timer->isActive());
+        QCOMPARE(pond->window->centralWidget()->size(), QSize(489, 300));
+        QCOMPARE(pond->Shown("lblBody"), QStringLiteral("0"));
     }
 
     void ctrlUChoosesALevel_data() {
@@ -204,245 +111,171 @@ private slots:
         QFETCH(QString, answer);
         QFETCH(bool, cancel);
         QFETCH(int, level);
-        auto window = StartAndStepOut();
-
+        auto pond = Started();
+        pond->Steer(Qt::Key_Right);
         ModalBoxes boxes;
         boxes.answer = answer;
         boxes.cancelInput = cancel;
-        QTest::keyClick(window.get(), Qt::Key_U, Qt::ControlModifier);
-
+        QTest::keyClick(pond->window.get(), Qt::Key_U, Qt::ControlModifier);
         QCOMPARE(boxes.seen.size(), std::size_t(1));
-        QCOMPARE(boxes.seen[0].kind, QStringLiteral("input"));
         QCOMPARE(boxes.seen[0].title, QStringLiteral("Zurk3"));
         QCOMPARE(boxes.seen[0].text, QStringLiteral("Zadejte číslo úrovně !"));
-        QCOMPARE(window->World().LevelNo, level);
-        if (level == 3) {
-            QCOMPARE(window->World().Score, 0);
-            QCOMPARE(Head(*window), (CellPos{3, 4}));
-            QCOMPARE(window->centralWidget()->size(), QSize(12 * 20 + 89, 9 * 20));
-            window->tmrPohyb_Timer();
-            QCOMPARE(Shown(*window, "lblUroven"), QStringLiteral("3"));
-            QCOMPARE(Shown(*window, "lblBody"), QStringLiteral("0"));
-        } else {
-            QCOMPARE(window->World().Score, -1);
-            QCOMPARE(Head(*window), (CellPos{4, 4}));
-            QVERIFY(window->StepTimer().isActive());
-        }
+        pond->Tick();
+        QCOMPARE(pond->Shown("lblUroven"), QString::number(level));
+        QCOMPARE(pond->Shown("lblBody"), level == 3 ? QStringLiteral("0") : QStringLiteral("-2"));
+        QCOMPARE(pond->window->centralWidget()->width(), (level == 3 ? 12 : 10) * 20 + 89);
     }
 
-    void f3ReturnsToTheTitleWithZeros() {
-        auto window = StartAndStepOut();
-        QTest::keyPress(window.get(), Qt::Key_F3);
-        QCOMPARE(window->World().LevelNo, 1);  // F3 acts when it is released
-        QTest::keyRelease(window.get(), Qt::Key_F3);
-
-        QCOMPARE(window->World().LevelNo, 0);
-        QVERIFY(!window->StepTimer().isActive());
-        QVERIFY(!Child(*window, "picPozadi")->isHidden());
-        QVERIFY(Child(*window, "picUvod")->isHidden());
-        QCOMPARE(window->centralWidget()->size(), QSize(489, 300));
-        QCOMPARE(Shown(*window, "lblBody"), QStringLiteral("0"));
-        QCOMPARE(Shown(*window, "lblDelka"), QStringLiteral("0"));
-
-        QTest::keyClick(window.get(), Qt::Key_F2);
-        QCOMPARE(window->World().LevelNo, 1);
-        QCOMPARE(window->World().Score, 0);
-        QCOMPARE(Head(*window), (CellPos{3, 4}));
-    }
-
-    void theLengthBoxTurnsGreenWhenTheHouseOpens() {
-        auto window = StartLevelOne();
-        QLabel* length = Child(*window, "lblDelka");
-        Steer(*window, Qt::Key_Right);
+    void theHouseOpensOnScreenAndTheLengthBoxTurnsGreen() {
+        auto pond = Started();
+        QLabel* length = pond->Label("lblDelka");
+        pond->Steer(Qt::Key_Right);
         QCOMPARE(length->palette().color(QPalette::Window), QColor(0, 192, 192));
-        QVERIFY(Child(*window, "lblUvodKonec")->isHidden());
-        Steer(*window, Qt::Key_Down);
+        QVERIFY(pond->Label("lblUvodKonec")->isHidden());
+        pond->Steer(Qt::Key_Down);
         QCOMPARE(length->text(), QStringLiteral("3"));
         QCOMPARE(length->palette().color(QPalette::Window), QColor(0, 255, 0));
-        QVERIFY(!Child(*window, "lblUvodKonec")->isHidden());
-        QCOMPARE(Child(*window, "lblUvodKonec")->pos(), QPoint(210, 175));
+        QCOMPARE(pond->SpriteAt(3, 4), HouseOpenSprite);
+        QVERIFY(!pond->Label("lblUvodKonec")->isHidden());
+        QCOMPARE(pond->Label("lblUvodKonec")->pos(), QPoint(210, 175));
     }
 
     void aCrashRepeatsTheLevelAfterItsMessage() {
-        auto window = StartLevelOne();
+        auto pond = Started();
         ModalBoxes boxes;
-        Steer(*window, Qt::Key_Up);
-        window->tmrPohyb_Timer();
-        window->tmrPohyb_Timer();  // into the wall at (3, 1)
-        QVERIFY(!window->World().Snake().Zije());
-        window->tmrPohyb_Timer();  // the next tick ends the level
-
+        pond->Steer(Qt::Key_Up);
+        pond->Tick();
+        pond->Tick();  // into the wall at (3, 1)
+        QCOMPARE(pond->SpriteAt(3, 2), CrashedSnakeHead);
+        pond->Tick();  // the next tick ends the level
         QCOMPARE(boxes.Texts(QStringLiteral("message")), QStringList{QStringLiteral("Úroveň se zopakuje !")});
-        QCOMPARE(Shown(*window, "lblZivoty"), QStringLiteral("2"));
-        QCOMPARE(window->World().LevelNo, 1);
-        QCOMPARE(window->World().GameState, StateRunning);
-        QVERIFY(window->StepTimer().isActive());
-        QCOMPARE(Head(*window), (CellPos{3, 4}));
+        QCOMPARE(pond->Shown("lblZivoty"), QStringLiteral("2"));
+        QVERIFY(pond->StepTimer()->isActive());
+        QCOMPARE(pond->SpriteAt(3, 2), 1);
+        QCOMPARE(pond->SpriteAt(3, 4), HouseClosedSprite);
     }
 
     void winningTheLastLevelEndsTheGame() {
-        GameFileBuilder game(3);
+        GameFileBytes game(1, 3);
         game.Level(10, 8, 0, 2).House(3, 4, 2);
-        auto window = OpenWindow(game);
+        auto pond = Started(game);
         ModalBoxes boxes;
-        QTest::keyClick(window.get(), Qt::Key_F2);
-        for (Qt::Key key : {Qt::Key_Right, Qt::Key_Up, Qt::Key_Left, Qt::Key_Down}) Steer(*window, key);
-        window->tmrPohyb_Timer();
-
+        for (Qt::Key key : {Qt::Key_Right, Qt::Key_Up, Qt::Key_Left, Qt::Key_Down}) pond->Steer(key);
+        pond->Tick();
         QCOMPARE(boxes.Texts(QStringLiteral("message")), QStringList{QStringLiteral("Fantastické vítězství !!!")});
-        QCOMPARE(Shown(*window, "lblBody"), QString::number(-4 + 2000 + 3 * 5000));
-        QCOMPARE(Shown(*window, "lblUroven"), QStringLiteral("1"));
-        QVERIFY(!window->StepTimer().isActive());
+        QCOMPARE(pond->Shown("lblBody"), QString::number(-4 + 2000 + 3 * 5000));
+        QCOMPARE(pond->Shown("lblUroven"), QStringLiteral("1"));
+        QVERIFY(!pond->StepTimer()->isActive());
     }
 
-    void aLevelWithoutAHouseIsAnnouncedAndSkipped() {
-        GameFileBuilder game(3);
-        game.Level(10, 8);
-        game.Level(10, 8, 0, 3).House(3, 4, 4);
-        auto window = OpenWindow(game);
+    void levelsWithoutAHouseOrNotInTheFileAreSkipped() {
+        GameFileBytes game(3, 3);  // announces a third level the file does not hold
+        game.Level(10, 8, 0, 0);
+        game.Level(10, 8, 0, 2).House(3, 4, 2);
+        PondWindow window(game);
         ModalBoxes boxes;
-        QTest::keyClick(window.get(), Qt::Key_F2);
-
+        window.Tap(Qt::Key_F2);
         QCOMPARE(boxes.seen.size(), std::size_t(2));
-        QCOMPARE(boxes.seen[0].kind, QStringLiteral("critical"));
+        auto* pond = &window;
+        for (Qt::Key key : {Qt::Key_Right, Qt::Key_Up, Qt::Key_Left, Qt::Key_Down}) pond->Steer(key);
+        pond->Tick();
+        const QString skipped = QStringLiteral("Úroveň neobsahuje zurka, bude tedy přeskočena !");
+        QCOMPARE(boxes.Texts(QStringLiteral("critical")), QStringList(2, skipped));
         QCOMPARE(boxes.seen[0].title, QStringLiteral("Zurk3"));
-        QCOMPARE(boxes.seen[0].text, QStringLiteral("Úroveň neobsahuje zurka, bude tedy přeskočena !"));
-        QCOMPARE(boxes.seen[1].text, QStringLiteral("Postup do další úrovně !"));
-        QCOMPARE(window->World().LevelNo, 2);
-        QCOMPARE(window->World().GameState, StateRunning);
+        QCOMPARE(boxes.Texts(QStringLiteral("message")),
+                 (QStringList{QStringLiteral("Postup do další úrovně !"), QStringLiteral("Postup do další úrovně !"),
+                              QStringLiteral("Fantastické vítězství !!!")}));
+        QCOMPARE(pond->window->centralWidget()->size(), QSize(10 * 20 + 89, 8 * 20));
     }
 
     void minimisingPausesOnlyOnceTheSnakeIsOut() {
-        auto window = StartLevelOne();
-        window->showMinimized();
-        QVERIFY(window->StepTimer().isActive());
-        window->showNormal();
-
-        Steer(*window, Qt::Key_Right);
-        window->showMinimized();
-        QVERIFY(!window->StepTimer().isActive());
-        QVERIFY(!Child(*window, "lblPauza")->isHidden());
-        window->showNormal();
-        QVERIFY(!window->StepTimer().isActive());  // restoring does not release the pause
-        QTest::keyClick(window.get(), Qt::Key_Space);
-        QVERIFY(window->StepTimer().isActive());
+        auto pond = Started();
+        pond->window->showMinimized();
+        QVERIFY(pond->StepTimer()->isActive());
+        pond->window->showNormal();
+        pond->Steer(Qt::Key_Right);
+        pond->window->showMinimized();
+        QVERIFY(!pond->StepTimer()->isActive());
+        QVERIFY(!pond->Label("lblPauza")->isHidden());
+        pond->window->showNormal();
+        QVERIFY(!pond->StepTimer()->isActive());  // restoring does not release the pause
     }
 
     void theGameRunsOnUnderTheSpeedDialogAtTheChosenSpeed() {
-        auto window = StartAndStepOut();
+        auto pond = Started();
+        pond->Steer(Qt::Key_Right);
         ModalBoxes boxes;
-        CellPos headWhileOpen;
-        int intervalWhileOpen = 0;
+        int spriteWhileOpen = 0;
         boxes.whileOpen = [&] {
             auto* slider = QApplication::activeModalWidget()->findChild<QSlider*>(QStringLiteral("sldRychlost"));
             // Arrows on the slider change the speed, and never steer the snake.
             QTest::keyClick(slider, Qt::Key_Up);
             QTest::keyClick(slider, Qt::Key_Up);
-            intervalWhileOpen = window->findChild<QTimer*>(QStringLiteral("tmrPohyb"))->interval();
-            TimerTick(*window);
-            headWhileOpen = Head(*window);
+            pond->Tick();
+            spriteWhileOpen = pond->SpriteAt(5, 4);
         };
-        window->Menu().mnuNastav->trigger();
+        pond->Choose("mnuNastav");
         QCOMPARE(boxes.seen.size(), std::size_t(1));
         QCOMPARE(boxes.seen[0].title, QStringLiteral("Nastavení"));
-        QCOMPARE(intervalWhileOpen, 130);  // from the test's hour-long steps the slider opened at 0
-        QCOMPARE(headWhileOpen, (CellPos{5, 4}));
-        TimerTick(*window);
-        QCOMPARE(Head(*window), (CellPos{6, 4}));
+        QCOMPARE(pond->StepTimer()->interval(), 130);  // from the test's hour a step the slider opened at 0
+        QCOMPARE(spriteWhileOpen, 11);
     }
 
     void arrowsTypedIntoOtherWindowsNeverSteer() {
-        auto window = StartLevelOne();
-        window->Menu().mnuNapovedaObsah->trigger();
-        auto* help = window->findChild<QWidget*>(QStringLiteral("HelpViewer"));
+        auto pond = Started();
+        pond->Choose("mnuNapovedaObsah");
+        auto* help = pond->window->findChild<QWidget*>(QStringLiteral("HelpViewer"));
         QVERIFY(help && help->isVisible());
-        auto* browser = help->findChild<QTextBrowser*>();
-        for (Qt::Key key : {Qt::Key_Down, Qt::Key_Right, Qt::Key_Up}) QTest::keyClick(browser, key);
+        for (Qt::Key key : {Qt::Key_Down, Qt::Key_Right, Qt::Key_Up}) QTest::keyClick(help->findChild<QTextBrowser*>(), key);
         help->close();
-        window->activateWindow();
-        TimerTick(*window);
-        TimerTick(*window);
-        QCOMPARE(Head(*window), (CellPos{3, 4}));
-        QVERIFY(!window->World().Snake().UzJede());
+        pond->window->activateWindow();
+        pond->Tick();
+        QCOMPARE(pond->Shown("lblBody"), QStringLiteral("0"));
 
-        Steer(*window, Qt::Key_Right);
+        pond->Steer(Qt::Key_Right);
         ModalBoxes boxes;
         boxes.cancelInput = true;
         boxes.whileOpen = [&] { QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Up); };
-        QTest::keyClick(window.get(), Qt::Key_U, Qt::ControlModifier);
-        QCOMPARE(boxes.seen.size(), std::size_t(1));
-        TimerTick(*window);
-        QCOMPARE(Head(*window), (CellPos{5, 4}));
-    }
-
-    void ctrlITypesTabAndShowsTheLevel() {
-        auto window = StartLevelOne();
-        ModalBoxes boxes;
-        QTest::keyClick(window.get(), Qt::Key_I, Qt::ControlModifier);
-        QCOMPARE(boxes.seen.size(), std::size_t(1));
-        QCOMPARE(boxes.seen[0].title, QStringLiteral("Informace o úrovni"));
-    }
-
-    void aLevelTheFileDoesNotHoldIsSkippedAndTheWindowKeepsItsSize() {
-        GameFileBuilder game(3);
-        game.Level(10, 8, 0, 2).House(3, 4, 2);
-        game.LevelCount(2);
-        auto window = OpenWindow(game);
-        QVERIFY(window->Menu().mnuHraStart->isEnabled());
-        ModalBoxes boxes;
-        QTest::keyClick(window.get(), Qt::Key_F2);
-        for (Qt::Key key : {Qt::Key_Right, Qt::Key_Up, Qt::Key_Left, Qt::Key_Down}) Steer(*window, key);
-        window->tmrPohyb_Timer();
-
-        QCOMPARE(boxes.Texts(QStringLiteral("critical")),
-                 QStringList{QStringLiteral("Úroveň neobsahuje zurka, bude tedy přeskočena !")});
-        QCOMPARE(boxes.Texts(QStringLiteral("message")),
-                 (QStringList{QStringLiteral("Postup do další úrovně !"), QStringLiteral("Fantastické vítězství !!!")}));
-        QCOMPARE(window->centralWidget()->size(), QSize(10 * 20 + 89, 8 * 20));
+        QTest::keyClick(pond->window.get(), Qt::Key_U, Qt::ControlModifier);
+        pond->Tick();
+        QCOMPARE(pond->SpriteAt(5, 4), 11);
     }
 
     void noCommandRunsInsideALevelStart() {
-        auto window = OpenWindow(ThreeLevels());
-        // The level start lets the window repaint once; a timer due then presses F3 and Ctrl+U,
-        // as a player might in that moment. Neither may stop or restart the level being built.
+        PondWindow pond(ThreeLevels());
+        // The level start lets the window repaint once; a timer due then presses F3 and Ctrl+U, as
+        // a player might in that moment. Neither may stop or restart the level being built.
         bool pressedDuringStart = false;
         ModalBoxes boxes;
         boxes.answer = QStringLiteral("3");
-        QTimer::singleShot(0, window.get(), [&] {
-            pressedDuringStart = window->World().GameState != StateRunning;
-            QTest::keyClick(window.get(), Qt::Key_F3);
-            QTest::keyClick(window.get(), Qt::Key_U, Qt::ControlModifier);
+        QTimer::singleShot(0, pond.window.get(), [&] {
+            pressedDuringStart = !pond.StepTimer()->isActive();
+            QTest::keyClick(pond.window.get(), Qt::Key_F3);
+            QTest::keyClick(pond.window.get(), Qt::Key_U, Qt::ControlModifier);
         });
-        window->Menu().mnuHraStart->trigger();
-
+        pond.Choose("mnuHraStart");
         QVERIFY(pressedDuringStart);
-        QCOMPARE(window->World().LevelNo, 1);
-        QCOMPARE(window->World().GameState, StateRunning);
-        QVERIFY(Child(*window, "picPozadi")->isHidden());
-        QCOMPARE(window->centralWidget()->size(), QSize(10 * 20 + 89, 8 * 20));
-        QCOMPARE(Head(*window), (CellPos{3, 4}));
+        QVERIFY(pond.StepTimer()->isActive());
+        QVERIFY(pond.Label("picPozadi")->isHidden());
+        QCOMPARE(pond.window->centralWidget()->size(), QSize(10 * 20 + 89, 8 * 20));
+        QCOMPARE(pond.SpriteAt(3, 4), HouseClosedSprite);
     }
 
-    void aCloseWhileABoxIsOpenWaitsForTheBox() {
-        auto window = StartAndStepOut();
+    void aCloseWhileABoxIsOpenWaitsForTheBoxThenStopsTheLevel() {
+        auto pond = Started();
+        pond->Steer(Qt::Key_Right);
         ModalBoxes boxes;
         bool closedUnderTheBox = false;
         boxes.whileOpen = [&] {
-            window->close();
-            closedUnderTheBox = !window->isVisible() || !window->World().HasSnake();
+            pond->window->close();
+            closedUnderTheBox = !pond->window->isVisible() || !pond->StepTimer()->isActive();
         };
-        QTest::keyClick(window.get(), Qt::Key_Tab);
+        QTest::keyClick(pond->window.get(), Qt::Key_Tab);
         QCOMPARE(boxes.seen.size(), std::size_t(1));
         QVERIFY(!closedUnderTheBox);
-        QTRY_VERIFY(!window->isVisible());
-        QVERIFY(!window->World().HasSnake());
-    }
-
-    void closingStopsTheLevel() {
-        auto window = StartAndStepOut();
-        QVERIFY(window->close());
-        QVERIFY(!window->World().HasSnake());
-        QVERIFY(!window->StepTimer().isActive());
+        QTRY_VERIFY(!pond->window->isVisible());
+        QVERIFY(!pond->StepTimer()->isActive());
+        QCOMPARE(pond->SpriteAt(4, 4), 1);
     }
 };
 

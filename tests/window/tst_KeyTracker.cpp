@@ -65,39 +65,6 @@ private slots:
         QCOMPARE(keys.KeyState(38), std::int16_t(0));
     }
 
-    void theTwentyKeysHaveTheirCodesAndOtherKeysNone_data() {
-        QTest::addColumn<int>("key");
-        QTest::addColumn<int>("modifiers");
-        QTest::addColumn<int>("vk");
-        const struct {
-            const char* name;
-            int key;
-            int modifiers;
-            int vk;
-        } keys[] = {{"ctrl", Qt::Key_Control, 0, 17},          {"page up", Qt::Key_PageUp, 0, 33},
-                    {"page down", Qt::Key_PageDown, 0, 34},    {"end", Qt::Key_End, 0, 35},
-                    {"home", Qt::Key_Home, 0, 36},             {"left", Qt::Key_Left, 0, 37},
-                    {"up", Qt::Key_Up, 0, 38},                 {"right", Qt::Key_Right, 0, 39},
-                    {"down", Qt::Key_Down, 0, 40},             {"keypad 1", Qt::Key_1, Qt::KeypadModifier, 97},
-                    {"keypad 3", Qt::Key_3, Qt::KeypadModifier, 99}, {"keypad 7", Qt::Key_7, Qt::KeypadModifier, 103},
-                    {"keypad 9", Qt::Key_9, Qt::KeypadModifier, 105}, {"a", Qt::Key_A, 0, 65},
-                    {"d", Qt::Key_D, 0, 68},                   {"q", Qt::Key_Q, 0, 81},
-                    {"s", Qt::Key_S, 0, 83},                   {"w", Qt::Key_W, 0, 87},
-                    {"x", Qt::Key_X, 0, 88},                   {"z", Qt::Key_Z, 0, 90},
-                    // and keys the snake does not watch
-                    {"1", Qt::Key_1, 0, 0},                    {"space", Qt::Key_Space, 0, 0},
-                    {"F2", Qt::Key_F2, 0, 0}};
-        for (const auto& key : keys) QTest::newRow(key.name) << key.key << key.modifiers << key.vk;
-    }
-
-    void theTwentyKeysHaveTheirCodesAndOtherKeysNone() {
-        QFETCH(int, key);
-        QFETCH(int, modifiers);
-        QFETCH(int, vk);
-        QKeyEvent event(QEvent::KeyPress, key, Qt::KeyboardModifiers(modifiers));
-        QCOMPARE(KeyTracker::VirtualKeyOf(event), vk);
-    }
-
     void leavingTheWindowReleasesEveryKey() {
         QWidget target;
         KeyTracker keys(target);

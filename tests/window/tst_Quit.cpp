@@ -1,7 +1,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "GameFileBuilder.h"
+#include "GameFileBytes.h"
 #include "ModalBoxes.h"
 #include "app/frmRybnik.h"
 
@@ -12,9 +12,9 @@ class QuitTest : public QObject {
 private slots:
     void ctrlXThenAtOnceCtrlUStillQuits() {
         QTemporaryDir dir;
-        GameFileBuilder game(3);
+        GameFileBytes game(1, 3);
         game.Level(10, 8, 0, 3).House(3, 4, 4);
-        game.WriteTo(dir.filePath(QStringLiteral("zaklad.zurk")));
+        game.WriteTo(QFile::encodeName(dir.filePath(QStringLiteral("zaklad.zurk"))).toStdString());
         auto* window = new frmRybnik(dir.path());
         window->setAttribute(Qt::WA_DeleteOnClose);
         QVERIFY(QTest::qWaitForWindowActive(window));

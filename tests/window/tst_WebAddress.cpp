@@ -3,8 +3,7 @@
 #include <QtTest>
 
 #include "ModalBoxes.h"
-#include "app/WebAddress.h"
-#include "app/MainMenu.h"
+#include "dialogs/WebAddress.h"
 #include "app/frmRybnik.h"
 
 // The WWW Zurk command: reading the address file's first item and opening it.
@@ -24,7 +23,7 @@ private:
         Write(dir, content);
         frmRybnik window(dir.path());
         ModalBoxes boxes;
-        window.Menu().mnuWWW->trigger();
+        window.findChild<QAction*>(QStringLiteral("mnuWWW"))->trigger();
         return boxes.Texts(QStringLiteral("critical"));
     }
 
@@ -70,7 +69,7 @@ private slots:
         Write(dir, text);
         frmRybnik window(dir.path());
         ModalBoxes boxes;
-        window.Menu().mnuWWW->trigger();
+        window.findChild<QAction*>(QStringLiteral("mnuWWW"))->trigger();
         QVERIFY(boxes.seen.empty());
         QCOMPARE(opened, item.isEmpty() ? QList<QUrl>() : QList<QUrl>{QUrl(QString::fromUtf8(item))});
     }
@@ -96,7 +95,7 @@ private slots:
         frmRybnik window(dir.path());
         QVERIFY(QFile::remove(dir.filePath(QStringLiteral("WWW_Zurk.txt"))));
         ModalBoxes boxes;
-        window.Menu().mnuWWW->trigger();
+        window.findChild<QAction*>(QStringLiteral("mnuWWW"))->trigger();
         QCOMPARE(boxes.seen.size(), std::size_t(1));
         QCOMPARE(boxes.seen[0].kind, QStringLiteral("critical"));
         QCOMPARE(boxes.seen[0].title, QStringLiteral("Zurk3"));

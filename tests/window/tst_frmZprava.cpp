@@ -8,82 +8,53 @@ class frmZpravaTest : public QObject {
     Q_OBJECT
 
 private:
-    static QTimer* ClosingTimer(const frmZprava& message) {
-        return message.findChild<QTimer*>(QStringLiteral("tmrPryc"));
-    }
+    static QTimer* ClosingTimer(const frmZprava& message) { return message.findChild<QTimer*>(QStringLiteral("tmrPryc")); }
 
 private slots:
     void looksAsDesigned() {
         frmZprava message(QStringLiteral("Totální prohra ..."));
         QCOMPARE(message.size(), QSize(613, 93));
-        QVERIFY(message.windowFlags() & Qt::FramelessWindowHint);
         auto* label = message.findChild<QLabel*>(QStringLiteral("lblZprava"));
-        QVERIFY(label);
         QCOMPARE(label->text(), QStringLiteral("Totální prohra ..."));
-        QCOMPARE(label->geometry(), QRect(0, 18, 609, 73));
-        QVERIFY(label->font().bold());
         QCOMPARE(label->font().family(), QStringLiteral("Arial"));
         QCOMPARE(label->palette().color(QPalette::WindowText), QColor(255, 255, 0));
-        QVERIFY(label->alignment() & Qt::AlignHCenter);
-        QVERIFY(!label->autoFillBackground());
     }
 
-    void itsTwoSecondsStartWhenItShows() {
+    void closesItselfTwoSecondsAfterItShows() {
         frmZprava message(QStringLiteral("Postup do další úrovně !"));
         QTimer* timer = ClosingTimer(message);
-        QVERIFY(timer);
         QCOMPARE(timer->interval(), 2000);
-        QVERIFY(timer->isSingleShot());
         QVERIFY(!timer->isActive());
-        message.show();
-        QVERIFY(timer->isActive());
-    }
-
-    void closesItselfWhenItsTimeIsUp() {
-        frmZprava message(QStringLiteral("Postup do další úrovně !"), 50);
-        QTimer::singleShot(0, &message, [&] { QVERIFY(message.isVisible()); });
+        QTimer::singleShot(0, &message, [&] {
+            QVERIFY(timer->isActive());
+            QTimerEvent due(timer->timerId());
+            QCoreApplication::sendEvent(timer, &due);
+        });
         QCOMPARE(message.exec(), int(QDialog::Accepted));
-        QVERIFY(!message.isVisible());
     }
 
-    void aCharacterKeyClosesItAtOnce_data() {
+    // Keys that type a character close it at once; arrows, F-keys and modifiers alone do not, so a
+    // player who keeps an arrow pressed sees the message for its full time.
+    void onlyACharacterKeyClosesIt_data() {
         QTest::addColumn<int>("key");
         QTest::addColumn<int>("modifiers");
-        QTest::newRow("letter") << int(Qt::Key_A) << int(Qt::NoModifier);
-        QTest::newRow("digit") << int(Qt::Key_7) << int(Qt::NoModifier);
-        QTest::newRow("space") << int(Qt::Key_Space) << int(Qt::NoModifier);
-        QTest::newRow("enter") << int(Qt::Key_Return) << int(Qt::NoModifier);
-        QTest::newRow("escape") << int(Qt::Key_Escape) << int(Qt::NoModifier);
-        QTest::newRow("backspace") << int(Qt::Key_Backspace) << int(Qt::NoModifier);
-        QTest::newRow("tab") << int(Qt::Key_Tab) << int(Qt::NoModifier);
-        QTest::newRow("ctrl+letter") << int(Qt::Key_U) << int(Qt::ControlModifier);
+        QTest::addColumn<bool>("closes");
+        for (auto [name, key] : {std::pair{"letter", Qt::Key_A}, {"space", Qt::Key_Space}, {"enter", Qt::Key_Return},
+                                 {"escape", Qt::Key_Escape}, {"tab", Qt::Key_Tab}})
+            QTest::newRow(name) << int(key) << int(Qt::NoModifier) << true;
+        QTest::newRow("ctrl+letter") << int(Qt::Key_U) << int(Qt::ControlModifier) << true;
+        for (auto [name, key] : {std::pair{"arrow", Qt::Key_Right}, {"F3", Qt::Key_F3}, {"shift", Qt::Key_Shift}})
+            QTest::newRow(name) << int(key) << int(Qt::NoModifier) << false;
     }
 
-    void aCharacterKeyClosesItAtOnce() {
+    void onlyACharacterKeyClosesIt() {
         QFETCH(int, key);
         QFETCH(int, modifiers);
-        frmZprava message(QStringLiteral("Úroveň se zopakuje !"), 60000);
+        QFETCH(bool, closes);
+        frmZprava message(QStringLiteral("Úroveň se zopakuje !"));
         message.show();
         QTest::keyClick(&message, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
-        QVERIFY(!message.isVisible());
-    }
-
-    void keysWithoutACharacterLeaveItUp_data() {
-        QTest::addColumn<int>("key");
-        QTest::newRow("right arrow") << int(Qt::Key_Right);
-        QTest::newRow("up arrow") << int(Qt::Key_Up);
-        QTest::newRow("F3") << int(Qt::Key_F3);
-        QTest::newRow("shift") << int(Qt::Key_Shift);
-        QTest::newRow("control") << int(Qt::Key_Control);
-    }
-
-    void keysWithoutACharacterLeaveItUp() {
-        QFETCH(int, key);
-        frmZprava message(QStringLiteral("Úroveň se zopakuje !"), 60000);
-        message.show();
-        QTest::keyClick(&message, Qt::Key(key));
-        QVERIFY(message.isVisible());
-        QVERIFY(ClosingTimer(message)->isActive());
+        QCOMPARE(message.isVisible(), !closes);
     }
 };
 

@@ -52,7 +52,7 @@ QImage ContactSheet::Render() const {
     int height = Margin;
     for (int set = 0; set < SpriteLists::Sets; ++set) {
         const int slot = SpriteLists::CellSize(set) + LabelHeight + 4;
-        height += LabelHeight + (SpriteLists::Count / PerRow) * slot + LabelHeight + PondHeight * SpriteLists::CellSize(set) + Margin;
+        height += LabelHeight + (SpriteCount / PerRow) * slot + LabelHeight + PondHeight * SpriteLists::CellSize(set) + Margin;
     }
     QImage image(QSize(Width, height) * Dpr, QImage::Format_RGB32);
     image.setDevicePixelRatio(Dpr);
@@ -76,13 +76,13 @@ int ContactSheet::SpriteTable(QPainter& painter, int spriteSet, int top) const {
     painter.setPen(Qt::white);
     painter.drawText(Margin, top + LabelHeight - 2, QStringLiteral("ILZurk3(%1): %2 px").arg(spriteSet).arg(edge));
     top += LabelHeight;
-    for (int n = 1; n <= SpriteLists::Count; ++n) {
+    for (int n = 1; n <= SpriteCount; ++n) {
         const int x = Margin + ((n - 1) % PerRow) * slotWidth;
         const int y = top + ((n - 1) / PerRow) * slotHeight;
         painter.drawPixmap(x + (slotWidth - edge) / 2, y + 2, Sprites.Sprite(spriteSet, n, Dpr));
         painter.drawText(QRect(x, y + edge + 2, slotWidth, LabelHeight), Qt::AlignCenter, QString::number(n));
     }
-    return top + (SpriteLists::Count / PerRow) * slotHeight;
+    return top + (SpriteCount / PerRow) * slotHeight;
 }
 
 int ContactSheet::SamplePond(QPainter& painter, int spriteSet, int top) const {

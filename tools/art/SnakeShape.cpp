@@ -4,7 +4,7 @@ namespace {
 // Directions as the game numbers them: 1 up, 2 right, 3 down, 4 left; as edges a bit each.
 constexpr int Top = 1, Right = 2, Bottom = 4, Left = 8;
 
-int Direction(QChar letter) { return QString("URDL").indexOf(letter.toUpper()) + 1; }
+int Direction(QChar letter) { return static_cast<int>(QString("URDL").indexOf(letter.toUpper())) + 1; }
 int EdgeTowards(int direction) { return 1 << (direction - 1); }
 int EdgeFrom(int direction) { return EdgeTowards((direction + 1) % 4 + 1); }
 

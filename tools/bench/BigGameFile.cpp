@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "game/CellKinds.h"
-#include "game/LevelRecord.h"
+#include "pond/CellKinds.h"
+#include "pond/LevelRecord.h"
 
 namespace {
 constexpr int Levels = 255;

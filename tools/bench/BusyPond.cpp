@@ -2,7 +2,6 @@
 
 #include "game/GameStep.h"
 #include "game/LevelSetUp.h"
-#include "snake/clsZurk.h"
 
 namespace {
 constexpr int Width = 50;
@@ -25,12 +24,7 @@ int TrackDirection(int x, int y) {
 }
 }  // namespace
 
-BusyPond::BusyPond(std::uint32_t seed) : random_(seed) {
-    world_.UseRandom(random_);
-    world_.UsePainter(painter_);
-    world_.UseCues(cues_);
-    world_.UseFrontEnd(frontEnd_);
-}
+BusyPond::BusyPond(std::uint32_t seed) : headless_(seed), world_(headless_.world) {}
 
 LevelRecord BusyPond::Level() {
     LevelRecord level;
@@ -67,11 +61,11 @@ void BusyPond::Build() {
     SetUp();
     world_.GameState = StateRunning;
     // The snake grows on its own first: vipers left to roam for 300 steps box each other in.
-    while (Running() && world_.Snake().Delka() < SnakeLength) world_.Snake().Posun(NextDirection());
+    while (Running() && world_.Snake->Delka() < SnakeLength) world_.Snake->Posun(NextDirection());
     for (int step = 1; step < ViperLength; ++step) MovePond(world_, NextDirection());
 }
 
 int BusyPond::NextDirection() {
-    const clsZurk& snake = world_.Snake();
-    return TrackDirection(snake.HeadX(), snake.HeadY());
+    const CellPos head = world_.Snake->Head();
+    return TrackDirection(head.x, head.y);
 }

@@ -1,11 +1,7 @@
 #pragma once
 #include <cstdint>
 
-#include "game/CellPainter.h"
-#include "game/CuePlayer.h"
-#include "game/GameFrontEnd.h"
-#include "game/RandomSource.h"
-#include "game/modZurk3.h"
+#include "game/HeadlessWorld.h"
 
 // The busiest pond we can build: 50 x 40 cells, forty vipers of length 10 and 150 flies in the
 // lower part, the golden ball surfacing every other tick, and a snake of 300 segments circling
@@ -28,9 +24,6 @@ public:
     modZurk3& World() { return world_; }
 
 private:
-    SeededRandom random_;
-    NullPainter painter_;
-    SilentCuePlayer cues_;
-    NullFrontEnd frontEnd_;
-    modZurk3 world_;  // after its outside world, so it goes first
+    HeadlessWorld headless_;
+    modZurk3& world_;
 };

@@ -10,8 +10,7 @@
 #include "creatures/clsPotapnik.h"
 #include "creatures/clsZmije.h"
 #include "game/GameStep.h"
-#include "game/clsHraZurk3.h"
-#include "snake/clsZurk.h"
+#include "pond/clsHraZurk3.h"
 #include "tools/bench/BigGameFile.h"
 #include "tools/bench/BusyPond.h"
 
@@ -22,13 +21,13 @@ constexpr int StepsBetweenBuilds = 10;
 
 int LiveVipers(modZurk3& world) {
     int vipers = 0;
-    for (const auto& viper : world.Vipers) vipers += viper->Zije();
+    for (const auto& viper : world.Creatures.Vipers) vipers += viper->Zije();
     return vipers;
 }
 
 int LiveFlies(modZurk3& world) {
     int flies = 0;
-    for (const auto& fly : world.Flies) flies += fly->existuje;
+    for (const auto& fly : world.Creatures.Flies) flies += fly->existuje;
     return flies;
 }
 
@@ -40,8 +39,8 @@ public:
         ++samples_;
         vipers_ += LiveVipers(world);
         flies_ += LiveFlies(world);
-        snake_ += world.Snake().Delka();
-        golden_ += world.HasBeetle() && world.Beetle().Surfaced();
+        snake_ += world.Snake->Delka();
+        golden_ += (world.Creatures.Beetle != nullptr) && world.Creatures.Beetle->IsSurfaced();
     }
     void Report(benchmark::State& state) const {
         if (samples_ == 0) return;
@@ -66,7 +65,7 @@ void BM_step_BusiestPond(benchmark::State& state) {
     for (auto _ : state) {
         if (++sinceBuild > StepsBetweenBuilds || !pond.Running()) {
             state.PauseTiming();
-            if (pond.World().HasSnake()) business.Count(pond.World());
+            if (pond.World().Snake) business.Count(pond.World());
             pond.Build();
             sinceBuild = 0;
             state.ResumeTiming();

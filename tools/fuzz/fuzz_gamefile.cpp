@@ -8,15 +8,15 @@
 #include <string>
 #include <vector>
 
-#include "game/CellPainter.h"
-#include "game/CuePlayer.h"
-#include "game/GameFrontEnd.h"
+#include "pond/CellPainter.h"
+#include "pond/CuePlayer.h"
+#include "pond/GameFrontEnd.h"
 #include "game/GameStep.h"
 #include "game/LevelSetUp.h"
-#include "game/RandomSource.h"
-#include "game/clsHraZurk3.h"
+#include "pond/RandomSource.h"
+#include "pond/clsHraZurk3.h"
 #include "game/modZurk3.h"
-#include "stress/PondInvariants.h"
+#include "tools/stress/PondInvariants.h"
 
 namespace {
 // Enough to meet every creature of a level, little enough to keep thousands of inputs a second.
@@ -42,16 +42,17 @@ void FailIf(const std::string& fault, int level, int step) {
     std::abort();
 }
 
-void PlayLevel(modZurk3& world, const std::vector<std::uint8_t>& bytes, int level) {
+void PlayLevel(modZurk3& world, ShadowPainter& screen, const std::vector<std::uint8_t>& bytes, int level) {
+    screen.Clear();
     SetUpLevel(world);
-    FailIf(PondInvariants::Check(world), level, 0);
+    FailIf(PondInvariants::Check(world, screen), level, 0);
     if (world.HouseX == 0) return;
     world.GameState = StateRunning;
     for (int step = 1; step <= StepsPerLevel && world.GameState == StateRunning; ++step) {
         const PondInvariants::Before before = PondInvariants::Snapshot(world);
         MovePond(world, KeyAt(bytes, step + level * StepsPerLevel));
         FailIf(PondInvariants::CheckStep(before, world), level, step);
-        FailIf(PondInvariants::Check(world), level, step);
+        FailIf(PondInvariants::Check(world, screen), level, step);
     }
 }
 }  // namespace
@@ -62,21 +63,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!game.NactiHruZPameti(bytes, "fuzz.zurk")) return 0;
 
     SeededRandom random(SeedOf(bytes));
-    NullPainter painter;
+    ShadowPainter screen;
     SilentCuePlayer cues;
     NullFrontEnd frontEnd;
-    modZurk3 world;  // after its outside world, so it goes first
-    world.UseRandom(random);
-    world.UsePainter(painter);
-    world.UseCues(cues);
-    world.UseFrontEnd(frontEnd);
+    modZurk3 world(random, screen, cues, frontEnd);
     // One world for all levels, as in the game: the map keeps what a bigger level left behind.
     const int levels = std::min<int>(game.PocetUrovni(), LevelsPerInput);
     for (int level = 1; level <= levels; ++level) {
         world.LevelNo = level;
         world.GameState = StateNone;
         game.NactiUrovenAkce(level, world.Level);
-        PlayLevel(world, bytes, level);
+        PlayLevel(world, screen, bytes, level);
         world.ReleaseLevelObjects();
         FailIf(PondInvariants::CheckReleased(world), level, -1);
     }

@@ -5,7 +5,6 @@
 
 #include "creatures/clsZmije.h"
 #include "game/modZurk3.h"
-#include "snake/clsZurk.h"
 
 namespace {
 int GrowthForKind(std::uint8_t kind) {
@@ -23,17 +22,16 @@ constexpr int BoulderDetour = 1000;  // a way through boulders is taken only whe
 AutoPlayer::AutoPlayer(modZurk3& world) : world_(world) {}
 
 std::size_t AutoPlayer::Index(CellPos cell) const {
-    return static_cast<std::size_t>((cell.x - 1) + (cell.y - 1) * world_.Field.Width());
+    return GridIndex(cell.x, cell.y, world_.Field.Width());
 }
 
 bool AutoPlayer::Inside(CellPos cell) const { return world_.Field.Inside(cell.x, cell.y); }
 
 AutoPlayer::Snake AutoPlayer::Now() const {
     Snake snake;
-    const clsZurk& real = world_.Snake();
+    const clsZurk& real = *world_.Snake;
     for (int i = 0; i < real.Delka(); ++i) {
-        const clsClanekZurka& segment = real.Segment(static_cast<std::size_t>(i));
-        snake.Body.push_back({segment.X(), segment.Y()});
+        snake.Body.push_back(real.Segment(static_cast<std::size_t>(i)).Cell());
     }
     snake.Pending = real.PendingGrowth();
     snake.HouseOpen = world_.Field.At(world_.HouseX, world_.HouseY).Data == HouseOpenSprite;
@@ -97,13 +95,13 @@ void AutoPlayer::MarkViperWays() {
     const std::size_t cells = static_cast<std::size_t>(world_.Field.Width() * world_.Field.Height());
     danger_.assign(cells, false);
     viperWay_.assign(cells, false);
-    for (const auto& viper : world_.Vipers) {
+    for (const auto& viper : world_.Creatures.Vipers) {
         if (!viper->Zije() || viper->Smer() == DirNone) continue;
         // A viper goes straight on into free water; only when it is blocked may it take any free side.
-        const clsClanekZmije& head = viper->Segment(0);
-        const CellPos ahead = Neighbour(head.X(), head.Y(), viper->Smer());
+        const CellPos head = viper->Segment(0).Cell();
+        const CellPos ahead = Neighbour(head.x, head.y, viper->Smer());
         for (int dir = DirUp; dir <= DirLeft; ++dir) {
-            const CellPos next = Neighbour(head.X(), head.Y(), dir);
+            const CellPos next = Neighbour(head.x, head.y, dir);
             const bool mayGo = world_.Field.IsFree(ahead.x, ahead.y) ? next == ahead : true;
             if (mayGo && world_.Field.IsFree(next.x, next.y)) danger_[Index(next)] = viperWay_[Index(next)] = true;
         }
@@ -124,7 +122,7 @@ int AutoPlayer::NextDirection() {
         const Candidate candidate = Judge(now, freeNow, dir);
         if (candidate.Direction != 0) candidates.push_back(candidate);
     }
-    if (candidates.empty()) return world_.Snake().LastDirection() != 0 ? world_.Snake().LastDirection() : DirUp;
+    if (candidates.empty()) return world_.Snake->Course() != 0 ? world_.Snake->Course() : DirUp;
     // Safe moves before risky ones; a safe way to a target before anything else, the shortest
     // first; failing that, a move that leaves room enough, the roomiest when none does.
     auto better = [](const Candidate& a, const Candidate& b) {

@@ -2,7 +2,7 @@
 #include <deque>
 #include <vector>
 
-#include "game/CellKinds.h"
+#include "pond/CellKinds.h"
 
 class modZurk3;
 

@@ -1,6 +1,6 @@
 #include "tools/levels/GameFileChecker.h"
 
-#include "game/clsHraZurk3.h"
+#include "pond/clsHraZurk3.h"
 #include "tools/levels/LevelChecker.h"
 #include "tools/levels/RecordScanner.h"
 

@@ -5,7 +5,8 @@
 #include <stdexcept>
 #include <string>
 
-#include "game/CellKinds.h"
+#include "pond/CellKinds.h"
+#include "pond/GameFileFormat.h"
 
 namespace {
 
@@ -17,11 +18,10 @@ void PutInt16(std::vector<std::uint8_t>& out, std::int16_t value) {
     out.push_back(static_cast<std::uint8_t>(bits >> 8));
 }
 
-bool HasParam(std::uint8_t kind) { return kind == CellBall || kind == CellFly || kind == CellViper || kind == CellHouse; }
+bool HasParam(std::uint8_t kind) { return RecordPayloadSize(kind) == 3; }
 
-MapCell StandardCell(const LevelRecord& level, int x, int y) {
-    const bool border = x == 1 || x == level.FieldWidth || y == 1 || y == level.FieldHeight;
-    return MapCell{border ? CellWall : CellFree, 0};
+MapCell StandardCellOf(const LevelRecord& level, int x, int y) {
+    return StandardCell(x, y, level.FieldWidth, level.FieldHeight);
 }
 
 // A cell is written unless it is the default one, and only kinds with a record can be.
@@ -56,23 +56,25 @@ void GameFileWriter::WriteLevel(const LevelRecord& level, std::vector<std::uint8
     out.push_back(level.FieldHeight);
     PutInt16(out, level.LevelFlags);
     PutInt16(out, level.RequiredLength);
-    const std::array<std::uint8_t, 4> counts = {level.RandomBalls, level.RandomFlies, level.RandomBoulders,
-                                                level.GoldenBallChance};
-    for (std::size_t i = 0; i < counts.size(); ++i)
-        if (counts[i] != 0) {
-            out.push_back(static_cast<std::uint8_t>(3 + i));
-            out.push_back(counts[i]);
+    const std::pair<RecordCode, std::uint8_t> counts[] = {{CodeRandomBalls, level.RandomBalls},
+                                                           {CodeRandomFlies, level.RandomFlies},
+                                                           {CodeRandomBoulders, level.RandomBoulders},
+                                                           {CodeGoldenBallChance, level.GoldenBallChance}};
+    for (const auto& [code, count] : counts)
+        if (count != 0) {
+            out.push_back(code);
+            out.push_back(count);
         }
     for (int y = 1; y <= height; ++y)
         for (int x = 1; x <= width; ++x)
-            if (!Writable(level.Cell(x, y), StandardCell(level, x, y)))
+            if (!Writable(level.Cell(x, y), StandardCellOf(level, x, y)))
                 throw std::invalid_argument("cell (" + std::to_string(x) + ", " + std::to_string(y) +
                                             ") has no record in the game file format");
     for (const std::uint8_t kind : CellOrder)
         for (int y = 1; y <= height; ++y)
             for (int x = 1; x <= width; ++x) {
                 const MapCell& cell = level.Cell(x, y);
-                if (cell.Kind != kind || cell == StandardCell(level, x, y)) continue;
+                if (cell.Kind != kind || cell == StandardCellOf(level, x, y)) continue;
                 out.push_back(kind);
                 out.push_back(static_cast<std::uint8_t>(x));
                 out.push_back(static_cast<std::uint8_t>(y));

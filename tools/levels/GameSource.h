@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "game/GameFileFormat.h"
-#include "game/LevelRecord.h"
+#include "pond/GameFileFormat.h"
+#include "pond/LevelRecord.h"
 
 // A whole game as the level sources describe it, ready to be written as a game file.
 struct GameSource {

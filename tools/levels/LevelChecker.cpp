@@ -5,7 +5,7 @@
 #include <deque>
 #include <optional>
 
-#include "game/CellKinds.h"
+#include "pond/CellKinds.h"
 
 namespace {
 
@@ -14,7 +14,7 @@ std::string At(int x, int y) {
     return text.append(std::to_string(x)).append(", ").append(std::to_string(y)).append(")");
 }
 
-std::size_t MapIndex(int x, int y) { return static_cast<std::size_t>((x - 1) + (y - 1) * MaxFieldWidth); }
+std::size_t MapIndex(int x, int y) { return GridIndex(x, y, MaxFieldWidth); }
 
 bool Interior(const LevelRecord& level, int x, int y) {
     return x > 1 && x < level.FieldWidth && y > 1 && y < level.FieldHeight;

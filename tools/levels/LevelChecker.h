@@ -2,7 +2,7 @@
 #include <string>
 #include <vector>
 
-#include "game/LevelRecord.h"
+#include "pond/LevelRecord.h"
 
 // Looks for levels that load but cannot be played well. The food estimate is the snake's
 // initial length plus 5 for every ball and 10 for every fly the snake can reach from its house

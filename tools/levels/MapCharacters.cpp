@@ -1,6 +1,6 @@
 #include "tools/levels/MapCharacters.h"
 
-#include "game/CellKinds.h"
+#include "pond/CellKinds.h"
 
 namespace MapCharacters {
 

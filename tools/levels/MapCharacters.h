@@ -1,7 +1,7 @@
 #pragma once
 #include <optional>
 
-#include "game/LevelRecord.h"
+#include "pond/LevelRecord.h"
 
 // The characters of a level map, one per cell. Houses and vipers take their lengths from the
 // header lines InitialLength and ViperLengths, so their Param is not part of the character.

@@ -1,52 +1,37 @@
 #include "tools/levels/RecordScanner.h"
 
-#include "game/CellKinds.h"
-#include "game/GameFileFormat.h"
-#include "game/LevelRecord.h"
-#include "tools/levels/GameSource.h"
+#include "pond/GameFileFormat.h"
 
 namespace {
-std::string Level(int number) { return "level " + std::to_string(number) + ": "; }
-
+// Why the game refuses the file, as the level tool says it.
+std::string Fault(const GameFileFault& fault) {
+    const std::string level = "level " + std::to_string(fault.Level) + ": ";
+    const std::string at = std::to_string(fault.Offset);
+    switch (fault.What) {
+    case GameFileFault::ShortHeader:
+        return "header: the file has " + std::to_string(fault.A) + " bytes, a game file starts with a header of 34";
+    case GameFileFault::CutShort:
+        return level + "the record of code " + std::to_string(fault.Code) + " at byte " + at +
+               " is cut short by the end of the file";
+    case GameFileFault::TooManyLevels:
+        return level + "the level-start record at byte " + at + " opens more levels than the " +
+               std::to_string(fault.A) + " the header announces";
+    case GameFileFault::TooLarge:
+        return level + "the level is " + std::to_string(fault.A) + " x " + std::to_string(fault.B) +
+               " cells, at most 50 x 40 fit";
+    case GameFileFault::CellOffMap:
+        return level + "the cell record at byte " + at + " points outside the map, to (" + std::to_string(fault.A) +
+               ", " + std::to_string(fault.B) + ")";
+    }
+    return {};
+}
 }  // namespace
 
 RecordScan RecordScanner::Scan(const std::vector<std::uint8_t>& bytes) {
     RecordScan scan;
-    std::vector<std::string>& faults = scan.Faults;
-    if (bytes.size() < GameFileHeaderSize) {
-        faults.push_back("header: the file has " + std::to_string(bytes.size()) +
-                         " bytes, a game file starts with a header of 34");
-        return scan;
-    }
-    const int levelCount = bytes[32];
-    int current = 0;
-    for (std::size_t at = GameFileHeaderSize; at < bytes.size();) {
-        const std::size_t recordAt = at;
-        const std::uint8_t code = bytes[at++];
-        const std::size_t payload = RecordPayloadSize(code);
-        if (bytes.size() - at < payload) {
-            faults.push_back(Level(current) + "the record of code " + std::to_string(code) + " at byte " +
-                             std::to_string(recordAt) + " is cut short by the end of the file");
-            break;
-        }
-        if (code == CodeLevelStart) {
-            ++current;
-            if (current > levelCount)
-                faults.push_back(Level(current) + "the level-start record at byte " + std::to_string(recordAt) +
-                                 " opens more levels than the " + std::to_string(levelCount) +
-                                 " the header announces");
-            if (bytes[at] > MaxFieldWidth || bytes[at + 1] > MaxFieldHeight)
-                faults.push_back(Level(current) + "the level is " + std::to_string(bytes[at]) + " x " +
-                                 std::to_string(bytes[at + 1]) + " cells, at most 50 x 40 fit");
-        } else if (payload >= 2) {
-            const int x = bytes[at];
-            const int y = bytes[at + 1];
-            if (x < 1 || x > MaxFieldWidth || y < 1 || y > MaxFieldHeight)
-                faults.push_back(Level(current) + "the cell record at byte " + std::to_string(recordAt) +
-                                 " points outside the map, to (" + std::to_string(x) + ", " + std::to_string(y) + ")");
-        }
-        at += payload;
-    }
-    scan.LevelStarts = current;
+    const auto faults = WalkRecords(bytes, [&](const GameFileRecord& record) {
+        if (record.Code == CodeLevelStart) ++scan.LevelStarts;
+    });
+    for (const GameFileFault& fault : faults) scan.Faults.push_back(Fault(fault));
     return scan;
 }

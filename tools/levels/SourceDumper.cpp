@@ -5,10 +5,10 @@
 #include <sstream>
 #include <stdexcept>
 
-#include "game/CellKinds.h"
-#include "game/clsHraZurk3.h"
+#include "pond/CellKinds.h"
+#include "pond/clsHraZurk3.h"
 #include "tools/levels/MapCharacters.h"
-#include "game/Cp1250.h"
+#include "pond/Cp1250.h"
 
 namespace {
 

@@ -4,10 +4,10 @@
 #include <fstream>
 #include <sstream>
 
-#include "game/CellKinds.h"
+#include "pond/CellKinds.h"
 #include "tools/levels/MapCharacters.h"
 #include "tools/levels/SourceError.h"
-#include "game/Cp1250.h"
+#include "pond/Cp1250.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "game/clsHraZurk3.h"
+#include "pond/clsHraZurk3.h"
 #include "tools/levels/GameFileChecker.h"
 #include "tools/levels/GameFileWriter.h"
 #include "tools/levels/LevelTrial.h"

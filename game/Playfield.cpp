@@ -1,7 +1,0 @@
-#include "game/Playfield.h"
-
-void Playfield::Dimension(int width, int height) {
-    width_ = width > 0 ? width : 0;
-    height_ = height > 0 ? height : 0;
-    cells_.assign(static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_), FieldCell{});
-}

@@ -1,0 +1,57 @@
+#pragma once
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+// The game file: a 34-byte header, then records of a code byte and a payload.
+constexpr std::size_t GameFileHeaderSize = 34;
+constexpr std::size_t NoteOffset = 2;
+constexpr std::size_t NoteLength = 30;
+constexpr std::size_t LevelCountOffset = 32;
+constexpr std::size_t LivesOffset = 33;
+constexpr int MaxLevelCount = 255;
+
+// The codes of the records that are no cell. A cell record's code is the kind of its cell:
+// CellWall and CellBoulder carry x and y, CellBall, CellFly, CellViper and CellHouse x, y and a
+// parameter. Every other code carries nothing and changes nothing.
+enum RecordCode : std::uint8_t {
+    CodeRandomBalls = 3,
+    CodeRandomFlies = 4,
+    CodeRandomBoulders = 5,
+    CodeGoldenBallChance = 6,
+    CodeLevelStart = 255,  // W, H, flags (2 bytes), required length (2 bytes)
+};
+
+// Payload bytes that follow a record's code.
+std::size_t RecordPayloadSize(std::uint8_t code);
+
+struct GameFileRecord {
+    std::size_t Offset = 0;  // of its code byte
+    std::uint8_t Code = 0;
+    int Level = 0;  // the level it belongs to; a level start opens this level
+    const std::uint8_t* Payload = nullptr;
+};
+
+// What makes a game file unreadable, and where.
+struct GameFileFault {
+    enum Kind {
+        ShortHeader,    // A: the bytes the file has
+        CutShort,       // a record's payload runs past the end of the file
+        TooManyLevels,  // a level start beyond the count the header announces, A
+        TooLarge,       // a level of A x B cells, more than 50 x 40
+        CellOffMap,     // a cell record at (A, B), outside 1..50 x 1..40
+    };
+    Kind What = ShortHeader;
+    std::size_t Offset = 0;
+    int Level = 0;
+    std::uint8_t Code = 0;
+    int A = 0;
+    int B = 0;
+};
+
+// Walks the records of a game file in order and hands every record to onRecord, up to the first
+// fault. The walk itself goes on, so that every fault of the file is returned, in order; it ends
+// at a record cut short by the end of the file.
+std::vector<GameFileFault> WalkRecords(const std::vector<std::uint8_t>& bytes,
+                                       const std::function<void(const GameFileRecord&)>& onRecord);

@@ -1,0 +1,76 @@
+#pragma once
+#include <cstdint>
+#include <string>
+
+// The grey panel beside the pond, in pixels: the window is this much wider than the pond.
+constexpr int SidePanelWidth = 89;
+
+// The labels over the pond and the panel that the rules show and hide.
+enum class HintLabel {
+    Uvod,        // lblUvod: how to start, shown on level 1
+    UvodKonec,   // lblUvodKonec: "go back home", shown when the house opens on level 1
+    Pauza,       // lblPauza
+    Bonus,       // lblBonus on the status panel
+};
+
+// What the status panel shows after a refresh.
+struct PanelValues {
+    std::int32_t Score = 0;
+    int LivesLeft = 0;
+    int LevelNo = 0;
+    int RequiredLength = 0;
+    int SnakeLength = 0;
+    bool LongEnough = false;  // the length box turns green
+    bool operator==(const PanelValues&) const = default;
+};
+
+struct ScreenSize {
+    int width = 1024;
+    int height = 768;
+};
+
+// Everything the rules ask of the window. The window implements it; tests record it.
+class GameFrontEnd {
+public:
+    virtual ~GameFrontEnd() = default;
+
+    virtual void SetLabelVisible(HintLabel label, bool visible) = 0;
+    virtual void MoveLabel(HintLabel label, int x, int y) = 0;
+
+    // A critical box with the default title; returns when the player closed it.
+    virtual void ShowCriticalBox(const std::string& text) = 0;
+    // The message window: returns once it has closed itself or a key closed it.
+    virtual void ShowMessage(const std::string& text) = 0;
+
+    virtual void SetStepTimer(bool enabled) = 0;
+    virtual void ShowPanel(const PanelValues& values) = 0;
+
+    virtual ScreenSize ScreenPixels() const = 0;
+    // Size the window for a level of fieldWidth x fieldHeight cells of cellSize pixels and centre it.
+    virtual void LayOutForLevel(int fieldWidth, int fieldHeight, int cellSize) = 0;
+    // Let the window repaint in its new size; no user input may be handled here.
+    virtual void LetPendingEventsRun() = 0;
+    virtual void ClearPond() = 0;
+
+    virtual void ShowTitle() = 0;         // title picture, zeros on the panel
+    virtual void HideTitle() = 0;
+    virtual void HideStartPicture() = 0;  // picUvod, hidden for good once a game started
+};
+
+// A front end that shows nothing: rules tests and headless players use it.
+class NullFrontEnd : public GameFrontEnd {
+public:
+    void SetLabelVisible(HintLabel, bool) override {}
+    void MoveLabel(HintLabel, int, int) override {}
+    void ShowCriticalBox(const std::string&) override {}
+    void ShowMessage(const std::string&) override {}
+    void SetStepTimer(bool) override {}
+    void ShowPanel(const PanelValues&) override {}
+    ScreenSize ScreenPixels() const override { return {}; }
+    void LayOutForLevel(int, int, int) override {}
+    void LetPendingEventsRun() override {}
+    void ClearPond() override {}
+    void ShowTitle() override {}
+    void HideTitle() override {}
+    void HideStartPicture() override {}
+};

@@ -1,0 +1,19 @@
+#include "pond/Pond.h"
+
+#include "pond/CellSprites.h"
+
+void Pond::DrawCell(int x, int y) {
+    if (!Field.Inside(x, y)) return;
+    const int px = CellPixel(x, CellSize);
+    const int py = CellPixel(y, CellSize);
+    const int sprite = SpriteForCell(Field.At(x, y));
+    if (sprite == WhiteBoxSprite)
+        painter_.PaintWhiteBox(px, py, CellSize);
+    else
+        painter_.PaintSprite(px, py, sprite, SpriteSet);
+}
+
+void Pond::DrawPlayfield() {
+    for (int x = 1; x <= Field.Width(); ++x)
+        for (int y = 1; y <= Field.Height(); ++y) DrawCell(x, y);
+}

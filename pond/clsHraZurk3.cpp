@@ -1,0 +1,122 @@
+#include "pond/clsHraZurk3.h"
+
+#include "pond/CellKinds.h"
+#include "pond/Cp1250.h"
+#include "pond/GameFileFormat.h"
+#include "pond/RegularFile.h"
+
+namespace {
+
+// A count with its Czech noun: 1 úroveň, 2 to 4 úrovně, 0 and 5 or more úrovní.
+std::string CzechCount(int n, const char* one, const char* twoToFour, const char* many) {
+    const char* noun = n == 1 ? one : (n >= 2 && n <= 4 ? twoToFour : many);
+    return std::to_string(n) + " " + noun;
+}
+
+// Why the file is refused, in one Czech sentence.
+std::string Reason(const GameFileFault& fault) {
+    const std::string at = std::to_string(fault.Offset);
+    const std::string level = std::to_string(fault.Level);
+    switch (fault.What) {
+    case GameFileFault::ShortHeader:
+        return "Hlavička hry je useknutá: soubor má jen " + CzechCount(fault.A, "bajt", "bajty", "bajtů") + " ze 34.";
+    case GameFileFault::CutShort: return "Záznam na pozici " + at + " je useknutý koncem souboru.";
+    case GameFileFault::TooManyLevels:
+        return "Na pozici " + at + " začíná úroveň " + level + ", hlavička ale ohlašuje jen " +
+               CzechCount(fault.A, "úroveň", "úrovně", "úrovní") + ".";
+    case GameFileFault::TooLarge:
+        return "Úroveň " + level + " na pozici " + at + " má rozměr " + std::to_string(fault.A) + "x" +
+               std::to_string(fault.B) + ", největší dovolený je 50x40.";
+    case GameFileFault::CellOffMap:
+        return "Záznam buňky na pozici " + at + " míří mimo mapu (" + std::to_string(fault.A) + ", " +
+               std::to_string(fault.B) + ").";
+    }
+    return {};
+}
+
+std::int16_t Int16At(const std::uint8_t* payload) {
+    return static_cast<std::int16_t>(payload[0] | (payload[1] << 8));
+}
+
+// A new level's map: wall on its border, free water inside, nothing outside its size.
+void OpenLevel(LevelRecord& level, const std::uint8_t* payload) {
+    level = LevelRecord{};
+    level.FieldWidth = payload[0];
+    level.FieldHeight = payload[1];
+    level.LevelFlags = Int16At(payload + 2);
+    level.RequiredLength = Int16At(payload + 4);
+    for (int x = 1; x <= level.FieldWidth; ++x)
+        for (int y = 1; y <= level.FieldHeight; ++y) level.Cell(x, y) = StandardCell(x, y, level.FieldWidth, level.FieldHeight);
+}
+
+void Apply(const GameFileRecord& record, LevelRecord& level) {
+    const std::uint8_t* payload = record.Payload;
+    switch (record.Code) {
+    case CodeRandomBalls: level.RandomBalls = payload[0]; break;
+    case CodeRandomFlies: level.RandomFlies = payload[0]; break;
+    case CodeRandomBoulders: level.RandomBoulders = payload[0]; break;
+    case CodeGoldenBallChance: level.GoldenBallChance = payload[0]; break;
+    case CodeLevelStart: OpenLevel(level, payload); break;
+    default:
+        if (RecordPayloadSize(record.Code) >= 2)
+            level.Cell(payload[0], payload[1]) = MapCell{record.Code, RecordPayloadSize(record.Code) == 3 ? payload[2] : std::uint8_t{0}};
+    }
+}
+}  // namespace
+
+std::optional<std::vector<std::uint8_t>> ReadGameFile(const std::string& path, std::string& error) {
+    // The largest sensible game is a few megabytes; anything far bigger is not a game file.
+    constexpr std::size_t MaxGameFileSize = 64u << 20;
+    FileRead file = ReadRegularFile(path, MaxGameFileSize);
+    switch (file.Status) {
+    case FileReadStatus::Read: return std::move(file.Bytes);
+    case FileReadStatus::Missing: error = "Soubor " + path + " neexistuje."; break;
+    case FileReadStatus::NotReadable: error = "Soubor " + path + " nelze přečíst."; break;
+    case FileReadStatus::TooLarge: error = "Soubor " + path + " je příliš velký, než aby byl souborem hry."; break;
+    }
+    return std::nullopt;
+}
+
+bool clsHraZurk3::NactiHru(const std::string& path) {
+    const auto bytes = ReadGameFile(path, lastError_);
+    return bytes && NactiHruZPameti(*bytes, path);
+}
+
+bool clsHraZurk3::NactiHruZPameti(const std::vector<std::uint8_t>& bytes, const std::string& path) {
+    // Everything is read aside first, so a refused file leaves the game loaded before untouched.
+    // Levels the header announces but the file does not hold stay empty; the game skips them.
+    std::vector<LevelRecord> levels(bytes.size() > LevelCountOffset ? bytes[LevelCountOffset] + 1u : 1u);
+    const auto faults = WalkRecords(bytes, [&](const GameFileRecord& record) {
+        Apply(record, levels[static_cast<std::size_t>(record.Level)]);
+    });
+    if (!faults.empty()) {
+        lastError_ = Reason(faults.front());
+        return false;
+    }
+    HeaderChar = bytes[0];
+    HeaderByte = bytes[1];
+    Note.assign(bytes.begin() + NoteOffset, bytes.begin() + NoteOffset + NoteLength);
+    LevelCount = bytes[LevelCountOffset];
+    Lives = bytes[LivesOffset];
+    levels_ = std::move(levels);
+    GameFileName = path;
+    lastError_.clear();
+    return true;
+}
+
+void clsHraZurk3::NactiUrovenAkce(int u, LevelRecord& level) const {
+    if (u < 0 || u > LevelCount || static_cast<std::size_t>(u) >= levels_.size()) return;
+    const LevelRecord& source = levels_[static_cast<std::size_t>(u)];
+    level.LevelFlags = source.LevelFlags;
+    level.RequiredLength = source.RequiredLength;
+    level.FieldWidth = source.FieldWidth;
+    level.FieldHeight = source.FieldHeight;
+    level.RandomBalls = source.RandomBalls;
+    level.RandomFlies = source.RandomFlies;
+    level.RandomBoulders = source.RandomBoulders;
+    level.GoldenBallChance = source.GoldenBallChance;
+    for (int x = 1; x <= source.FieldWidth; ++x)
+        for (int y = 1; y <= source.FieldHeight; ++y) level.Cell(x, y) = source.Cell(x, y);
+}
+
+std::string clsHraZurk3::Informace() const { return Cp1250ToUtf8(Note); }

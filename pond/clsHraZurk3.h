@@ -1,0 +1,47 @@
+#pragma once
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "pond/LevelRecord.h"
+
+// The bytes of the game file at path (UTF-8), as the game reads them; nothing when it is missing,
+// unreadable or far too large for a game, and error then says why in one Czech sentence.
+std::optional<std::vector<std::uint8_t>> ReadGameFile(const std::string& path, std::string& error);
+
+// The game file reader: reads a whole game file once and hands its levels out one at a time.
+class clsHraZurk3 {
+public:
+    // Loads the game file at path (UTF-8). False when the file is missing, unreadable or
+    // breaks the format's limits; then the game loaded before stays as it was and
+    // LastError() says why in one Czech sentence.
+    bool NactiHru(const std::string& Nazev);
+    // Loads a game file image already in memory (the fuzzer and the tests use it).
+    bool NactiHruZPameti(const std::vector<std::uint8_t>& bytes, const std::string& Nazev);
+
+    // Copies level u (1..PocetUrovni) into level; LevelMap cells outside its size stay as they were.
+    // A level number the game does not have leaves level untouched.
+    void NactiUrovenAkce(int u, LevelRecord& level) const;
+
+    std::string Informace() const;  // the 30-character note, untrimmed, as UTF-8
+    std::string Nazev() const { return GameFileName; }
+    std::uint8_t PocetUrovni() const { return LevelCount; }
+    std::uint8_t Zivoty() const { return Lives; }
+
+    const std::string& LastError() const { return lastError_; }
+    // The levels as read, 0 (records before the first level start) to PocetUrovni.
+    const std::vector<LevelRecord>& Levels() const { return levels_; }
+    std::uint8_t HeaderCharacter() const { return HeaderChar; }
+    std::uint8_t HeaderNumber() const { return HeaderByte; }
+
+private:
+    std::uint8_t HeaderChar = 0;
+    std::uint8_t HeaderByte = 0;
+    std::string Note;  // the 30 bytes as stored, Windows-1250
+    std::uint8_t LevelCount = 0;
+    std::uint8_t Lives = 0;
+    std::vector<LevelRecord> levels_;
+    std::string GameFileName;
+    std::string lastError_;
+};

@@ -1,0 +1,67 @@
+#pragma once
+#include <QAction>
+#include <QFile>
+#include <QLabel>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <memory>
+
+#include "GameFileBytes.h"
+#include "app/SpriteLists.h"
+#include "app/frmRybnik.h"
+
+// Always the same number: the levels of the window tests hold nothing that chance could move.
+class SteadyRandom : public RandomSource {
+public:
+    double Rnd() override { return 0.5; }
+};
+
+// The pond window on a game file of the test's, in a folder of its own, driven as a player drives
+// it: keys typed into the window, menu items, and the step timer's ticks.
+class PondWindow {
+public:
+    explicit PondWindow(const GameFileBytes& game) {
+        game.WriteTo(QFile::encodeName(dir.filePath(QStringLiteral("zaklad.zurk"))).toStdString());
+        window = std::make_unique<frmRybnik>(dir.path(), &random);
+        // An hour a step, so that no tick comes but those the test gives.
+        StepTimer()->setInterval(3600 * 1000);
+        window->activateWindow();
+        if (!QTest::qWaitForWindowActive(window.get())) qWarning("the window did not become active");
+    }
+
+    QTimer* StepTimer() const { return window->findChild<QTimer*>(QStringLiteral("tmrPohyb")); }
+    // One tick of the step timer, as the timer itself fires it: only while it runs.
+    void Tick() const {
+        QTimer* timer = StepTimer();
+        QVERIFY(timer->isActive());
+        QTimerEvent tick(timer->timerId());
+        QCoreApplication::sendEvent(timer, &tick);
+    }
+    void Tap(Qt::Key key) const {
+        QTest::keyPress(window.get(), key);
+        QTest::keyRelease(window.get(), key);
+    }
+    void Steer(Qt::Key key) const {
+        Tap(key);
+        Tick();
+    }
+    void Choose(const char* item) const { window->findChild<QAction*>(QString::fromLatin1(item))->trigger(); }
+    QLabel* Label(const char* name) const { return window->findChild<QLabel*>(QString::fromLatin1(name)); }
+    QString Shown(const char* name) const { return Label(name)->text(); }
+
+    // The sprite the pond shows on cell (x, y) of a level drawn at 20 pixels a cell, -1 for none.
+    int SpriteAt(int x, int y) const {
+        const QImage pond = window->findChild<QWidget*>(QStringLiteral("pond"))->grab().toImage();
+        const qreal dpr = pond.devicePixelRatio();
+        const QImage cell = pond.copy(QRect(QPoint((x - 1) * 20, (y - 1) * 20) * dpr, QSize(20, 20) * dpr))
+                                .convertToFormat(QImage::Format_RGB32);
+        for (int n = 1; n <= SpriteCount; ++n)
+            if (sprites.Sprite(1, n, dpr).toImage().convertToFormat(QImage::Format_RGB32) == cell) return n;
+        return -1;
+    }
+
+    QTemporaryDir dir;
+    SteadyRandom random;
+    SpriteLists sprites;
+    std::unique_ptr<frmRybnik> window;
+};

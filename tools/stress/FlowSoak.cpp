@@ -1,0 +1,41 @@
+#include "tools/stress/FlowSoak.h"
+
+#include "snake/clsKB.h"
+
+FlowSoak::FlowSoak(const clsHraZurk3& game, std::uint32_t seed)
+    : random_(seed), frontEnd_(screen_), world_(random_, screen_, cues_, frontEnd_), flow_(world_, game, keys_),
+      rng_(seed) {}
+
+std::int16_t FlowSoak::Keys::KeyState(int virtualKey) const { return words_[static_cast<std::size_t>(virtualKey)]; }
+
+void FlowSoak::Keys::Tap(int virtualKey) {
+    // Down and up again between two ticks: the low bit flips, the top bit ends up clear.
+    std::int16_t& word = words_[static_cast<std::size_t>(virtualKey)];
+    word = static_cast<std::int16_t>(word ^ 1);
+}
+
+void FlowSoak::FrontEnd::ShowMessage(const std::string& text) {
+    if (text == "Fantastické vítězství !!!" || text == "Totální prohra ...")
+        ++gamesEnded;
+    else if (text != "Postup do další úrovně !" && text != "Úroveň se zopakuje !")
+        strangeMessage = text;
+}
+
+std::string FlowSoak::Play(int ticks) {
+    constexpr clsKB::Key Arrows[] = {clsKB::Key::LEFT, clsKB::Key::UP, clsKB::Key::RIGHT, clsKB::Key::DOWN};
+    flow_.Start();
+    int ended = frontEnd_.gamesEnded;
+    for (int tick = 1; tick <= ticks; ++tick) {
+        const int roll = std::uniform_int_distribution<int>(0, 9)(rng_);
+        if (roll < 4) keys_.Tap(clsKB::VirtualKey(Arrows[roll]));
+        flow_.Step();
+        if (frontEnd_.gamesEnded != ended) {
+            ended = frontEnd_.gamesEnded;
+            flow_.Start();
+        }
+        std::string fault = PondInvariants::Check(world_, screen_);
+        if (fault.empty() && !frontEnd_.strangeMessage.empty()) fault = "the message " + frontEnd_.strangeMessage;
+        if (!fault.empty()) return "tick " + std::to_string(tick) + ": " + fault;
+    }
+    return {};
+}
