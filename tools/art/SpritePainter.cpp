@@ -25,6 +25,11 @@ SpritePainter::SpritePainter(int logicalEdge, int scale)
     : Logical(logicalEdge), Scale(scale), EdgePx(logicalEdge * scale),
       GreyTube(TubePainter::Grey(), logicalEdge, scale), YellowTube(TubePainter::Yellow(), logicalEdge, scale) {}
 
+QColor SpritePainter::BallColour(int n) {
+    Q_ASSERT(n >= 3 && n <= 8);
+    return BallColours[n - 3];
+}
+
 bool SpritePainter::TubePiece(int first, int n, TubePainter::Piece& piece, int& quarterTurns) {
     const int offset = n - first;
     if (offset < 0 || offset > 13)
@@ -55,7 +60,7 @@ void SpritePainter::PaintFigure(QPainter& painter, int n) const {
     if (n == 2)
         PaintWall(painter);
     else if (n >= 3 && n <= 8)
-        PaintBall(painter, BallColours[n - 3]);
+        PaintBall(painter, BallColour(n));
     else if (n == 9)
         PaintGoldenBall(painter);
     else if (n == 24 || n == 25)
