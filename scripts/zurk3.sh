@@ -11,7 +11,9 @@ packages=(build-essential cmake git pkg-config
           libgtest-dev libgmock-dev libbenchmark-dev
           fonts-liberation fonts-dejavu-core qt6-translations-l10n
           gstreamer1.0-plugins-base gstreamer1.0-plugins-good)
-test_packages=(clang libclang-rt-14-dev xvfb xdotool x11-utils imagemagick)
+test_packages=(clang libclang-rt-14-dev xvfb xdotool x11-utils imagemagick
+               # the install check: validators of what gets installed, and the Debian packaging
+               desktop-file-utils appstream groff-base man-db dpkg-dev file)
 
 install_missing() {
   local missing=()
