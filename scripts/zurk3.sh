@@ -1,17 +1,22 @@
 #!/usr/bin/env bash
 # Sets up a Debian 12 machine for Zurk3, builds it, and plays or tests it.
-#   scripts/zurk3.sh play   install what is missing, build, start the game
-#   scripts/zurk3.sh test   install what is missing, build, run every test
-#                           (also a build with AddressSanitizer and UBSan, and a short fuzz run)
+#   scripts/zurk3.sh play   install what is missing, build the game, start it
+#   scripts/zurk3.sh test   install what is missing, build everything with warnings as errors, run
+#                           every test (also a build with AddressSanitizer and UBSan, and a short
+#                           fuzz run)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-packages=(build-essential cmake git pkg-config
-          qt6-base-dev qt6-multimedia-dev
-          libgtest-dev libgmock-dev libbenchmark-dev
-          fonts-liberation fonts-dejavu-core qt6-translations-l10n
-          gstreamer1.0-plugins-base gstreamer1.0-plugins-good)
-test_packages=(clang libclang-rt-14-dev xvfb xdotool x11-utils imagemagick)
+# What the game needs to build and to run: Qt, the fonts it asks for, Czech box buttons, sound.
+game_packages=(build-essential cmake git pkg-config
+               qt6-base-dev qt6-multimedia-dev
+               fonts-liberation fonts-dejavu-core qt6-translations-l10n
+               gstreamer1.0-plugins-base gstreamer1.0-plugins-good)
+# What the tests and tools need besides: the test frameworks, clang for the sanitizers and the
+# fuzzer, a virtual X server for trying the game by hand, and the validators of the install check.
+test_packages=(libgtest-dev libgmock-dev libbenchmark-dev
+               clang libclang-rt-14-dev xvfb xdotool x11-utils imagemagick
+               desktop-file-utils appstream groff-base man-db dpkg-dev file)
 
 install_missing() {
   local missing=()
@@ -29,15 +34,15 @@ jobs=$(nproc)
 mode="${1:-play}"
 case "$mode" in
   play)
-    install_missing "${packages[@]}"
-    cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release
-    cmake --build build/release -j"$jobs"
-    exec build/release/bin/zurk3
+    install_missing "${game_packages[@]}"
+    cmake -S . -B build/game -DCMAKE_BUILD_TYPE=Release -DZURK3_TESTS=OFF
+    cmake --build build/game -j"$jobs"
+    exec build/game/bin/zurk3
     ;;
   test)
-    install_missing "${packages[@]}" "${test_packages[@]}"
+    install_missing "${game_packages[@]}" "${test_packages[@]}"
     export QT_QPA_PLATFORM=offscreen
-    cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release
+    cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release -DZURK3_TESTS=ON -DZURK3_WERROR=ON
     cmake --build build/release -j"$jobs"
     ctest --test-dir build/release --output-on-failure -j"$jobs"
     scripts/sanitize.sh

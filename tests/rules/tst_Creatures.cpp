@@ -157,7 +157,9 @@ struct BeetlePond : TestPond {
         CopyMapOnly();
     }
     static std::vector<std::string> Rows(int width, int height) {
-        std::vector<std::string> rows(static_cast<std::size_t>(height), "#" + std::string(width - 2, '.') + "#");
+        std::string row(static_cast<std::size_t>(width), '.');
+        row.front() = row.back() = '#';
+        std::vector<std::string> rows(static_cast<std::size_t>(height), row);
         rows.front() = rows.back() = std::string(width, '#');
         return rows;
     }

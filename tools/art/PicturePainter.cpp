@@ -4,6 +4,7 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+#include <algorithm>
 
 #include "SnakeShape.h"
 #include "SpritePainter.h"
@@ -145,20 +146,41 @@ QImage PicturePainter::Message(int scale) {
     return image;
 }
 
-QImage PicturePainter::Icon(int scale) {
-    constexpr int cell = 16;
-    QImage image(64 * scale, 64 * scale, QImage::Format_ARGB32_Premultiplied);
+QImage PicturePainter::Icon(int scale) { return IconOfSize(64 * scale); }
+
+QImage PicturePainter::IconOfSize(int pixels) {
+    // Four cells a side: a grey snake turning back towards a red ball, a yellow ball in the
+    // corner. Where the cell is a whole multiple of 16 pixels the pieces are the window icon's
+    // own sprites at that scale; other cells get the sprites drawn natively at their size, which
+    // keeps every shape on whole pixels instead of blurring it. Below 8 pixels a cell cannot
+    // hold a sprite's one-pixel insets and lips, and the balls would shrink to dots: there the
+    // window icon is averaged down, which keeps the shapes in proportion.
+    Q_ASSERT(pixels > 0 && pixels % IconCells == 0);
+    const int cell = pixels / IconCells;
+    if (cell < 8)
+        return IconOfSize(64).scaled(pixels, pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    const SpritePainter sprites = cell % 16 == 0 ? SpritePainter(16, cell / 16) : SpritePainter(cell, 1);
+    QImage image(pixels, pixels, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing, true);
-    painter.scale(scale, scale);
-    painter.setPen(QPen(QColor(0x60, 0x60, 0x60), 1));
+    // The rim stays at least one pixel wide so the dark tile keeps its outline.
+    const qreal unit = pixels / 64.0;
+    const qreal rim = std::max<qreal>(unit, 1);
+    painter.setPen(QPen(QColor(0x60, 0x60, 0x60), rim));
     painter.setBrush(Qt::black);
-    painter.drawRoundedRect(QRectF(0.5, 0.5, 63, 63), 8, 8);
-    const SpritePainter sprites(cell, scale);
-    auto pieces = SnakeShape::Pieces({0, 3}, "UURRD", SnakeShape::Set::Grey);
-    pieces.push_back({{2, 3}, 3});
-    pieces.push_back({{3, 0}, 6});
-    PlaceSprites(painter, sprites, pieces);
+    painter.drawRoundedRect(QRectF(rim / 2, rim / 2, pixels - rim, pixels - rim), 8 * unit, 8 * unit);
+    PlaceSprites(painter, sprites, IconPieces());
     return image;
+}
+
+PicturePainter::IconLayout PicturePainter::IconDesign() {
+    return {{0, 3}, QStringLiteral("UURRD"), {{{2, 3}, 3}, {{3, 0}, 6}}};
+}
+
+std::vector<SnakeShape::Piece> PicturePainter::IconPieces() {
+    const IconLayout design = IconDesign();
+    auto pieces = SnakeShape::Pieces(design.Tail, design.Moves, SnakeShape::Set::Grey);
+    pieces.insert(pieces.end(), design.Balls.begin(), design.Balls.end());
+    return pieces;
 }

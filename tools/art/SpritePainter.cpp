@@ -1,4 +1,5 @@
 #include "SpritePainter.h"
+#include "Colours.h"
 
 #include <QPainterPath>
 #include <QPolygonF>
@@ -15,15 +16,16 @@ constexpr int FirstYellowPiece = 31;
 const std::array<QColor, 6> BallColours = {QColor(228, 24, 24),  QColor(24, 196, 40),  QColor(40, 84, 255),
                                            QColor(255, 226, 0),  QColor(226, 30, 226), QColor(0, 214, 226)};
 
-QColor Mix(const QColor& a, const QColor& b, qreal f) {
-    return QColor::fromRgbF(a.redF() + (b.redF() - a.redF()) * f, a.greenF() + (b.greenF() - a.greenF()) * f,
-                            a.blueF() + (b.blueF() - a.blueF()) * f);
-}
 }  // namespace
 
 SpritePainter::SpritePainter(int logicalEdge, int scale)
     : Logical(logicalEdge), Scale(scale), EdgePx(logicalEdge * scale),
       GreyTube(TubePainter::Grey(), logicalEdge, scale), YellowTube(TubePainter::Yellow(), logicalEdge, scale) {}
+
+QColor SpritePainter::BallColour(int n) {
+    Q_ASSERT(n >= 3 && n <= 8);
+    return BallColours[n - 3];
+}
 
 bool SpritePainter::TubePiece(int first, int n, TubePainter::Piece& piece, int& quarterTurns) {
     const int offset = n - first;
@@ -55,7 +57,7 @@ void SpritePainter::PaintFigure(QPainter& painter, int n) const {
     if (n == 2)
         PaintWall(painter);
     else if (n >= 3 && n <= 8)
-        PaintBall(painter, BallColours[n - 3]);
+        PaintBall(painter, BallColour(n));
     else if (n == 9)
         PaintGoldenBall(painter);
     else if (n == 24 || n == 25)
@@ -167,7 +169,8 @@ void SpritePainter::PaintStone(QPainter& painter) const {
     const qreal radius = At(0.5) - Px(1);
     QPolygonF outline;
     for (std::size_t i = 0; i < reach.size(); ++i) {
-        const qreal angle = 2 * std::numbers::pi * (i + 0.3 * (i % 3)) / reach.size();
+        const auto n = static_cast<qreal>(i);
+        const qreal angle = 2 * std::numbers::pi * (n + 0.3 * static_cast<qreal>(i % 3)) / static_cast<qreal>(reach.size());
         outline << QPointF(At(0.5) + radius * reach[i] * std::cos(angle), At(0.52) + radius * reach[i] * 0.92 * std::sin(angle));
     }
     QRadialGradient body(QPointF(At(0.5), At(0.5)), radius, QPointF(At(0.36), At(0.32)));

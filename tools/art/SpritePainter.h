@@ -21,6 +21,8 @@ public:
     void PaintFigure(QPainter& painter, int n) const;
     // All sprites in one row, sprite n at x = (n - 1) * Edge().
     QImage Sheet() const;
+    // The colour of ball sprite n (3..8).
+    static QColor BallColour(int n);
 
 private:
     void PaintWall(QPainter& painter) const;

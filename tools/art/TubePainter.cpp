@@ -1,4 +1,5 @@
 #include "TubePainter.h"
+#include "Colours.h"
 
 #include <QPainterPath>
 #include <QPolygonF>
@@ -7,30 +8,24 @@
 #include <cmath>
 
 namespace {
-QColor Darker(const QColor& colour, qreal shade) {
-    return QColor::fromRgbF(colour.redF() * (1 - shade), colour.greenF() * (1 - shade), colour.blueF() * (1 - shade));
-}
-
-// The profile's colour at t (0 axis .. 1 rim), interpolated as the gradients do.
-QColor ProfileAt(const QGradientStops& profile, qreal t) {
-    for (int i = 1; i < profile.size(); ++i) {
-        if (t <= profile[i].first) {
-            const qreal span = profile[i].first - profile[i - 1].first;
-            const qreal f = span > 0 ? (t - profile[i - 1].first) / span : 0;
-            const QColor& a = profile[i - 1].second;
-            const QColor& b = profile[i].second;
-            return QColor::fromRgbF(a.redF() + (b.redF() - a.redF()) * f, a.greenF() + (b.greenF() - a.greenF()) * f,
-                                    a.blueF() + (b.blueF() - a.blueF()) * f);
-        }
-    }
-    return profile.last().second;
-}
+QColor Darker(const QColor& colour, qreal shade) { return Mix(colour, Qt::black, shade); }
 }  // namespace
 
 TubePainter::TubePainter(const QGradientStops& profile, int logicalEdge, int scale)
     : Profile(profile), Edge(logicalEdge * scale), Scale(scale), Centre(logicalEdge * scale / 2.0),
       // An even width keeps both rims on whole pixels, so a tube is crisp where it crosses an edge.
       HalfWidth(std::round(logicalEdge * 0.34) * scale) {}
+
+QColor TubePainter::ColourAt(const QGradientStops& profile, qreal t) {
+    for (int i = 1; i < profile.size(); ++i) {
+        if (t <= profile[i].first) {
+            const qreal span = profile[i].first - profile[i - 1].first;
+            const qreal f = span > 0 ? (t - profile[i - 1].first) / span : 0;
+            return Mix(profile[i - 1].second, profile[i].second, f);
+        }
+    }
+    return profile.last().second;
+}
 
 QGradientStops TubePainter::Grey() {
     return {{0.0, QColor(0xf4, 0xf4, 0xf4)}, {0.3, QColor(0xcc, 0xcc, 0xcc)}, {0.65, QColor(0x90, 0x90, 0x90)},
@@ -111,7 +106,7 @@ void TubePainter::PaintHead(QPainter& painter, bool cracked) const {
     }
     const QPointF mouth(Centre, mouthY);
     const qreal lip = Px(Edge / Scale >= 20 ? 1.5 : 1);
-    painter.setBrush(ProfileAt(Profile, 0.3));
+    painter.setBrush(ColourAt(Profile, 0.3));
     painter.drawEllipse(mouth, flareHalfWidth, mouthHalfHeight);
     QLinearGradient throat(0, mouthY - mouthHalfHeight, 0, mouthY + mouthHalfHeight);
     throat.setColorAt(0, Qt::black);

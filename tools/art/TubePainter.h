@@ -25,6 +25,8 @@ public:
 
     static QGradientStops Grey();
     static QGradientStops Yellow();
+    // The profile's colour at t (0 axis .. 1 rim), interpolated as the gradients do.
+    static QColor ColourAt(const QGradientStops& profile, qreal t);
 
 private:
     void PaintStraight(QPainter& painter) const;
