@@ -27,9 +27,8 @@ std::optional<WaveFormat> ReadPcmFormat(const std::vector<std::uint8_t>& bytes, 
     format.BitsPerSample = static_cast<std::uint16_t>(Le(bytes, body + 14, 2));
     const bool wholeBytes = format.BitsPerSample == 8 || format.BitsPerSample == 16 || format.BitsPerSample == 24 ||
                             format.BitsPerSample == 32;
-    if (tag != PcmFormatTag || format.Channels == 0 || format.Channels > 8 || !wholeBytes ||
-        format.SampleRate < 1000 || format.SampleRate > 384000 ||
-        blockAlign != format.Channels * (format.BitsPerSample / 8u) ||
+    if (tag != PcmFormatTag || format.Channels == 0 || format.Channels > 8 || !wholeBytes || format.SampleRate < 1000 ||
+        format.SampleRate > 384000 || blockAlign != format.Channels * (format.BitsPerSample / 8u) ||
         byteRate != static_cast<std::uint64_t>(format.SampleRate) * blockAlign)
         return std::nullopt;
     return format;

@@ -17,13 +17,13 @@
 #include <exception>
 
 #include "app/MainMenu.h"
-#include "dialogs/GameFonts.h"
-#include "dialogs/Pictures.h"
 #include "app/PondSurface.h"
 #include "app/StatusPanel.h"
+#include "dialogs/GameFonts.h"
+#include "dialogs/HelpViewer.h"
+#include "dialogs/Pictures.h"
 #include "dialogs/WebAddress.h"
 #include "dialogs/WindowPlacement.h"
-#include "dialogs/HelpViewer.h"
 #include "dialogs/frmNastav.h"
 #include "dialogs/frmZprava.h"
 #include "pond/RegularFile.h"
@@ -355,8 +355,7 @@ void frmRybnik::mnuHraStart_Click() {
     // A failure inside Start ends the command quietly; the program goes on.
     try {
         flow_.Start();
-    } catch (const std::exception&) {
-    }
+    } catch (const std::exception&) {}
 }
 
 void frmRybnik::mnuHraInformace_Click() {
@@ -365,8 +364,7 @@ void frmRybnik::mnuHraInformace_Click() {
         QString text = QString::fromStdString(flow_.GameInfoText());
         text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
         QMessageBox::information(this, Title, text);
-    } catch (const std::exception&) {
-    }
+    } catch (const std::exception&) {}
 }
 
 void frmRybnik::mnuNastav_Click() {

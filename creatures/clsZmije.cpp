@@ -17,7 +17,8 @@ void clsZmije::Poloz(int x1, int y1, int h1) {
 void clsZmije::Posun() {
     if (Direction == DirNone) return;
     const CellPos ahead = Neighbour(HeadX, HeadY, Direction);
-    if (!pond_.Field.IsFree(ahead.x, ahead.y)) Direction = ChooseFreeDirection(pond_.Field, pond_.Random(), HeadX, HeadY);
+    if (!pond_.Field.IsFree(ahead.x, ahead.y))
+        Direction = ChooseFreeDirection(pond_.Field, pond_.Random(), HeadX, HeadY);
     const CellPos next = Neighbour(HeadX, HeadY, Direction);
     HeadX = next.x;
     HeadY = next.y;

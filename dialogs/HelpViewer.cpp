@@ -23,13 +23,17 @@ int TableNesting(const QByteArray& page) {
     int depth = 0;
     int deepest = 0;
     for (qsizetype at = text.indexOf('<'); at >= 0; at = text.indexOf('<', at + 1)) {
-        if (text.mid(at, 6) == "<table") deepest = std::max(deepest, ++depth);
-        else if (text.mid(at, 7) == "</table") depth = std::max(0, depth - 1);
+        if (text.mid(at, 6) == "<table")
+            deepest = std::max(deepest, ++depth);
+        else if (text.mid(at, 7) == "</table")
+            depth = std::max(0, depth - 1);
     }
     return deepest;
 }
 
-QString Page(const QString& sentence) { return QStringLiteral("<p>") + sentence.toHtmlEscaped() + QStringLiteral("</p>"); }
+QString Page(const QString& sentence) {
+    return QStringLiteral("<p>") + sentence.toHtmlEscaped() + QStringLiteral("</p>");
+}
 }  // namespace
 
 HelpBrowser::HelpBrowser(const QString& folder, QWidget* parent)

@@ -23,7 +23,9 @@ QPixmap Pictures::Picture(const QString& name, QSize logicalSize, qreal devicePi
     return picture;
 }
 
-QPixmap Pictures::Title(qreal devicePixelRatio) { return Picture(QStringLiteral("title"), QSize(400, 300), devicePixelRatio); }
+QPixmap Pictures::Title(qreal devicePixelRatio) {
+    return Picture(QStringLiteral("title"), QSize(400, 300), devicePixelRatio);
+}
 
 QPixmap Pictures::StartHint(qreal devicePixelRatio) {
     return Picture(QStringLiteral("starthint"), QSize(150, 50), devicePixelRatio);

@@ -89,10 +89,14 @@ void LevelFlow::Step() {
         return;
     }
     int direction = clsZurk::DirNoneGiven;
-    if (Keyboard.PressUP()) direction = DirUp;
-    else if (Keyboard.PressRIGHT()) direction = DirRight;
-    else if (Keyboard.PressDOWN()) direction = DirDown;
-    else if (Keyboard.PressLEFT()) direction = DirLeft;
+    if (Keyboard.PressUP())
+        direction = DirUp;
+    else if (Keyboard.PressRIGHT())
+        direction = DirRight;
+    else if (Keyboard.PressDOWN())
+        direction = DirDown;
+    else if (Keyboard.PressLEFT())
+        direction = DirLeft;
     MovePond(world_, direction);
     UkazDispleje();
 }
@@ -224,8 +228,8 @@ std::string LevelFlow::LevelInfoText() const {
 }
 
 std::string LevelFlow::GameInfoText() const {
-    return "Název hry : " + game_.Nazev() + "\r\n" + "Počet úrovní : " + std::to_string(game_.PocetUrovni()) +
-           "\r\n" + "Poznámka : " + game_.Informace();
+    return "Název hry : " + game_.Nazev() + "\r\n" + "Počet úrovní : " + std::to_string(game_.PocetUrovni()) + "\r\n" +
+           "Poznámka : " + game_.Informace();
 }
 
 int ParseLevelAnswer(const std::string& answer) {

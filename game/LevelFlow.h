@@ -16,19 +16,19 @@ public:
 
     // Commands of the window. Each is refused while a level is being started or ended,
     // so no command ever runs inside another.
-    void ShowTitle();                                // the title screen, at start-up
-    void Start();                                    // menu Start (F2)
-    bool ChooseLevel(const std::string& answer);     // Ctrl+U: true when a new game started
-    void ReturnToTitle();                            // F3
-    void TogglePause();                              // Space
-    void OnMinimised();                              // the window was minimised
-    void Shutdown();                                 // the window closes
-    void Step();                                     // one tick of tmrPohyb
+    void ShowTitle();                             // the title screen, at start-up
+    void Start();                                 // menu Start (F2)
+    bool ChooseLevel(const std::string& answer);  // Ctrl+U: true when a new game started
+    void ReturnToTitle();                         // F3
+    void TogglePause();                           // Space
+    void OnMinimised();                           // the window was minimised
+    void Shutdown();                              // the window closes
+    void Step();                                  // one tick of tmrPohyb
 
     bool CanChooseLevel() const { return game_.PocetUrovni() > 0; }
     bool CanShowLevelInfo() const { return world_.LevelNo != 0; }
-    std::string LevelInfoText() const;               // Tab's six lines
-    std::string GameInfoText() const;                // Informace's three lines
+    std::string LevelInfoText() const;  // Tab's six lines
+    std::string GameInfoText() const;   // Informace's three lines
 
 private:
     void StartGame(int levelNo);

@@ -12,9 +12,7 @@ constexpr int WhiteBoxSprite = 0;  // no picture: drawn as a white box
 int SpriteForCell(const FieldCell& cell);
 
 // The pixel of the pond where cell (x, y) starts, in 16-bit arithmetic like the surface's units.
-inline int CellPixel(int coordinate, int cellSize) {
-    return static_cast<std::int16_t>((coordinate - 1) * cellSize);
-}
+inline int CellPixel(int coordinate, int cellSize) { return static_cast<std::int16_t>((coordinate - 1) * cellSize); }
 
 // The pieces of a tube-shaped body, the player's snake or a viper. Each group of pictures
 // follows the order of the directions (up, right, down, left) or of the bends.

@@ -42,11 +42,19 @@ std::optional<char32_t> NextCodePoint(const std::string& text, std::size_t& pos)
     const auto lead = static_cast<std::uint8_t>(text[pos]);
     int extra = 0;
     char32_t code = 0;
-    if (lead < 0x80) { code = lead; }
-    else if ((lead & 0xE0) == 0xC0) { extra = 1; code = lead & 0x1F; }
-    else if ((lead & 0xF0) == 0xE0) { extra = 2; code = lead & 0x0F; }
-    else if ((lead & 0xF8) == 0xF0) { extra = 3; code = lead & 0x07; }
-    else return std::nullopt;
+    if (lead < 0x80) {
+        code = lead;
+    } else if ((lead & 0xE0) == 0xC0) {
+        extra = 1;
+        code = lead & 0x1F;
+    } else if ((lead & 0xF0) == 0xE0) {
+        extra = 2;
+        code = lead & 0x0F;
+    } else if ((lead & 0xF8) == 0xF0) {
+        extra = 3;
+        code = lead & 0x07;
+    } else
+        return std::nullopt;
     if (pos + extra >= text.size()) return std::nullopt;
     for (int i = 1; i <= extra; ++i) {
         const auto next = static_cast<std::uint8_t>(text[pos + i]);

@@ -40,7 +40,8 @@ std::vector<GameFileFault> WalkRecords(const std::vector<std::uint8_t>& bytes,
             level = record.Level = level + 1;
             const int width = record.Payload[0];
             const int height = record.Payload[1];
-            if (level > levelCount) faults.push_back({GameFileFault::TooManyLevels, at, level, record.Code, levelCount, 0});
+            if (level > levelCount)
+                faults.push_back({GameFileFault::TooManyLevels, at, level, record.Code, levelCount, 0});
             if (width > MaxFieldWidth || height > MaxFieldHeight)
                 faults.push_back({GameFileFault::TooLarge, at, level, record.Code, width, height});
         } else if (payload >= 2) {

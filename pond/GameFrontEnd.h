@@ -7,10 +7,10 @@ constexpr int SidePanelWidth = 89;
 
 // The labels over the pond and the panel that the rules show and hide.
 enum class HintLabel {
-    Uvod,        // lblUvod: how to start, shown on level 1
-    UvodKonec,   // lblUvodKonec: "go back home", shown when the house opens on level 1
-    Pauza,       // lblPauza
-    Bonus,       // lblBonus on the status panel
+    Uvod,       // lblUvod: how to start, shown on level 1
+    UvodKonec,  // lblUvodKonec: "go back home", shown when the house opens on level 1
+    Pauza,      // lblPauza
+    Bonus,      // lblBonus on the status panel
 };
 
 // What the status panel shows after a refresh.
@@ -52,7 +52,7 @@ public:
     virtual void LetPendingEventsRun() = 0;
     virtual void ClearPond() = 0;
 
-    virtual void ShowTitle() = 0;         // title picture, zeros on the panel
+    virtual void ShowTitle() = 0;  // title picture, zeros on the panel
     virtual void HideTitle() = 0;
     virtual void HideStartPicture() = 0;  // picUvod, hidden for good once a game started
 };

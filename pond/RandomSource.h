@@ -10,9 +10,7 @@ public:
 };
 
 // Whole numbers are drawn as Int(r * n) + base everywhere in the game.
-inline int RandomInt(RandomSource& random, int n, int base) {
-    return static_cast<int>(random.Rnd() * n) + base;
-}
+inline int RandomInt(RandomSource& random, int n, int base) { return static_cast<int>(random.Rnd() * n) + base; }
 
 // The generator of a real game: seeded once, single precision like the numbers it stands for.
 class SeededRandom : public RandomSource {

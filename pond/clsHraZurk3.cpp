@@ -34,9 +34,7 @@ std::string Reason(const GameFileFault& fault) {
     return {};
 }
 
-std::int16_t Int16At(const std::uint8_t* payload) {
-    return static_cast<std::int16_t>(payload[0] | (payload[1] << 8));
-}
+std::int16_t Int16At(const std::uint8_t* payload) { return static_cast<std::int16_t>(payload[0] | (payload[1] << 8)); }
 
 // A new level's map: wall on its border, free water inside, nothing outside its size.
 void OpenLevel(LevelRecord& level, const std::uint8_t* payload) {
@@ -46,7 +44,8 @@ void OpenLevel(LevelRecord& level, const std::uint8_t* payload) {
     level.LevelFlags = Int16At(payload + 2);
     level.RequiredLength = Int16At(payload + 4);
     for (int x = 1; x <= level.FieldWidth; ++x)
-        for (int y = 1; y <= level.FieldHeight; ++y) level.Cell(x, y) = StandardCell(x, y, level.FieldWidth, level.FieldHeight);
+        for (int y = 1; y <= level.FieldHeight; ++y)
+            level.Cell(x, y) = StandardCell(x, y, level.FieldWidth, level.FieldHeight);
 }
 
 void Apply(const GameFileRecord& record, LevelRecord& level) {
@@ -59,7 +58,8 @@ void Apply(const GameFileRecord& record, LevelRecord& level) {
     case CodeLevelStart: OpenLevel(level, payload); break;
     default:
         if (RecordPayloadSize(record.Code) >= 2)
-            level.Cell(payload[0], payload[1]) = MapCell{record.Code, RecordPayloadSize(record.Code) == 3 ? payload[2] : std::uint8_t{0}};
+            level.Cell(payload[0], payload[1]) =
+                MapCell{record.Code, RecordPayloadSize(record.Code) == 3 ? payload[2] : std::uint8_t{0}};
     }
 }
 }  // namespace
@@ -86,9 +86,8 @@ bool clsHraZurk3::NactiHruZPameti(const std::vector<std::uint8_t>& bytes, const 
     // Everything is read aside first, so a refused file leaves the game loaded before untouched.
     // Levels the header announces but the file does not hold stay empty; the game skips them.
     std::vector<LevelRecord> levels(bytes.size() > LevelCountOffset ? bytes[LevelCountOffset] + 1u : 1u);
-    const auto faults = WalkRecords(bytes, [&](const GameFileRecord& record) {
-        Apply(record, levels[static_cast<std::size_t>(record.Level)]);
-    });
+    const auto faults = WalkRecords(
+        bytes, [&](const GameFileRecord& record) { Apply(record, levels[static_cast<std::size_t>(record.Level)]); });
     if (!faults.empty()) {
         lastError_ = Reason(faults.front());
         return false;

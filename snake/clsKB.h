@@ -8,8 +8,29 @@
 // so a press that went down and up between two steps is still caught, and never twice.
 class clsKB {
 public:
-    enum class Key { CONTROL, PRIOR, NEXT, END, HOME, LEFT, UP, RIGHT, DOWN,
-                     NUMPAD1, NUMPAD3, NUMPAD7, NUMPAD9, A, D, Q, S, W, X, Z, Count };
+    enum class Key {
+        CONTROL,
+        PRIOR,
+        NEXT,
+        END,
+        HOME,
+        LEFT,
+        UP,
+        RIGHT,
+        DOWN,
+        NUMPAD1,
+        NUMPAD3,
+        NUMPAD7,
+        NUMPAD9,
+        A,
+        D,
+        Q,
+        S,
+        W,
+        X,
+        Z,
+        Count
+    };
 
     explicit clsKB(const KeyStateSource& keys);
 

@@ -35,7 +35,8 @@ void clsZurk::Posun(int s) {
     const CellPos target = Neighbour(HeadX, HeadY, Direction);
     const std::uint8_t kind = pond_.Field.Kind(target.x, target.y);
     const bool enterable = kind == CellFree || kind == CellBoulder || kind == CellBall || kind == CellFly ||
-                           kind == CellGoldenBall || (kind == CellHouse && pond_.Field.At(target.x, target.y).Data == HouseOpenSprite);
+                           kind == CellGoldenBall ||
+                           (kind == CellHouse && pond_.Field.At(target.x, target.y).Data == HouseOpenSprite);
     if (enterable) {
         HeadX = target.x;
         HeadY = target.y;

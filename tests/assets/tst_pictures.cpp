@@ -2,17 +2,16 @@
 // there at both sizes and both pixel densities, and the snake's and the vipers' pieces meet on
 // their cell edges so that any body reads as one unbroken tube.
 
-#include <gtest/gtest.h>
-
 #include <QGuiApplication>
+#include <QIcon>
 #include <QImage>
 #include <algorithm>
+#include <gtest/gtest.h>
 #include <memory>
 #include <vector>
 
 #include "app/SpriteLists.h"
 #include "dialogs/Pictures.h"
-#include <QIcon>
 
 namespace {
 
@@ -39,22 +38,17 @@ Joins PieceJoins(const TubeSet& set, int n) {
         return {headJoins[n - set.crackedHeads], AllEdges[n - set.crackedHeads]};
     const int offset = n - set.firstHead;
     constexpr int bends[] = {Top | Right, Bottom | Right, Bottom | Left, Top | Left};
-    if (offset < 4)
-        return {headJoins[offset], AllEdges[offset]};
-    if (offset < 8)
-        return {bends[offset - 4], 0};
-    if (offset < 12)
-        return {AllEdges[offset - 8], 0};
+    if (offset < 4) return {headJoins[offset], AllEdges[offset]};
+    if (offset < 8) return {bends[offset - 4], 0};
+    if (offset < 12) return {AllEdges[offset - 8], 0};
     return {offset == 12 ? Left | Right : Top | Bottom, 0};
 }
 
 std::vector<int> Pieces(const TubeSet& set) {
     std::vector<int> pieces;
-    for (int n = set.firstHead; n < set.firstHead + 14; ++n)
-        pieces.push_back(n);
+    for (int n = set.firstHead; n < set.firstHead + 14; ++n) pieces.push_back(n);
     if (set.crackedHeads)
-        for (int n = set.crackedHeads; n < set.crackedHeads + 4; ++n)
-            pieces.push_back(n);
+        for (int n = set.crackedHeads; n < set.crackedHeads + 4; ++n) pieces.push_back(n);
     return pieces;
 }
 
@@ -82,8 +76,7 @@ int Difference(QRgb a, QRgb b) {
 class BuiltInPictures : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-            qputenv("QT_QPA_PLATFORM", "offscreen");
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
         static int argc = 1;
         static char name[] = "tst_pictures";
         static char* argv[] = {name, nullptr};
@@ -120,7 +113,8 @@ TEST_F(BuiltInPictures, AnythingOutOfRangeIsAWhiteSquare) {
     struct Case {
         int set, n, scale, edge;
     };
-    for (const Case c : {Case{0, 0, 1, 12}, Case{1, 46, 1, 20}, Case{1, -3, 2, 20}, Case{2, 5, 1, 12}, Case{-1, 5, 2, 12}}) {
+    for (const Case c :
+         {Case{0, 0, 1, 12}, Case{1, 46, 1, 20}, Case{1, -3, 2, 20}, Case{2, 5, 1, 12}, Case{-1, 5, 2, 12}}) {
         const QImage image = Sprite(c.set, c.n, c.scale);
         ASSERT_EQ(image.size(), QSize(c.edge, c.edge) * c.scale) << "set " << c.set << " sprite " << c.n;
         for (int y = 0; y < image.height(); ++y)
@@ -169,14 +163,14 @@ TEST_F(BuiltInPictures, TubePiecesMeetOnTheirEdgesWithTheSamePixels) {
                     const QImage piece = Sprite(sizes, n, scale);
                     const Joins joins = PieceJoins(set, n);
                     for (const int edge : AllEdges) {
-                        if (edge == joins.mouth)
-                            continue;
+                        if (edge == joins.mouth) continue;
                         const std::vector<QRgb> line = EdgeLine(piece, edge);
                         for (std::size_t i = 0; i < line.size(); ++i) {
-                            const int expected = joins.edges & edge ? Difference(line[i], section[i]) : Brightest(line[i]);
-                            ASSERT_LE(expected, tolerance) << set.name << " sprite " << n << " cell "
-                                                           << SpriteLists::CellSize(sizes) * scale << " edge " << edge
-                                                           << " pixel " << i;
+                            const int expected =
+                                joins.edges & edge ? Difference(line[i], section[i]) : Brightest(line[i]);
+                            ASSERT_LE(expected, tolerance)
+                                << set.name << " sprite " << n << " cell " << SpriteLists::CellSize(sizes) * scale
+                                << " edge " << edge << " pixel " << i;
                         }
                     }
                 }
@@ -188,8 +182,8 @@ TEST_F(BuiltInPictures, WindowPicturesHaveTheirSizesAtBothDensities) {
         QPixmap (*picture)(qreal);
         QSize size;
     };
-    for (const Case& c : {Case{Pictures::Title, {400, 300}}, Case{Pictures::StartHint, {150, 50}},
-                          Case{Pictures::Message, {613, 93}}})
+    for (const Case& c :
+         {Case{Pictures::Title, {400, 300}}, Case{Pictures::StartHint, {150, 50}}, Case{Pictures::Message, {613, 93}}})
         for (int scale = 1; scale <= 2; ++scale) {
             const QPixmap picture = c.picture(scale);
             EXPECT_EQ(picture.size(), c.size * scale);
@@ -198,8 +192,7 @@ TEST_F(BuiltInPictures, WindowPicturesHaveTheirSizesAtBothDensities) {
             const QImage image = picture.toImage();
             bool drawn = false;
             for (int y = 0; y < image.height() && !drawn; ++y)
-                for (int x = 0; x < image.width() && !drawn; ++x)
-                    drawn = image.pixel(x, y) != image.pixel(0, 0);
+                for (int x = 0; x < image.width() && !drawn; ++x) drawn = image.pixel(x, y) != image.pixel(0, 0);
             EXPECT_TRUE(drawn) << "picture of " << c.size.width() << " x " << c.size.height() << " at scale " << scale;
         }
     const QIcon icon = Pictures::WindowIcon();

@@ -1,12 +1,11 @@
 // The six sound cues the game plays: each must be a wave file any player can
 // open, short, audible, free of clicks, and none may stand in for another.
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <iterator>
 #include <string>
 #include <utility>
@@ -20,18 +19,14 @@ using Bytes = std::vector<std::uint8_t>;
 
 struct WavSound {
     WaveFormat format;
-    std::vector<std::int16_t> samples; // interleaved when there is more than one channel
-    std::string error;                 // empty when the file was read
+    std::vector<std::int16_t> samples;  // interleaved when there is more than one channel
+    std::string error;                  // empty when the file was read
 
-    double seconds() const
-    {
-        return static_cast<double>(samples.size()) / format.Channels / format.SampleRate;
-    }
+    double seconds() const { return static_cast<double>(samples.size()) / format.Channels / format.SampleRate; }
 };
 
 // Read through the game's own check, so a cue that passes here is one the game will play.
-WavSound loadCue(const std::string& name)
-{
+WavSound loadCue(const std::string& name) {
     WavSound sound;
     std::ifstream file(std::string(ZURK3_SOURCE_DIR) + "/assets/sounds/" + name + ".wav", std::ios::binary);
     const Bytes bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
@@ -46,16 +41,11 @@ WavSound loadCue(const std::string& name)
     return sound;
 }
 
-double fullScale(std::int16_t sample)
-{
-    return sample / 32768.0;
-}
+double fullScale(std::int16_t sample) { return sample / 32768.0; }
 
-double peakOf(std::vector<std::int16_t>::const_iterator from, std::vector<std::int16_t>::const_iterator to)
-{
+double peakOf(std::vector<std::int16_t>::const_iterator from, std::vector<std::int16_t>::const_iterator to) {
     double peak = 0.0;
-    for (auto it = from; it != to; ++it)
-        peak = std::max(peak, std::abs(fullScale(*it)));
+    for (auto it = from; it != to; ++it) peak = std::max(peak, std::abs(fullScale(*it)));
     return peak;
 }
 
@@ -63,11 +53,9 @@ double peakOf(std::vector<std::int16_t>::const_iterator from, std::vector<std::i
 
 const std::vector<std::string> cueNames{"Mnam1", "Mnam2", "Mnam3", "Fuj", "Cil", "Naraz"};
 
-class SoundCue : public testing::TestWithParam<std::string>
-{
+class SoundCue : public testing::TestWithParam<std::string> {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         sound = loadCue(GetParam());
         ASSERT_EQ(sound.error, "") << GetParam();
     }
@@ -75,36 +63,30 @@ protected:
     WavSound sound;
 };
 
-TEST_P(SoundCue, IsMonoAtAStandardRate)
-{
+TEST_P(SoundCue, IsMonoAtAStandardRate) {
     EXPECT_EQ(sound.format.Channels, 1);
     EXPECT_TRUE(sound.format.SampleRate == 22050 || sound.format.SampleRate == 44100) << sound.format.SampleRate;
 }
 
-TEST_P(SoundCue, LastsBetweenATenthOfASecondAndTwoSeconds)
-{
+TEST_P(SoundCue, LastsBetweenATenthOfASecondAndTwoSeconds) {
     EXPECT_GE(sound.seconds(), 0.1);
     EXPECT_LE(sound.seconds(), 2.0);
 }
 
-TEST_P(SoundCue, IsClearlyAudible)
-{
+TEST_P(SoundCue, IsClearlyAudible) {
     double sumOfSquares = 0.0;
-    for (std::int16_t sample : sound.samples)
-        sumOfSquares += fullScale(sample) * fullScale(sample);
+    for (std::int16_t sample : sound.samples) sumOfSquares += fullScale(sample) * fullScale(sample);
     const double rms = std::sqrt(sumOfSquares / static_cast<double>(sound.samples.size()));
     EXPECT_GT(rms, 0.03) << "quieter than -30 dBFS";
 }
 
-TEST_P(SoundCue, PeaksNearMinusThreeDecibelsWithoutClipping)
-{
+TEST_P(SoundCue, PeaksNearMinusThreeDecibelsWithoutClipping) {
     const double peakDb = 20.0 * std::log10(peakOf(sound.samples.begin(), sound.samples.end()));
     EXPECT_GT(peakDb, -4.5);
     EXPECT_LT(peakDb, -1.5);
 }
 
-TEST_P(SoundCue, StartsAndEndsWithoutAClick)
-{
+TEST_P(SoundCue, StartsAndEndsWithoutAClick) {
     ASSERT_FALSE(sound.samples.empty());
     const auto halfMillisecond = static_cast<std::ptrdiff_t>(sound.format.SampleRate / 2000);
     EXPECT_LT(peakOf(sound.samples.begin(), sound.samples.begin() + halfMillisecond), 0.1);
@@ -114,8 +96,7 @@ TEST_P(SoundCue, StartsAndEndsWithoutAClick)
 INSTANTIATE_TEST_SUITE_P(Cues, SoundCue, testing::ValuesIn(cueNames),
                          [](const testing::TestParamInfo<std::string>& param) { return param.param; });
 
-TEST(SoundCues, AreAllDifferent)
-{
+TEST(SoundCues, AreAllDifferent) {
     std::vector<WavSound> sounds;
     for (const std::string& name : cueNames) {
         sounds.push_back(loadCue(name));
@@ -126,15 +107,14 @@ TEST(SoundCues, AreAllDifferent)
             EXPECT_NE(sounds[i].samples, sounds[j].samples) << cueNames[i] << " sounds like " << cueNames[j];
 }
 
-} // namespace
+}  // namespace
 
 // ---- what the game makes of damaged cue files ----
 
 namespace {
 // A small mono 16-bit PCM file: the RIFF header, the format chunk, then the samples; the data
 // chunk may claim more than the file holds.
-Bytes WaveBytes(std::uint16_t formatTag = 1, std::uint32_t declaredData = 8, std::size_t heldData = 8)
-{
+Bytes WaveBytes(std::uint16_t formatTag = 1, std::uint32_t declaredData = 8, std::size_t heldData = 8) {
     Bytes bytes;
     auto put = [&](std::uint32_t value, int size) {
         for (int i = 0; i < size; ++i) bytes.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
@@ -156,10 +136,9 @@ Bytes WaveBytes(std::uint16_t formatTag = 1, std::uint32_t declaredData = 8, std
     bytes.insert(bytes.end(), heldData, 0);
     return bytes;
 }
-} // namespace
+}  // namespace
 
-TEST(CueFileCheck, TakesOnlyPcmThatHoldsWhatItClaims)
-{
+TEST(CueFileCheck, TakesOnlyPcmThatHoldsWhatItClaims) {
     const auto good = ReadWaveFormat(WaveBytes());
     ASSERT_TRUE(good.has_value());
     EXPECT_EQ(good->DataOffset, 44u);

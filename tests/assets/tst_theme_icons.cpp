@@ -2,14 +2,13 @@
 // every size the desktop asks for is there at its size, all carry one name, and each shows the
 // window icon's design rather than some other picture.
 
-#include <gtest/gtest.h>
-
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <QXmlStreamReader>
 #include <cmath>
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -60,7 +59,8 @@ TEST(ThemeIcons, EverySizeShowsTheWindowIcon) {
     constexpr double Alike = 16;
     const QString windowIcon = QStringLiteral(ZURK3_SOURCE_DIR "/assets/pictures/icon@2x.png");
     const QString title = QStringLiteral(ZURK3_SOURCE_DIR "/assets/pictures/title@2x.png");
-    const QString name = QFileInfo(Files(QStringLiteral("scalable/apps"), QStringLiteral("*.svg")).value(0)).completeBaseName();
+    const QString name =
+        QFileInfo(Files(QStringLiteral("scalable/apps"), QStringLiteral("*.svg")).value(0)).completeBaseName();
     for (const int size : Sizes) {
         const QImage icon(Theme.filePath(QString("%1x%1/apps/%2.png").arg(size).arg(name)));
         ASSERT_EQ(icon.size(), QSize(size, size));
@@ -81,8 +81,7 @@ TEST(ThemeIcons, ScalableIconIsAnSvgDrawingOfTheWindowIconsSquare) {
     EXPECT_EQ(xml.attributes().value("viewBox"), QStringLiteral("0 0 64 64"));
     int shapes = 0;
     while (!xml.atEnd())
-        if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() != QStringLiteral("stop"))
-            ++shapes;
+        if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() != QStringLiteral("stop")) ++shapes;
     EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
     EXPECT_GT(shapes, 10);
 }

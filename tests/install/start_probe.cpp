@@ -16,8 +16,7 @@ namespace {
 const char* YesNo(bool value) { return value ? "yes" : "no"; }
 
 const char* Enabled(const QAction* action) {
-    if (!action)
-        return "missing";
+    if (!action) return "missing";
     return action->isEnabled() ? "enabled" : "disabled";
 }
 
@@ -31,10 +30,8 @@ void Report() {
     const QMainWindow* window = nullptr;
     bool box = false;
     for (QWidget* widget : QApplication::topLevelWidgets()) {
-        if (auto* main = qobject_cast<QMainWindow*>(widget))
-            window = main;
-        if (qobject_cast<QMessageBox*>(widget) && widget->isVisible())
-            box = true;
+        if (auto* main = qobject_cast<QMainWindow*>(widget)) window = main;
+        if (qobject_cast<QMessageBox*>(widget) && widget->isVisible()) box = true;
     }
     const QAction* start = window ? window->findChild<QAction*>(QStringLiteral("mnuHraStart")) : nullptr;
     const QAction* web = window ? window->findChild<QAction*>(QStringLiteral("mnuWWW")) : nullptr;

@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
+#include "SourceText.h"
 #include "game/GameStep.h"
 #include "game/HeadlessWorld.h"
 #include "game/LevelSetUp.h"
 #include "pond/clsHraZurk3.h"
 #include "tools/levels/AutoPlayer.h"
-#include "SourceText.h"
 
 namespace {
 

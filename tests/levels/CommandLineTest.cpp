@@ -1,11 +1,9 @@
-#include <gtest/gtest.h>
-
-#include <sys/wait.h>
-
 #include <array>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <gtest/gtest.h>
+#include <sys/wait.h>
 
 #include "SourceText.h"
 
@@ -102,6 +100,7 @@ TEST_F(CommandLine, ExplainsItsUseAndMissingFiles) {
     const Outcome missing = RunTool("check " + Path("missing.zurk"));
     EXPECT_NE(missing.ExitCode, 0);
     EXPECT_EQ(missing.Output, Path("missing.zurk") + ": cannot read the file\n");
-    EXPECT_NE(RunTool("build " + Path("missing.zl") + " -o " + Path("out.zurk")).Output.find("missing.zl: cannot read the file"),
+    EXPECT_NE(RunTool("build " + Path("missing.zl") + " -o " + Path("out.zurk"))
+                  .Output.find("missing.zl: cannot read the file"),
               std::string::npos);
 }

@@ -1,12 +1,11 @@
 #include <gtest/gtest.h>
-
 #include <set>
 
+#include "DefaultGameSources.h"
 #include "pond/CellKinds.h"
 #include "pond/clsHraZurk3.h"
 #include "tools/levels/GameFileChecker.h"
 #include "tools/levels/LevelTrial.h"
-#include "DefaultGameSources.h"
 
 namespace {
 

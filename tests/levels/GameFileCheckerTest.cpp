@@ -1,12 +1,11 @@
+#include <algorithm>
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
+#include "DefaultGameSources.h"
+#include "SourceText.h"
 #include "pond/CellKinds.h"
 #include "pond/clsHraZurk3.h"
 #include "tools/levels/GameFileChecker.h"
-#include "DefaultGameSources.h"
-#include "SourceText.h"
 
 namespace {
 
@@ -57,7 +56,8 @@ TEST(GameFileChecker, AgreesWithTheReaderOnEveryCutOfTheDefaultGame) {
 
 TEST(GameFileChecker, ListsEveryFaultWithItsLevel) {
     std::vector<std::uint8_t> bytes = Build(GameText{}.Text() + LevelText{}.Text() + LevelText{}.Text());
-    const std::size_t secondLevel = static_cast<std::size_t>(std::find(bytes.begin() + 35, bytes.end(), 0xFF) - bytes.begin());
+    const std::size_t secondLevel =
+        static_cast<std::size_t>(std::find(bytes.begin() + 35, bytes.end(), 0xFF) - bytes.begin());
     const std::size_t house = secondLevel + 7;
     ASSERT_EQ(bytes[house], CellHouse);
     bytes[secondLevel + 1] = 51;  // level 2 too wide
@@ -67,21 +67,23 @@ TEST(GameFileChecker, ListsEveryFaultWithItsLevel) {
     const std::string houseAt = std::to_string(house);
     const CheckReport report = GameFileChecker::Check(bytes, "x");
     ASSERT_EQ(report.Faults.size(), 3u);
-    EXPECT_EQ(report.Faults[0],
-              "level 2: the level-start record at byte " + start + " opens more levels than the 1 the header announces");
+    EXPECT_EQ(report.Faults[0], "level 2: the level-start record at byte " + start +
+                                    " opens more levels than the 1 the header announces");
     EXPECT_EQ(report.Faults[1], "level 2: the level is 51 x 4 cells, at most 50 x 40 fit");
     EXPECT_EQ(report.Faults[2], "level 2: the cell record at byte " + houseAt + " points outside the map, to (60, 2)");
 
     const CheckReport cut = GameFileChecker::Check({bytes.begin(), bytes.begin() + static_cast<long>(house) + 2}, "x");
     ASSERT_EQ(cut.Faults.size(), 3u);
-    EXPECT_EQ(cut.Faults[2], "level 2: the record of code 100 at byte " + houseAt + " is cut short by the end of the file");
+    EXPECT_EQ(cut.Faults[2],
+              "level 2: the record of code 100 at byte " + houseAt + " is cut short by the end of the file");
 
     std::vector<std::uint8_t> missing = Build(GameText{}.Text() + LevelText{}.Text());
     missing[32] = 4;
     const CheckReport shortGame = GameFileChecker::Check(missing, "x");
     EXPECT_FALSE(shortGame.Refused());
-    EXPECT_EQ(shortGame.Warnings, std::vector<std::string>{
-                                      "header: it announces 4 levels, the file holds only 1; the game skips the missing ones"});
+    EXPECT_EQ(shortGame.Warnings,
+              std::vector<std::string>{
+                  "header: it announces 4 levels, the file holds only 1; the game skips the missing ones"});
     EXPECT_EQ(GameFileChecker::Check({1, 2, 3}, "x").Faults,
               std::vector<std::string>{"header: the file has 3 bytes, a game file starts with a header of 34"});
 }

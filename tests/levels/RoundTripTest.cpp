@@ -1,13 +1,12 @@
-#include <gtest/gtest.h>
-
 #include <algorithm>
+#include <gtest/gtest.h>
 #include <stdexcept>
 
+#include "DefaultGameSources.h"
+#include "SourceText.h"
 #include "pond/CellKinds.h"
 #include "pond/clsHraZurk3.h"
 #include "tools/levels/SourceDumper.h"
-#include "DefaultGameSources.h"
-#include "SourceText.h"
 
 namespace {
 
@@ -59,8 +58,13 @@ TEST(RoundTrip, DumpThenBuildGivesTheDefaultGameByteForByte) {
 
 TEST(RoundTrip, KeepsEveryFeatureOfTheSource) {
     const GameText game{.Note = "Žluťoučký kůň", .Lives = "0", .HeaderChar = "\\x07", .HeaderByte = "255"};
-    const LevelText full{.LevelFlags = "-5", .RequiredLength = "-1", .RandomBalls = "1", .RandomFlies = "2",
-                         .RandomBoulders = "3", .GoldenBallChance = "201", .InitialLength = "0 255",
+    const LevelText full{.LevelFlags = "-5",
+                         .RequiredLength = "-1",
+                         .RandomBalls = "1",
+                         .RandomFlies = "2",
+                         .RandomBoulders = "3",
+                         .GoldenBallChance = "201",
+                         .InitialLength = "0 255",
                          .ViperLengths = "1 0",
                          .Map = {"###*#####", "#H123456#", "V.o.F.*.H", "#.V...#.#", "##F###3##"}};
     const LevelText bare{.Map = {"#"}};
@@ -78,9 +82,9 @@ TEST(RoundTrip, DumpsTheWorkedExampleAsItsSource) {
 
 TEST(RoundTrip, AFileOfAnotherMakerComesBackAsTheSameLevels) {
     // Records out of order, fillers, a wall drawn over the ring and a count given twice.
-    const std::vector<std::uint8_t> foreign = GameFile(1, {0xFF, 6, 5, 0, 0, 12, 0, 0, 42, CellBall, 3, 3, 2,
-                                                           CellWall, 1, 1, 3, 9, 3, 4, CellHouse, 2, 2, 4,
-                                                           CellBoulder, 5, 4, 200});
+    const std::vector<std::uint8_t> foreign =
+        GameFile(1, {0xFF, 6, 5, 0, 0, 12, 0,         0, 42, CellBall, 3,           3, 2, CellWall,
+                     1,    1, 3, 9, 3, 4,  CellHouse, 2, 2,  4,        CellBoulder, 5, 4, 200});
     const std::vector<std::uint8_t> rebuilt = Build(Dump(foreign));
     EXPECT_NE(rebuilt, foreign);
     ExpectSameLevels(foreign, rebuilt);

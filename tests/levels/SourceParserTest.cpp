@@ -1,13 +1,12 @@
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <gtest/gtest.h>
 
+#include "SourceText.h"
 #include "pond/CellKinds.h"
 #include "tools/levels/SourceError.h"
 #include "tools/levels/SourceParser.h"
-#include "SourceText.h"
 
 namespace {
 
@@ -67,7 +66,8 @@ TEST(SourceParser, ReadsTheWorkedExample) {
 }
 
 TEST(SourceParser, GivesEveryMapCharacterItsCell) {
-    const LevelText level{.InitialLength = "4 7", .ViperLengths = "9 12",
+    const LevelText level{.InitialLength = "4 7",
+                          .ViperLengths = "9 12",
                           .Map = {"##########", "#H123456o#", "#F*V.#...#", "#**#*HVF1#", "##########"}};
     const LevelRecord parsed = Parse(GameText{}.Text() + level.Text()).Levels[0];
     for (int colour = 1; colour <= 6; ++colour)
@@ -192,7 +192,8 @@ TEST(SourceParser, ChecksTheGameHeader) {
     ExpectError(GameText{.HeaderChar = "AB"}.Text(), 4,
                 "HeaderChar must be one visible ASCII character or \\xNN, not 'AB'");
     ExpectError(GameText{.Lives = "-1"}.Text(), 3, "Lives must be a whole number from 0 to 255");
-    ExpectError(GameText{}.Text() + GameText{}.Text(), 6, "a second Game section; the game already has one at test.zl:1");
+    ExpectError(GameText{}.Text() + GameText{}.Text(), 6,
+                "a second Game section; the game already has one at test.zl:1");
     ExpectError("Game: x\nNote: a\nLives: 3\nHeaderByte: 0\n", 1, "missing header line 'HeaderChar'");
 }
 

@@ -47,7 +47,11 @@ struct LevelText {
 
 // The level of the worked example of the game file format, as source.
 inline LevelText WorkedExampleLevel() {
-    return {.LevelFlags = "1", .RequiredLength = "20", .RandomBalls = "2", .InitialLength = "3", .ViperLengths = "4",
+    return {.LevelFlags = "1",
+            .RequiredLength = "20",
+            .RandomBalls = "2",
+            .InitialLength = "3",
+            .ViperLengths = "4",
             .Map = {"##########", "#H.......#", "#......V.#", "#........#", "#...o....#", "#........#", "#.......*#",
                     "##########"}};
 }

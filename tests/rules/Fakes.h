@@ -17,7 +17,9 @@ struct PaintCall {
 
 class RecordingPainter : public CellPainter {
 public:
-    void PaintSprite(int px, int py, int sprite, int spriteSet) override { calls.push_back({px, py, sprite, spriteSet}); }
+    void PaintSprite(int px, int py, int sprite, int spriteSet) override {
+        calls.push_back({px, py, sprite, spriteSet});
+    }
     void PaintWhiteBox(int px, int py, int) override { calls.push_back({px, py, 0, -1}); }
     std::vector<PaintCall> calls;
 };
@@ -33,7 +35,8 @@ class RecordingFrontEnd : public GameFrontEnd {
 public:
     void SetLabelVisible(HintLabel label, bool visible) override { visibleLabels[label] = visible; }
     void MoveLabel(HintLabel label, int x, int y) override {
-        log.push_back("move " + std::to_string(static_cast<int>(label)) + " " + std::to_string(x) + "," + std::to_string(y));
+        log.push_back("move " + std::to_string(static_cast<int>(label)) + " " + std::to_string(x) + "," +
+                      std::to_string(y));
     }
     void ShowCriticalBox(const std::string& text) override { log.push_back("box " + text); }
     void ShowMessage(const std::string& text) override {
@@ -41,7 +44,10 @@ public:
         messages.push_back(text);
     }
     void SetStepTimer(bool enabled) override { timerOn = enabled; }
-    void ShowPanel(const PanelValues& values) override { panel = values; ++panelRefreshes; }
+    void ShowPanel(const PanelValues& values) override {
+        panel = values;
+        ++panelRefreshes;
+    }
     ScreenSize ScreenPixels() const override { return screen; }
     void LayOutForLevel(int w, int h, int cell) override {
         log.push_back("layout " + std::to_string(w) + "x" + std::to_string(h) + "@" + std::to_string(cell));
@@ -79,7 +85,10 @@ public:
     }
     void Press(int vk) { words[vk] = static_cast<std::int16_t>((words[vk] ^ 1) | 0x8000); }
     void Release(int vk) { words[vk] = static_cast<std::int16_t>(words[vk] & 1); }
-    void Tap(int vk) { Press(vk); Release(vk); }
+    void Tap(int vk) {
+        Press(vk);
+        Release(vk);
+    }
     std::map<int, std::int16_t> words;
 };
 

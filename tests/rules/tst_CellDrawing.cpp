@@ -10,10 +10,21 @@ TEST(CellDrawing, EveryKindShowsItsPicture) {
         int sprite;
     };
     const Case cases[] = {
-        {CellFree, 0, 1},       {CellWall, 0, 2},        {CellBoulder, 0, 26},    {CellBall, 7, 7},
-        {CellFly, 123, 45},     {CellGoldenBall, 0, 9},  {CellSnake, 14, 14},     {CellViper, 44, 44},
-        {CellHouse, 24, 24},    {CellHouse, 25, 25},     {77, 3, WhiteBoxSprite}, {0, 0, WhiteBoxSprite},
-        {CellBall, 0, WhiteBoxSprite}, {CellSnake, 46, WhiteBoxSprite}, {CellViper, -3, WhiteBoxSprite},
+        {CellFree, 0, 1},
+        {CellWall, 0, 2},
+        {CellBoulder, 0, 26},
+        {CellBall, 7, 7},
+        {CellFly, 123, 45},
+        {CellGoldenBall, 0, 9},
+        {CellSnake, 14, 14},
+        {CellViper, 44, 44},
+        {CellHouse, 24, 24},
+        {CellHouse, 25, 25},
+        {77, 3, WhiteBoxSprite},
+        {0, 0, WhiteBoxSprite},
+        {CellBall, 0, WhiteBoxSprite},
+        {CellSnake, 46, WhiteBoxSprite},
+        {CellViper, -3, WhiteBoxSprite},
     };
     for (const Case& c : cases)
         EXPECT_EQ(SpriteForCell(FieldCell{c.kind, c.data}), c.sprite) << int(c.kind) << "/" << c.data;

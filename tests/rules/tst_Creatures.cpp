@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
 #include "TestPond.h"
+#include "creatures/FreeDirection.h"
 #include "creatures/clsMuska.h"
 #include "creatures/clsPotapnik.h"
 #include "creatures/clsZmije.h"
-#include "creatures/FreeDirection.h"
 
 namespace {
 struct CreaturePond : TestPond {
@@ -28,7 +28,7 @@ TEST(FreeDirection, ScansClockwiseFromARandomStart) {
     pond.random.Add({0.0, 0.3, 0.55, 0.8});
     EXPECT_EQ(ChooseFreeDirection(pond.world.Field, pond.random, 3, 2), DirRight);  // start up: wall, then right
     EXPECT_EQ(ChooseFreeDirection(pond.world.Field, pond.random, 3, 2), DirRight);
-    EXPECT_EQ(ChooseFreeDirection(pond.world.Field, pond.random, 3, 2), DirLeft);   // start down: wall, then left
+    EXPECT_EQ(ChooseFreeDirection(pond.world.Field, pond.random, 3, 2), DirLeft);  // start down: wall, then left
     EXPECT_EQ(ChooseFreeDirection(pond.world.Field, pond.random, 3, 2), DirLeft);
     CreaturePond boxed({"###", "#.#", "###"});
     boxed.random.Add({0.5});
@@ -123,7 +123,7 @@ TEST(Fly, MovesRarelyAloneAndOftenBesideTheSnake) {
     EXPECT_EQ(pond.Data(4, 2), 1);
 
     pond.world.Field.At(4, 3) = FieldCell{CellSnake, 22};  // any snake segment beside it
-    pond.random.Add({0.7999999999});  // 0.8 in single precision: stays
+    pond.random.Add({0.7999999999});                       // 0.8 in single precision: stays
     fly.Posun();
     EXPECT_EQ(fly.Cell().x, 4);
     pond.random.Add({0.79, 0.3});
@@ -167,8 +167,8 @@ struct BeetlePond : TestPond {
     int StayLength(double upDraw) {
         world.Creatures.Beetle = std::make_unique<clsPotapnik>(world);
         clsPotapnik& beetle = *world.Creatures.Beetle;
-        beetle.Posun();                           // the pause of one tick
-        random.Add({0.0, 0.0, 0.0, upDraw});      // chance, x, y, stay
+        beetle.Posun();                       // the pause of one tick
+        random.Add({0.0, 0.0, 0.0, upDraw});  // chance, x, y, stay
         beetle.Posun();
         EXPECT_TRUE(beetle.IsSurfaced());
         int ticks = 0;

@@ -1,7 +1,6 @@
-#include <gtest/gtest.h>
-
 #include <filesystem>
 #include <fstream>
+#include <gtest/gtest.h>
 
 #include "GameFileBytes.h"
 #include "pond/CellKinds.h"
@@ -13,8 +12,8 @@ namespace {
 std::vector<std::uint8_t> WorkedExample() {
     const std::string header = "\x41\x01Hra1" + std::string(26, ' ');
     std::vector<std::uint8_t> bytes(header.begin(), header.end());
-    for (int b : {0x01, 0x03, 0xFF, 0x0A, 0x08, 0x01, 0x00, 0x14, 0x00, 0x03, 0x02, 0x64, 0x02, 0x02, 0x03, 0x0C,
-                  0x05, 0x05, 0x00, 0x0B, 0x09, 0x07, 0x33, 0x08, 0x03, 0x04})
+    for (int b : {0x01, 0x03, 0xFF, 0x0A, 0x08, 0x01, 0x00, 0x14, 0x00, 0x03, 0x02, 0x64, 0x02,
+                  0x02, 0x03, 0x0C, 0x05, 0x05, 0x00, 0x0B, 0x09, 0x07, 0x33, 0x08, 0x03, 0x04})
         bytes.push_back(static_cast<std::uint8_t>(b));
     return bytes;
 }
@@ -60,21 +59,34 @@ TEST(GameFile, WorkedExampleLoadsCellForCell) {
 
 TEST(GameFile, RecordsThatChangeNothingAndOverrides) {
     GameFileBytes file(2, 0);
-    file.Raw({0, 1, 2, 7, 42, 200})                // stray codes before any level go nowhere
-        .Cell(CellWall, 4, 2)                      // level 0 only, never played
+    file.Raw({0, 1, 2, 7, 42, 200})  // stray codes before any level go nowhere
+        .Cell(CellWall, 4, 2)        // level 0 only, never played
         .Level(6, 5, 0, 4)
-        .Count(3, 7).Raw({0, 1, 2, 7, 42, 200}).Count(3, 2)
-        .Count(4, 1).Count(5, 9).Count(6, 55)
-        .Cell(CellBall, 1, 3, 0)                   // a ball replacing a border wall
+        .Count(3, 7)
+        .Raw({0, 1, 2, 7, 42, 200})
+        .Count(3, 2)
+        .Count(4, 1)
+        .Count(5, 9)
+        .Count(6, 55)
+        .Cell(CellBall, 1, 3, 0)  // a ball replacing a border wall
         .Cell(CellHouse, 3, 3, 2)
-        .Level(4, 4, 0, 0).Level(5, 5, 0, 0);     // the second level start exceeds nothing: count is 2
+        .Level(4, 4, 0, 0)
+        .Level(5, 5, 0, 0);  // the second level start exceeds nothing: count is 2
     clsHraZurk3 game;
     // Three level starts for two levels: refused.
     EXPECT_FALSE(game.NactiHruZPameti(file.bytes, "x"));
 
     GameFileBytes good(2, 0);
-    good.Cell(CellWall, 4, 2).Level(6, 5, 0, 4).Count(3, 7).Raw({0, 1, 2, 7, 42, 200}).Count(3, 2)
-        .Count(4, 1).Count(5, 9).Count(6, 55).Cell(CellBall, 1, 3, 0).Cell(CellHouse, 3, 3, 2)
+    good.Cell(CellWall, 4, 2)
+        .Level(6, 5, 0, 4)
+        .Count(3, 7)
+        .Raw({0, 1, 2, 7, 42, 200})
+        .Count(3, 2)
+        .Count(4, 1)
+        .Count(5, 9)
+        .Count(6, 55)
+        .Cell(CellBall, 1, 3, 0)
+        .Cell(CellHouse, 3, 3, 2)
         .Level(4, 4, 0, 0);
     ASSERT_TRUE(game.NactiHruZPameti(good.bytes, "x")) << game.LastError();
     const LevelRecord first = LoadLevel(game, 1);
@@ -155,12 +167,12 @@ std::vector<DamagedFile> DamagedFiles() {
     return files;
 }
 
-INSTANTIATE_TEST_SUITE_P(Refused, DamagedGameFile, testing::ValuesIn(DamagedFiles()),
-                         [](const auto& param) {
-                             std::string name = param.param.what;
-                             for (char& c : name) if (c == ' ') c = '_';
-                             return name;
-                         });
+INSTANTIATE_TEST_SUITE_P(Refused, DamagedGameFile, testing::ValuesIn(DamagedFiles()), [](const auto& param) {
+    std::string name = param.param.what;
+    for (char& c : name)
+        if (c == ' ') c = '_';
+    return name;
+});
 
 TEST(GameFile, AGameThatHoldsFewerLevelsThanItAnnouncesLoadsThemWithEmptyOnesAfter) {
     GameFileBytes file(3, 2);
@@ -192,7 +204,10 @@ TEST(GameFile, FromDiskMissingAndPresent) {
 
 TEST(GameFile, NoteIsWindows1250) {
     GameFileBytes file(0, 3);
-    const std::string note = "\xC8" "erven\xE1 \x9Akola \x9E" "lu\x9Dou\xE8k\xFD";  // Červená škola žluťoučký
+    const std::string note =
+        "\xC8"
+        "erven\xE1 \x9Akola \x9E"
+        "lu\x9Dou\xE8k\xFD";  // Červená škola žluťoučký
     std::copy(note.begin(), note.end(), file.bytes.begin() + 2);
     clsHraZurk3 game;
     ASSERT_TRUE(game.NactiHruZPameti(file.bytes, "x"));

@@ -1,6 +1,5 @@
-#include <gtest/gtest.h>
-
 #include <algorithm>
+#include <gtest/gtest.h>
 
 #include "Fakes.h"
 #include "GameFileBytes.h"
@@ -24,8 +23,17 @@ protected:
         if (vk != 0) keys.Tap(vk);
         flow->Step();
     }
-    void Win() { Tick(VkRight); Tick(VkLeft); Tick(); }
-    void Crash() { Tick(VkRight); Tick(); Tick(); Tick(); }
+    void Win() {
+        Tick(VkRight);
+        Tick(VkLeft);
+        Tick();
+    }
+    void Crash() {
+        Tick(VkRight);
+        Tick();
+        Tick();
+        Tick();
+    }
 
     ScriptedRandom random;
     RecordingPainter painter;
@@ -58,7 +66,8 @@ TEST_F(LevelFlowTest, StartLaysOutLevelOneAndWaitsForTheFirstArrow) {
     Tick(VkRight);
     EXPECT_TRUE(world.Snake->UzJede());
     EXPECT_FALSE(frontEnd.Visible(HintLabel::Uvod));
-    EXPECT_EQ(frontEnd.panel, (PanelValues{-1, 3, 1, 2, 2, true})) << "the length box turns green at the required length";
+    EXPECT_EQ(frontEnd.panel, (PanelValues{-1, 3, 1, 2, 2, true}))
+        << "the length box turns green at the required length";
 }
 
 TEST_F(LevelFlowTest, AnArrowPressedBeforeTheLevelStartedDoesNotCount) {
@@ -202,8 +211,9 @@ TEST_F(LevelFlowTest, ReturnToTitleAndChooseLevel) {
     random.Add({0.0});  // the viper's first direction
     EXPECT_TRUE(flow->ChooseLevel("3"));
     EXPECT_EQ(world.LevelNo, 3);
-    EXPECT_EQ(flow->LevelInfoText(), "Velikost:8x6\r\nNáhodné kuličky:0\r\nNáhodné mušky:0\r\nNáhodné balvany:0\r\n"
-                                     "Výskyt zlaté kuličky:0 %\r\nPočet zmijí:1");
+    EXPECT_EQ(flow->LevelInfoText(),
+              "Velikost:8x6\r\nNáhodné kuličky:0\r\nNáhodné mušky:0\r\nNáhodné balvany:0\r\n"
+              "Výskyt zlaté kuličky:0 %\r\nPočet zmijí:1");
     for (const char* ignored : {"12", "abc", "", "0", "-1", "300"}) {
         EXPECT_FALSE(flow->ChooseLevel(ignored)) << ignored;
         EXPECT_EQ(world.LevelNo, 3);
@@ -247,7 +257,8 @@ TEST_F(LevelFlowTest, InformationAboutTheGame) {
     GameFileBytes file(1, 3, "Moje hra");
     Corridor(file);
     Load(file);
-    EXPECT_EQ(flow->GameInfoText(), "Název hry : test.zurk\r\nPočet úrovní : 1\r\nPoznámka : Moje hra" + std::string(22, ' '));
+    EXPECT_EQ(flow->GameInfoText(),
+              "Název hry : test.zurk\r\nPočet úrovní : 1\r\nPoznámka : Moje hra" + std::string(22, ' '));
 }
 
 TEST(CellSize, TwentyPixelsWhenTheLevelFitsTheScreen) {

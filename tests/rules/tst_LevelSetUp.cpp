@@ -36,9 +36,9 @@ TEST(LevelSetUp, RandomItemsLandOnlyOnFreeInteriorWater) {
 TEST(LevelSetUp, FliesAndVipersComeToLifeInScanOrder) {
     TestPond pond({"######", "#F.F.#", "#.VF.#", "#H...#", "######"});
     pond.world.Level.RandomFlies = 1;
-    pond.random.Add({0.0, 0.99});     // a random fly at (2, 4)? taken by the house: retry
-    pond.random.Add({0.0, 0.5});      // (2, 3)
-    pond.random.Add({0.25});          // the viper's first direction: right is the fly at (4, 3), so down
+    pond.random.Add({0.0, 0.99});  // a random fly at (2, 4)? taken by the house: retry
+    pond.random.Add({0.0, 0.5});   // (2, 3)
+    pond.random.Add({0.25});       // the viper's first direction: right is the fly at (4, 3), so down
     pond.SetUp();
     ASSERT_EQ(pond.world.Creatures.Flies.size(), 4u);
     const std::vector<std::pair<int, int>> expected = {{2, 2}, {2, 3}, {4, 2}, {4, 3}};

@@ -9,14 +9,9 @@
 namespace {
 // A 12 x 7 pond with the house at (5, 4); the snake is placed in it with initial length h1.
 struct SnakePond : TestPond {
-    explicit SnakePond(int h1, int requiredLength = 50, std::vector<std::string> rows = {
-                                                            "############",
-                                                            "#..........#",
-                                                            "#..........#",
-                                                            "#...H......#",
-                                                            "#..........#",
-                                                            "#..........#",
-                                                            "############"})
+    explicit SnakePond(int h1, int requiredLength = 50,
+                       std::vector<std::string> rows = {"############", "#..........#", "#..........#", "#...H......#",
+                                                        "#..........#", "#..........#", "############"})
         : TestPond(rows) {
         world.Level.RequiredLength = static_cast<std::int16_t>(requiredLength);
         CopyMapOnly();
@@ -82,7 +77,7 @@ TEST(Snake, BendAndStraightPictures) {
     pond.snake().Posun(DirUp);     // (5,3)
     pond.snake().Posun(DirRight);  // (6,3): the turn on (5,3)
     EXPECT_EQ(pond.Data(5, 3), 15);
-    pond.snake().Posun(DirDown);   // (6,4): turn from right to down
+    pond.snake().Posun(DirDown);  // (6,4): turn from right to down
     EXPECT_EQ(pond.Data(6, 3), 16);
     pond.snake().Posun(DirDown);
     EXPECT_EQ(pond.Data(6, 4), 23);
@@ -234,12 +229,11 @@ TEST_P(SnakeCrash, DrawsTheCrashCellByLength) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Lengths, SnakeCrash,
-    testing::Values(CrashCase{"three_segments_show_the_broken_head", 3, 6, CellSnake, 28},
-                    CrashCase{"two_segments_show_the_tail_for_the_tried_way", 2, 6, CellSnake, 19},
-                    CrashCase{"one_segment_leaves_water", 1, 6, CellFree, 0}),
-    [](const auto& param) { return std::string(param.param.name); });
+INSTANTIATE_TEST_SUITE_P(Lengths, SnakeCrash,
+                         testing::Values(CrashCase{"three_segments_show_the_broken_head", 3, 6, CellSnake, 28},
+                                         CrashCase{"two_segments_show_the_tail_for_the_tried_way", 2, 6, CellSnake, 19},
+                                         CrashCase{"one_segment_leaves_water", 1, 6, CellFree, 0}),
+                         [](const auto& param) { return std::string(param.param.name); });
 
 TEST(Snake, TurningBackIntoTheBodyIsACrash) {
     SnakePond pond(3);

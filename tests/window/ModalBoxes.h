@@ -49,12 +49,14 @@ private:
         auto* message = qobject_cast<frmZprava*>(top);
         auto* dialog = qobject_cast<QDialog*>(top);
         if (box)
-            seen.push_back({box->icon() == QMessageBox::Critical ? QStringLiteral("critical") : QStringLiteral("information"),
-                            box->windowTitle(), box->text()});
+            seen.push_back(
+                {box->icon() == QMessageBox::Critical ? QStringLiteral("critical") : QStringLiteral("information"),
+                 box->windowTitle(), box->text()});
         else if (input)
             seen.push_back({QStringLiteral("input"), input->windowTitle(), input->labelText()});
         else if (message)
-            seen.push_back({QStringLiteral("message"), {}, message->findChild<QLabel*>(QStringLiteral("lblZprava"))->text()});
+            seen.push_back(
+                {QStringLiteral("message"), {}, message->findChild<QLabel*>(QStringLiteral("lblZprava"))->text()});
         else if (dialog)
             seen.push_back({QStringLiteral("dialog"), dialog->windowTitle(), {}});
         if (whileOpen) whileOpen();

@@ -45,8 +45,11 @@ private slots:
         for (int i = 0; i < 3; ++i) pond->Tick();
         QCOMPARE(pond->SpriteAt(3, 4), HouseClosedSprite);
         QCOMPARE(pond->SpriteAt(3, 3), 1);
-        for (auto [label, text] : {std::pair{"lblBody", "0"}, {"lblUroven", "1"}, {"lblZivoty", "3"},
-                                   {"lblNutnaDelka", "3"}, {"lblDelka", "1"}})
+        for (auto [label, text] : {std::pair{"lblBody", "0"},
+                                   {"lblUroven", "1"},
+                                   {"lblZivoty", "3"},
+                                   {"lblNutnaDelka", "3"},
+                                   {"lblDelka", "1"}})
             QCOMPARE(pond->Shown(label), QString::fromLatin1(text));
 
         pond->Steer(Qt::Key_Right);
@@ -85,7 +88,7 @@ private slots:
         QTest::keyClick(pond->window.get(), Qt::Key_I, Qt::ControlModifier);  // the same character as Tab
         QCOMPARE(boxes.Texts(QStringLiteral("information")),
                  QStringList(2, QStringLiteral("Velikost:10x8\nNáhodné kuličky:0\nNáhodné mušky:0\n"
-                                                "Náhodné balvany:0\nVýskyt zlaté kuličky:0 %\nPočet zmijí:0")));
+                                               "Náhodné balvany:0\nVýskyt zlaté kuličky:0 %\nPočet zmijí:0")));
         QCOMPARE(boxes.seen[0].title, QStringLiteral("Informace o úrovni"));
 
         QTest::keyPress(pond->window.get(), Qt::Key_F3);
@@ -226,7 +229,8 @@ private slots:
         pond->Choose("mnuNapovedaObsah");
         auto* help = pond->window->findChild<QWidget*>(QStringLiteral("HelpViewer"));
         QVERIFY(help && help->isVisible());
-        for (Qt::Key key : {Qt::Key_Down, Qt::Key_Right, Qt::Key_Up}) QTest::keyClick(help->findChild<QTextBrowser*>(), key);
+        for (Qt::Key key : {Qt::Key_Down, Qt::Key_Right, Qt::Key_Up})
+            QTest::keyClick(help->findChild<QTextBrowser*>(), key);
         help->close();
         pond->window->activateWindow();
         pond->Tick();

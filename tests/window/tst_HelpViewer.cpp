@@ -61,7 +61,8 @@ private slots:
                  QStringLiteral("Soubor nápovědy Zurk3.hlp nebyl nalezen v domovské složce programu."));
         // A FIFO would block for ever, and tables nested deep would take for ever to lay out.
         QVERIFY(::mkfifo(QFile::encodeName(dir_->filePath(QStringLiteral("Zurk3.hlp"))).constData(), 0600) == 0);
-        const QString unreadable = QStringLiteral("Soubor nápovědy Zurk3.hlp v domovské složce programu nelze přečíst.");
+        const QString unreadable =
+            QStringLiteral("Soubor nápovědy Zurk3.hlp v domovské složce programu nelze přečíst.");
         QCOMPARE(Shown(HelpViewer(dir_->path())), unreadable);
         QVERIFY(QFile::remove(dir_->filePath(QStringLiteral("Zurk3.hlp"))));
         Write(QStringLiteral("Zurk3.hlp"), QByteArray("<table><tr><td>").repeated(30) + "x");

@@ -40,9 +40,11 @@ private slots:
         }
         QStringList captions;
         for (QAction* top : window.menuBar()->actions()) captions << top->text();
-        QCOMPARE(captions, (QStringList{QStringLiteral("&Hra"), QStringLiteral("Další &funkce"), QStringLiteral("Nápo&věda")}));
+        QCOMPARE(captions,
+                 (QStringList{QStringLiteral("&Hra"), QStringLiteral("Další &funkce"), QStringLiteral("Nápo&věda")}));
         QCOMPARE(window.findChild<QAction*>(QStringLiteral("mnuHraStart"))->shortcut(), QKeySequence(Qt::Key_F2));
-        QCOMPARE(window.findChild<QAction*>(QStringLiteral("mnuKonec"))->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_X));
+        QCOMPARE(window.findChild<QAction*>(QStringLiteral("mnuKonec"))->shortcut(),
+                 QKeySequence(Qt::CTRL | Qt::Key_X));
         for (const char* off : {"mnuHraStart", "mnuHraInformace", "mnuWWW"}) QVERIFY2(!Enabled(window, off), off);
         for (const char* on : {"mnuKonec", "mnuNastav", "mnuNapovedaObsah"}) QVERIFY2(Enabled(window, on), on);
         QCOMPARE(window.findChild<QTimer*>(QStringLiteral("tmrPohyb"))->interval(), 80);
@@ -79,7 +81,8 @@ private slots:
         frmRybnik window(dir_->path());
         QCOMPARE(boxes.Texts(QStringLiteral("critical")),
                  QStringList{QStringLiteral("Hru ze souboru %1 nelze načíst. Hlavička hry je useknutá: soubor má jen "
-                                            "9 bajtů ze 34.").arg(dir_->filePath(QStringLiteral("zaklad.zurk")))});
+                                            "9 bajtů ze 34.")
+                                 .arg(dir_->filePath(QStringLiteral("zaklad.zurk")))});
         QCOMPARE(boxes.seen[0].title, QStringLiteral("Zurk3"));
         QVERIFY(!Enabled(window, "mnuHraStart"));
         QVERIFY(!Enabled(window, "mnuHraInformace"));

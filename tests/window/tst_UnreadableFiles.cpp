@@ -27,8 +27,10 @@ private slots:
         Block("zaklad.zurk");
         ModalBoxes boxes;
         frmRybnik window(dir_->path());
-        QCOMPARE(boxes.Texts(QStringLiteral("critical")),
-                 QStringList{QStringLiteral("Hru ze souboru %1 nelze načíst. Soubor %1 nelze přečíst.").arg(Path("zaklad.zurk"))});
+        QCOMPARE(
+            boxes.Texts(QStringLiteral("critical")),
+            QStringList{
+                QStringLiteral("Hru ze souboru %1 nelze načíst. Soubor %1 nelze přečíst.").arg(Path("zaklad.zurk"))});
         QVERIFY(!window.findChild<QAction*>(QStringLiteral("mnuHraStart"))->isEnabled());
     }
 

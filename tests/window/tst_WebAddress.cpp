@@ -3,8 +3,8 @@
 #include <QtTest>
 
 #include "ModalBoxes.h"
-#include "dialogs/WebAddress.h"
 #include "app/frmRybnik.h"
+#include "dialogs/WebAddress.h"
 
 // The WWW Zurk command: reading the address file's first item and opening it.
 class WebAddressTest : public QObject {
@@ -46,15 +46,18 @@ private slots:
         QTest::addColumn<QByteArray>("text");
         QTest::addColumn<QByteArray>("item");
         QTest::newRow("plain") << QByteArray("https://zurk.example/") << QByteArray("https://zurk.example/");
-        QTest::newRow("leading spaces") << QByteArray("   https://zurk.example/") << QByteArray("https://zurk.example/");
-        QTest::newRow("cut at the comma") << QByteArray("https://zurk.example/a,b") << QByteArray("https://zurk.example/a");
-        QTest::newRow("quoted, then more items") << QByteArray("\"https://zurk.example/hra,3\",dalsi\r\n")
-                                                 << QByteArray("https://zurk.example/hra,3");
-        QTest::newRow("quoted keeps the comma") << QByteArray("  \"https://zurk.example/a,b\", rest")
-                                                << QByteArray("https://zurk.example/a,b");
-        QTest::newRow("only the first line") << QByteArray("https://one.example/\r\nhttps://two.example/")
-                                             << QByteArray("https://one.example/");
-        QTest::newRow("windows line end") << QByteArray("https://zurk.example/\r\n") << QByteArray("https://zurk.example/");
+        QTest::newRow("leading spaces") << QByteArray("   https://zurk.example/")
+                                        << QByteArray("https://zurk.example/");
+        QTest::newRow("cut at the comma")
+            << QByteArray("https://zurk.example/a,b") << QByteArray("https://zurk.example/a");
+        QTest::newRow("quoted, then more items")
+            << QByteArray("\"https://zurk.example/hra,3\",dalsi\r\n") << QByteArray("https://zurk.example/hra,3");
+        QTest::newRow("quoted keeps the comma")
+            << QByteArray("  \"https://zurk.example/a,b\", rest") << QByteArray("https://zurk.example/a,b");
+        QTest::newRow("only the first line")
+            << QByteArray("https://one.example/\r\nhttps://two.example/") << QByteArray("https://one.example/");
+        QTest::newRow("windows line end")
+            << QByteArray("https://zurk.example/\r\n") << QByteArray("https://zurk.example/");
         QTest::newRow("empty") << QByteArray("") << QByteArray("");
         QTest::newRow("blank line") << QByteArray("   \r\n") << QByteArray("");
         QTest::newRow("empty quotes") << QByteArray("\"\"") << QByteArray("");

@@ -13,7 +13,9 @@ class frmNastavTest : public QObject {
 private:
     std::unique_ptr<QTimer> timer_;  // the game's step timer, at its usual 80 ms unless a test says otherwise
 
-    static QSlider* Slider(const frmNastav& dialog) { return dialog.findChild<QSlider*>(QStringLiteral("sldRychlost")); }
+    static QSlider* Slider(const frmNastav& dialog) {
+        return dialog.findChild<QSlider*>(QStringLiteral("sldRychlost"));
+    }
     static QPushButton* Button(const frmNastav& dialog, const char* name) {
         return dialog.findChild<QPushButton*>(QString::fromLatin1(name));
     }
@@ -72,7 +74,8 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         QVERIFY(dialog.frameGeometry() != dialog.geometry());
         const QPoint off = dialog.frameGeometry().center() - dialog.screen()->geometry().center();
-        QVERIFY2(qAbs(off.x()) <= 1 && qAbs(off.y()) <= 1, qPrintable(QStringLiteral("%1, %2").arg(off.x()).arg(off.y())));
+        QVERIFY2(qAbs(off.x()) <= 1 && qAbs(off.y()) <= 1,
+                 qPrintable(QStringLiteral("%1, %2").arg(off.x()).arg(off.y())));
     }
 };
 

@@ -8,7 +8,9 @@ class frmZpravaTest : public QObject {
     Q_OBJECT
 
 private:
-    static QTimer* ClosingTimer(const frmZprava& message) { return message.findChild<QTimer*>(QStringLiteral("tmrPryc")); }
+    static QTimer* ClosingTimer(const frmZprava& message) {
+        return message.findChild<QTimer*>(QStringLiteral("tmrPryc"));
+    }
 
 private slots:
     void looksAsDesigned() {
@@ -39,8 +41,11 @@ private slots:
         QTest::addColumn<int>("key");
         QTest::addColumn<int>("modifiers");
         QTest::addColumn<bool>("closes");
-        for (auto [name, key] : {std::pair{"letter", Qt::Key_A}, {"space", Qt::Key_Space}, {"enter", Qt::Key_Return},
-                                 {"escape", Qt::Key_Escape}, {"tab", Qt::Key_Tab}})
+        for (auto [name, key] : {std::pair{"letter", Qt::Key_A},
+                                 {"space", Qt::Key_Space},
+                                 {"enter", Qt::Key_Return},
+                                 {"escape", Qt::Key_Escape},
+                                 {"tab", Qt::Key_Tab}})
             QTest::newRow(name) << int(key) << int(Qt::NoModifier) << true;
         QTest::newRow("ctrl+letter") << int(Qt::Key_U) << int(Qt::ControlModifier) << true;
         for (auto [name, key] : {std::pair{"arrow", Qt::Key_Right}, {"F3", Qt::Key_F3}, {"shift", Qt::Key_Shift}})

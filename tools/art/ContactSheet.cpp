@@ -16,7 +16,9 @@ constexpr int Width = 2 * Margin + PondWidth * 20;
 std::vector<SnakeShape::Piece> PondContent() {
     using Set = SnakeShape::Set;
     std::vector<SnakeShape::Piece> all;
-    const auto add = [&](const std::vector<SnakeShape::Piece>& pieces) { all.insert(all.end(), pieces.begin(), pieces.end()); };
+    const auto add = [&](const std::vector<SnakeShape::Piece>& pieces) {
+        all.insert(all.end(), pieces.begin(), pieces.end());
+    };
     for (int x = 0; x < PondWidth; ++x) {
         all.push_back({{x, 0}, 2});
         all.push_back({{x, PondHeight - 1}, 2});
@@ -37,8 +39,7 @@ std::vector<SnakeShape::Piece> PondContent() {
     // Two vipers, turning the other way round.
     add(SnakeShape::Pieces({21, 2}, "RRRRDDLLLLDD", Set::Yellow));
     add(SnakeShape::Pieces({22, 6}, "DDDRRRRRUU", Set::Yellow));
-    for (int n = 3; n <= 9; ++n)
-        all.push_back({{n - 1, 10}, n});
+    for (int n = 3; n <= 9; ++n) all.push_back({{n - 1, 10}, n});
     all.push_back({{20, 9}, 45});
     all.push_back({{22, 10}, 45});
     all.push_back({{24, 8}, 26});
@@ -46,13 +47,15 @@ std::vector<SnakeShape::Piece> PondContent() {
 }
 }  // namespace
 
-ContactSheet::ContactSheet(const SpriteLists& sprites, qreal devicePixelRatio) : Sprites(sprites), Dpr(devicePixelRatio) {}
+ContactSheet::ContactSheet(const SpriteLists& sprites, qreal devicePixelRatio)
+    : Sprites(sprites), Dpr(devicePixelRatio) {}
 
 QImage ContactSheet::Render() const {
     int height = Margin;
     for (int set = 0; set < SpriteLists::Sets; ++set) {
         const int slot = SpriteLists::CellSize(set) + LabelHeight + 4;
-        height += LabelHeight + (SpriteCount / PerRow) * slot + LabelHeight + PondHeight * SpriteLists::CellSize(set) + Margin;
+        height += LabelHeight + (SpriteCount / PerRow) * slot + LabelHeight + PondHeight * SpriteLists::CellSize(set) +
+                  Margin;
     }
     QImage image(QSize(Width, height) * Dpr, QImage::Format_RGB32);
     image.setDevicePixelRatio(Dpr);
@@ -92,6 +95,7 @@ int ContactSheet::SamplePond(QPainter& painter, int spriteSet, int top) const {
     top += LabelHeight;
     painter.fillRect(QRect(Margin, top, PondWidth * edge, PondHeight * edge), Qt::black);
     for (const auto& piece : PondContent())
-        painter.drawPixmap(Margin + piece.Cell.x() * edge, top + piece.Cell.y() * edge, Sprites.Sprite(spriteSet, piece.Sprite, Dpr));
+        painter.drawPixmap(Margin + piece.Cell.x() * edge, top + piece.Cell.y() * edge,
+                           Sprites.Sprite(spriteSet, piece.Sprite, Dpr));
     return top + PondHeight * edge;
 }

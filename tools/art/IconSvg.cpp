@@ -1,5 +1,4 @@
 #include "IconSvg.h"
-#include "Colours.h"
 
 #include <QColor>
 #include <QPointF>
@@ -7,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "Colours.h"
 #include "PicturePainter.h"
 #include "SpritePainter.h"
 #include "TubePainter.h"
@@ -34,7 +34,6 @@ constexpr qreal Overlap = 0.1;
 QString N(qreal value) { return QString::number(std::round(value * 1000) / 1000, 'g', 10); }
 QString P(QPointF point) { return N(point.x()) + ',' + N(point.y()); }
 
-
 // Directions in the order of the walk's letters U R D L; also the quarter turns of a piece.
 int Turns(QChar letter) { return static_cast<int>(QString("URDL").indexOf(letter.toUpper())); }
 QPointF Step(int turns) {
@@ -45,15 +44,13 @@ QPointF Step(int turns) {
 // A group placed on a cell and turned about its centre, as the sprites are.
 QString CellGroup(QPoint cell, int turns) {
     QString group = QString("<g transform=\"translate(%1 %2)").arg(N(cell.x() * Cell), N(cell.y() * Cell));
-    if (turns)
-        group += QString(" rotate(%1 %2 %2)").arg(90 * turns).arg(N(Centre));
+    if (turns) group += QString(" rotate(%1 %2 %2)").arg(90 * turns).arg(N(Centre));
     return group + "\">";
 }
 
 QString Stop(qreal offset, const QColor& colour, qreal opacity = 1) {
     QString stop = QString("<stop offset=\"%1\" stop-color=\"%2\"").arg(N(offset), colour.name());
-    if (opacity < 1)
-        stop += QString(" stop-opacity=\"%1\"").arg(N(opacity));
+    if (opacity < 1) stop += QString(" stop-opacity=\"%1\"").arg(N(opacity));
     return stop + "/>";
 }
 }  // namespace
@@ -83,7 +80,8 @@ QByteArray IconSvg::Drawing() {
         if (steps[i] == steps[i - 1])
             axis += " L" + P(to);
         else  // a right turn runs clockwise on the screen
-            axis += QString(" A%1,%1 0 0 %2 ").arg(N(Centre)).arg(in.x() * out.y() - in.y() * out.x() > 0 ? 1 : 0) + P(to);
+            axis +=
+                QString(" A%1,%1 0 0 %2 ").arg(N(Centre)).arg(in.x() * out.y() - in.y() * out.x() > 0 ? 1 : 0) + P(to);
         from = to;
     }
     const int headTurns = steps.back();
@@ -95,8 +93,9 @@ QByteArray IconSvg::Drawing() {
     svg += "<title>Zurk3</title>\n<defs>\n";
     for (const auto& ball : design.Balls) {
         const QColor colour = SpritePainter::BallColour(ball.Sprite);
-        svg += QString("<radialGradient id=\"ball%1\" gradientUnits=\"userSpaceOnUse\" cx=\"%2\" cy=\"%2\" r=\"%3\" "
-                       "fx=\"%4\" fy=\"%5\">")
+        svg += QString(
+                   "<radialGradient id=\"ball%1\" gradientUnits=\"userSpaceOnUse\" cx=\"%2\" cy=\"%2\" r=\"%3\" "
+                   "fx=\"%4\" fy=\"%5\">")
                    .arg(ball.Sprite)
                    .arg(N(Centre), N(BallRadius), N(Cell * 0.38), N(Cell * 0.34));
         svg += Stop(0, Mix(colour, Qt::white, 0.6)) + Stop(0.45, colour) + Stop(1, Mix(colour, Qt::black, 0.65));
@@ -106,14 +105,16 @@ QByteArray IconSvg::Drawing() {
                .arg(N(Cell * 0.37), N(Cell * 0.31), N(Cell * 0.14));
     svg += Stop(0, Qt::white, 240 / 255.0) + Stop(0.5, Qt::white, 150 / 255.0) + Stop(1, Qt::white, 0);
     svg += "</radialGradient>\n";
-    svg += QString("<linearGradient id=\"throat\" gradientUnits=\"userSpaceOnUse\" x1=\"0\" y1=\"%1\" x2=\"0\" y2=\"%2\">")
-               .arg(N(MouthY - MouthHalfHeight), N(MouthY + MouthHalfHeight));
+    svg +=
+        QString("<linearGradient id=\"throat\" gradientUnits=\"userSpaceOnUse\" x1=\"0\" y1=\"%1\" x2=\"0\" y2=\"%2\">")
+            .arg(N(MouthY - MouthHalfHeight), N(MouthY + MouthHalfHeight));
     svg += Stop(0, Qt::black) + Stop(1, QColor(0x58, 0x10, 0x10)) + "</linearGradient>\n";
     // The tail darkens towards its tip by half the square of the way there.
-    svg += QString("<linearGradient id=\"tailshade\" gradientUnits=\"userSpaceOnUse\" x1=\"0\" y1=\"%1\" x2=\"0\" y2=\"%2\">")
-               .arg(N(RoundFrom), N(Tip));
-    for (const qreal v : {0.0, 0.25, 0.5, 0.75, 1.0})
-        svg += Stop(v, Qt::black, 0.5 * v * v);
+    svg +=
+        QString(
+            "<linearGradient id=\"tailshade\" gradientUnits=\"userSpaceOnUse\" x1=\"0\" y1=\"%1\" x2=\"0\" y2=\"%2\">")
+            .arg(N(RoundFrom), N(Tip));
+    for (const qreal v : {0.0, 0.25, 0.5, 0.75, 1.0}) svg += Stop(v, Qt::black, 0.5 * v * v);
     svg += "</linearGradient>\n</defs>\n";
 
     svg += "<rect x=\"0.5\" y=\"0.5\" width=\"63\" height=\"63\" rx=\"8\" fill=\"#000000\" stroke=\"#606060\"/>\n";
@@ -135,10 +136,8 @@ QByteArray IconSvg::Drawing() {
         }
         left.push_back({left.back().x(), NeckY + Overlap});
         QString path = "M" + P(left.front());
-        for (std::size_t i = 1; i < left.size(); ++i)
-            path += " L" + P(left[i]);
-        for (auto it = left.rbegin(); it != left.rend(); ++it)
-            path += " L" + P({2 * Centre - it->x(), it->y()});
+        for (std::size_t i = 1; i < left.size(); ++i) path += " L" + P(left[i]);
+        for (auto it = left.rbegin(); it != left.rend(); ++it) path += " L" + P({2 * Centre - it->x(), it->y()});
         return path + " Z";
     };
 
@@ -158,7 +157,8 @@ QByteArray IconSvg::Drawing() {
     // The open mouth with its lip, and two dark eyes behind it.
     svg += head;
     svg += QString("<ellipse cx=\"%1\" cy=\"%2\" rx=\"%3\" ry=\"%4\" fill=\"%5\"/>")
-               .arg(N(Centre), N(MouthY), N(FlareHalfWidth), N(MouthHalfHeight), TubePainter::ColourAt(profile, 0.3).name());
+               .arg(N(Centre), N(MouthY), N(FlareHalfWidth), N(MouthHalfHeight),
+                    TubePainter::ColourAt(profile, 0.3).name());
     svg += QString("<ellipse cx=\"%1\" cy=\"%2\" rx=\"%3\" ry=\"%4\" fill=\"url(#throat)\"/>")
                .arg(N(Centre), N(MouthY), N(FlareHalfWidth - Lip), N(MouthHalfHeight - Lip * 0.75));
     const qreal eyeY = std::floor(MouthY + MouthHalfHeight + 1);

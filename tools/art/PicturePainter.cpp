@@ -69,7 +69,7 @@ QImage PicturePainter::Title(int scale) {
     Grid(painter, QRect(0, 0, 400, 300), TitleCell, QColor(0x48, 0x48, 0x48));
 
     const SpritePainter sprites(TitleCell, scale);
-    std::vector<SnakeShape::Piece> things = {{{8, 1}, 3}, {{17, 1}, 5}, {{1, 11}, 4}, {{18, 12}, 7},
+    std::vector<SnakeShape::Piece> things = {{{8, 1}, 3},  {{17, 1}, 5},  {{1, 11}, 4}, {{18, 12}, 7},
                                              {{3, 13}, 8}, {{15, 12}, 6}, {{13, 2}, 45}};
     const auto snake = SnakeShape::Pieces({1, 3}, "RRUURRR", SnakeShape::Set::Grey);
     things.insert(things.end(), snake.begin(), snake.end());
@@ -157,8 +157,7 @@ QImage PicturePainter::IconOfSize(int pixels) {
     // window icon is averaged down, which keeps the shapes in proportion.
     Q_ASSERT(pixels > 0 && pixels % IconCells == 0);
     const int cell = pixels / IconCells;
-    if (cell < 8)
-        return IconOfSize(64).scaled(pixels, pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    if (cell < 8) return IconOfSize(64).scaled(pixels, pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     const SpritePainter sprites = cell % 16 == 0 ? SpritePainter(16, cell / 16) : SpritePainter(cell, 1);
     QImage image(pixels, pixels, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);

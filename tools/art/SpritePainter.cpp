@@ -1,5 +1,4 @@
 #include "SpritePainter.h"
-#include "Colours.h"
 
 #include <QPainterPath>
 #include <QPolygonF>
@@ -8,19 +7,24 @@
 #include <cmath>
 #include <numbers>
 
+#include "Colours.h"
+
 namespace {
 constexpr int FirstGreyPiece = 10;
 constexpr int FirstCrackedHead = 27;
 constexpr int FirstYellowPiece = 31;
 
-const std::array<QColor, 6> BallColours = {QColor(228, 24, 24),  QColor(24, 196, 40),  QColor(40, 84, 255),
-                                           QColor(255, 226, 0),  QColor(226, 30, 226), QColor(0, 214, 226)};
+const std::array<QColor, 6> BallColours = {QColor(228, 24, 24), QColor(24, 196, 40),  QColor(40, 84, 255),
+                                           QColor(255, 226, 0), QColor(226, 30, 226), QColor(0, 214, 226)};
 
 }  // namespace
 
 SpritePainter::SpritePainter(int logicalEdge, int scale)
-    : Logical(logicalEdge), Scale(scale), EdgePx(logicalEdge * scale),
-      GreyTube(TubePainter::Grey(), logicalEdge, scale), YellowTube(TubePainter::Yellow(), logicalEdge, scale) {}
+    : Logical(logicalEdge),
+      Scale(scale),
+      EdgePx(logicalEdge * scale),
+      GreyTube(TubePainter::Grey(), logicalEdge, scale),
+      YellowTube(TubePainter::Yellow(), logicalEdge, scale) {}
 
 QColor SpritePainter::BallColour(int n) {
     Q_ASSERT(n >= 3 && n <= 8);
@@ -29,15 +33,14 @@ QColor SpritePainter::BallColour(int n) {
 
 bool SpritePainter::TubePiece(int first, int n, TubePainter::Piece& piece, int& quarterTurns) {
     const int offset = n - first;
-    if (offset < 0 || offset > 13)
-        return false;
+    if (offset < 0 || offset > 13) return false;
     if (offset >= 12) {  // horizontal, then vertical
         piece = TubePainter::Piece::Straight;
         quarterTurns = offset == 12 ? 1 : 0;
         return true;
     }
     constexpr std::array<TubePainter::Piece, 3> kinds = {TubePainter::Piece::Head, TubePainter::Piece::Bend,
-                                                        TubePainter::Piece::Tail};
+                                                         TubePainter::Piece::Tail};
     piece = kinds[offset / 4];
     quarterTurns = offset % 4;
     return true;
@@ -133,10 +136,14 @@ void SpritePainter::PaintGoldenBall(QPainter& painter) const {
     const qreal arm = At(0.2);
     const qreal waist = At(0.035) + Px(0.3);
     painter.setBrush(QColor(255, 255, 240));
-    painter.drawPolygon(QPolygonF{{spot.x() - arm, spot.y()}, {spot.x() - waist, spot.y() - waist},
-                                  {spot.x(), spot.y() - arm}, {spot.x() + waist, spot.y() - waist},
-                                  {spot.x() + arm, spot.y()}, {spot.x() + waist, spot.y() + waist},
-                                  {spot.x(), spot.y() + arm}, {spot.x() - waist, spot.y() + waist}});
+    painter.drawPolygon(QPolygonF{{spot.x() - arm, spot.y()},
+                                  {spot.x() - waist, spot.y() - waist},
+                                  {spot.x(), spot.y() - arm},
+                                  {spot.x() + waist, spot.y() - waist},
+                                  {spot.x() + arm, spot.y()},
+                                  {spot.x() + waist, spot.y() + waist},
+                                  {spot.x(), spot.y() + arm},
+                                  {spot.x() - waist, spot.y() + waist}});
     painter.drawEllipse(spot, Px(1), Px(1));
 }
 
@@ -144,11 +151,9 @@ void SpritePainter::PaintHouse(QPainter& painter, bool open) const {
     const qreal e = EdgePx;
     const qreal frame = Px(Logical >= 20 ? 2 : 1);
     painter.fillRect(QRectF(0, 0, e, e), QColor(255, 222, 0));
-    if (frame > Scale)
-        painter.fillRect(QRectF(frame / 2, frame / 2, e - frame, e - frame), QColor(190, 150, 0));
+    if (frame > Scale) painter.fillRect(QRectF(frame / 2, frame / 2, e - frame, e - frame), QColor(190, 150, 0));
     painter.fillRect(QRectF(frame, frame, e - 2 * frame, e - 2 * frame), Qt::black);
-    if (open)
-        return;
+    if (open) return;
     // A pyramid roof seen from above: four faces lit from the top left.
     const qreal a = frame + Px(1);
     const qreal z = e - a;
@@ -170,8 +175,10 @@ void SpritePainter::PaintStone(QPainter& painter) const {
     QPolygonF outline;
     for (std::size_t i = 0; i < reach.size(); ++i) {
         const auto n = static_cast<qreal>(i);
-        const qreal angle = 2 * std::numbers::pi * (n + 0.3 * static_cast<qreal>(i % 3)) / static_cast<qreal>(reach.size());
-        outline << QPointF(At(0.5) + radius * reach[i] * std::cos(angle), At(0.52) + radius * reach[i] * 0.92 * std::sin(angle));
+        const qreal angle =
+            2 * std::numbers::pi * (n + 0.3 * static_cast<qreal>(i % 3)) / static_cast<qreal>(reach.size());
+        outline << QPointF(At(0.5) + radius * reach[i] * std::cos(angle),
+                           At(0.52) + radius * reach[i] * 0.92 * std::sin(angle));
     }
     QRadialGradient body(QPointF(At(0.5), At(0.5)), radius, QPointF(At(0.36), At(0.32)));
     body.setColorAt(0, QColor(0xc8, 0x90, 0x58));

@@ -1,5 +1,4 @@
 #include "TubePainter.h"
-#include "Colours.h"
 
 #include <QPainterPath>
 #include <QPolygonF>
@@ -7,12 +6,17 @@
 #include <algorithm>
 #include <cmath>
 
+#include "Colours.h"
+
 namespace {
 QColor Darker(const QColor& colour, qreal shade) { return Mix(colour, Qt::black, shade); }
 }  // namespace
 
 TubePainter::TubePainter(const QGradientStops& profile, int logicalEdge, int scale)
-    : Profile(profile), Edge(logicalEdge * scale), Scale(scale), Centre(logicalEdge * scale / 2.0),
+    : Profile(profile),
+      Edge(logicalEdge * scale),
+      Scale(scale),
+      Centre(logicalEdge * scale / 2.0),
       // An even width keeps both rims on whole pixels, so a tube is crisp where it crosses an edge.
       HalfWidth(std::round(logicalEdge * 0.34) * scale) {}
 
@@ -28,13 +32,19 @@ QColor TubePainter::ColourAt(const QGradientStops& profile, qreal t) {
 }
 
 QGradientStops TubePainter::Grey() {
-    return {{0.0, QColor(0xf4, 0xf4, 0xf4)}, {0.3, QColor(0xcc, 0xcc, 0xcc)}, {0.65, QColor(0x90, 0x90, 0x90)},
-            {0.88, QColor(0x5e, 0x5e, 0x5e)}, {1.0, QColor(0x36, 0x36, 0x36)}};
+    return {{0.0, QColor(0xf4, 0xf4, 0xf4)},
+            {0.3, QColor(0xcc, 0xcc, 0xcc)},
+            {0.65, QColor(0x90, 0x90, 0x90)},
+            {0.88, QColor(0x5e, 0x5e, 0x5e)},
+            {1.0, QColor(0x36, 0x36, 0x36)}};
 }
 
 QGradientStops TubePainter::Yellow() {
-    return {{0.0, QColor(0xff, 0xfb, 0xd8)}, {0.3, QColor(0xff, 0xe0, 0x38)}, {0.65, QColor(0xd8, 0xa8, 0x00)},
-            {0.88, QColor(0x98, 0x6c, 0x00)}, {1.0, QColor(0x58, 0x3c, 0x00)}};
+    return {{0.0, QColor(0xff, 0xfb, 0xd8)},
+            {0.3, QColor(0xff, 0xe0, 0x38)},
+            {0.65, QColor(0xd8, 0xa8, 0x00)},
+            {0.88, QColor(0x98, 0x6c, 0x00)},
+            {1.0, QColor(0x58, 0x3c, 0x00)}};
 }
 
 void TubePainter::Paint(QPainter& painter, Piece piece, int quarterTurns) const {
@@ -55,20 +65,17 @@ void TubePainter::Paint(QPainter& painter, Piece piece, int quarterTurns) const 
 }
 
 void TubePainter::PaintRow(QPainter& painter, qreal top, qreal height, qreal halfWidth, qreal shade) const {
-    if (halfWidth <= 0 || height <= 0)
-        return;
+    if (halfWidth <= 0 || height <= 0) return;
     QLinearGradient across(Centre, 0, Centre + halfWidth, 0);
     across.setSpread(QGradient::ReflectSpread);
     QGradientStops stops = Profile;
-    for (auto& stop : stops)
-        stop.second = Darker(stop.second, shade);
+    for (auto& stop : stops) stop.second = Darker(stop.second, shade);
     across.setStops(stops);
     painter.fillRect(QRectF(Centre - halfWidth, top, 2 * halfWidth, height), across);
 }
 
 void TubePainter::PaintStraight(QPainter& painter) const {
-    for (int y = 0; y < Edge; ++y)
-        PaintRow(painter, y, 1, HalfWidth);
+    for (int y = 0; y < Edge; ++y) PaintRow(painter, y, 1, HalfWidth);
 }
 
 void TubePainter::PaintBend(QPainter& painter) const {
@@ -82,8 +89,7 @@ void TubePainter::PaintBend(QPainter& painter) const {
     for (auto it = Profile.crbegin(); it != Profile.crend(); ++it)
         stops.append({(Centre - it->first * HalfWidth) / outer, it->second});
     for (const auto& stop : Profile)
-        if (stop.first > 0)
-            stops.append({(Centre + stop.first * HalfWidth) / outer, stop.second});
+        if (stop.first > 0) stops.append({(Centre + stop.first * HalfWidth) / outer, stop.second});
     around.setStops(stops);
     QPainterPath ring;
     ring.addEllipse(corner, outer, outer);
@@ -114,8 +120,7 @@ void TubePainter::PaintHead(QPainter& painter, bool cracked) const {
     painter.setBrush(throat);
     painter.drawEllipse(mouth, flareHalfWidth - lip, mouthHalfHeight - lip * 0.75);
     PaintEyes(painter, mouthY + mouthHalfHeight, cracked);
-    if (cracked)
-        PaintCracks(painter);
+    if (cracked) PaintCracks(painter);
 }
 
 void TubePainter::PaintEyes(QPainter& painter, qreal top, bool dead) const {

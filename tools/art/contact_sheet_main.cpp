@@ -9,8 +9,7 @@
 #include "app/SpriteLists.h"
 
 int main(int argc, char* argv[]) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QCommandLineParser parser;
     parser.addPositionalArgument("out", "PNG file to write");
@@ -18,15 +17,13 @@ int main(int argc, char* argv[]) {
     parser.addOption({"zoom", "Enlarge the page N times, pixel for pixel, for a close look.", "N", "1"});
     parser.addHelpOption();
     parser.process(app);
-    if (parser.positionalArguments().size() != 1)
-        parser.showHelp(2);
+    if (parser.positionalArguments().size() != 1) parser.showHelp(2);
     const qreal dpr = parser.value("dpr").toDouble() > 1 ? 2 : 1;
     const int zoom = std::clamp(parser.value("zoom").toInt(), 1, 8);
 
     const SpriteLists sprites;
     QImage page = ContactSheet(sprites, dpr).Render();
-    if (zoom > 1)
-        page = page.scaled(page.size() * zoom, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    if (zoom > 1) page = page.scaled(page.size() * zoom, Qt::IgnoreAspectRatio, Qt::FastTransformation);
     const QString out = parser.positionalArguments().at(0);
     if (!page.save(out, "PNG")) {
         QTextStream(stderr) << "zurk3-contact-sheet: cannot write " << out << "\n";

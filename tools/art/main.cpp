@@ -16,31 +16,27 @@ namespace {
 constexpr int ThemeIconSizes[] = {16, 24, 32, 48, 64, 128, 256};
 
 bool MakeFolder(const QDir& folder) {
-    if (folder.mkpath("."))
-        return true;
+    if (folder.mkpath(".")) return true;
     QTextStream(stderr) << "zurk3-art: cannot create " << folder.path() << "\n";
     return false;
 }
 
 bool Save(const QImage& image, const QDir& folder, const QString& name) {
     const QString path = folder.filePath(name);
-    if (image.save(path, "PNG"))
-        return true;
+    if (image.save(path, "PNG")) return true;
     QTextStream(stderr) << "zurk3-art: cannot write " << path << "\n";
     return false;
 }
 
 bool Save(const QByteArray& data, const QDir& folder, const QString& name) {
     QFile file(folder.filePath(name));
-    if (file.open(QIODevice::WriteOnly) && file.write(data) == data.size())
-        return true;
+    if (file.open(QIODevice::WriteOnly) && file.write(data) == data.size()) return true;
     QTextStream(stderr) << "zurk3-art: cannot write " << file.fileName() << "\n";
     return false;
 }
 
 int WritePictures(const QDir& folder) {
-    if (!MakeFolder(folder))
-        return 1;
+    if (!MakeFolder(folder)) return 1;
     bool ok = true;
     for (const int edge : {12, 20}) {
         ok &= Save(SpritePainter(edge, 1).Sheet(), folder, QString("sprites%1.png").arg(edge));
@@ -70,12 +66,10 @@ int WriteThemeIcons(const QDir& theme, const QString& name) {
 
 int main(int argc, char* argv[]) {
     // A drawing tool needs no screen.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     const QStringList args = app.arguments();
-    if (args.size() == 2 && !args.at(1).startsWith('-'))
-        return WritePictures(QDir(args.at(1)));
+    if (args.size() == 2 && !args.at(1).startsWith('-')) return WritePictures(QDir(args.at(1)));
     if (args.size() == 4 && args.at(1) == "--icons" && !args.at(3).isEmpty() && !args.at(3).contains('/'))
         return WriteThemeIcons(QDir(args.at(2)), args.at(3));
     QTextStream(stderr) << "usage: zurk3-art OUTDIR\n"

@@ -6,9 +6,9 @@
 namespace {
 constexpr int Width = 50;
 constexpr int Height = 40;
-constexpr int TrackBottom = 9;   // the track fills rows 2..9, wall below it
+constexpr int TrackBottom = 9;  // the track fills rows 2..9, wall below it
 constexpr int HouseX = 2;
-constexpr int HouseY = 10;       // in that wall, opening onto the track only
+constexpr int HouseY = 10;  // in that wall, opening onto the track only
 constexpr int SnakeLength = 300;
 constexpr int ViperLength = 10;
 constexpr int Flies = 150;

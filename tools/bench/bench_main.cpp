@@ -2,7 +2,6 @@
 // level, and reading the largest game file. Goals on a 2-core machine: step <= 20 us,
 // start <= 2 ms, load <= 10 ms. Run with --benchmark_repetitions=5 and read the medians.
 #include <benchmark/benchmark.h>
-
 #include <filesystem>
 #include <fstream>
 
@@ -101,8 +100,8 @@ BENCHMARK(BM_load_255FullLevels)->Unit(benchmark::kMillisecond);
 void BM_load_255FullLevelsFromDisk(benchmark::State& state) {
     const std::vector<std::uint8_t> bytes = BigGameFile::Bytes();
     const std::filesystem::path path = std::filesystem::temp_directory_path() / "zurk3-bench-velka.zurk";
-    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
-                                                static_cast<std::streamsize>(bytes.size()));
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     clsHraZurk3 game;
     for (auto _ : state) benchmark::DoNotOptimize(game.NactiHru(path.string()));
     if (game.PocetUrovni() != 255) state.SkipWithError(game.LastError().c_str());

@@ -8,14 +8,14 @@
 #include <string>
 #include <vector>
 
+#include "game/GameStep.h"
+#include "game/LevelSetUp.h"
+#include "game/modZurk3.h"
 #include "pond/CellPainter.h"
 #include "pond/CuePlayer.h"
 #include "pond/GameFrontEnd.h"
-#include "game/GameStep.h"
-#include "game/LevelSetUp.h"
 #include "pond/RandomSource.h"
 #include "pond/clsHraZurk3.h"
-#include "game/modZurk3.h"
 #include "tools/stress/PondInvariants.h"
 
 namespace {

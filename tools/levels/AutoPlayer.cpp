@@ -21,9 +21,7 @@ constexpr int BoulderDetour = 1000;  // a way through boulders is taken only whe
 
 AutoPlayer::AutoPlayer(modZurk3& world) : world_(world) {}
 
-std::size_t AutoPlayer::Index(CellPos cell) const {
-    return GridIndex(cell.x, cell.y, world_.Field.Width());
-}
+std::size_t AutoPlayer::Index(CellPos cell) const { return GridIndex(cell.x, cell.y, world_.Field.Width()); }
 
 bool AutoPlayer::Inside(CellPos cell) const { return world_.Field.Inside(cell.x, cell.y); }
 

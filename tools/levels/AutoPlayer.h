@@ -30,12 +30,12 @@ private:
     };
     struct Candidate {
         int Direction = 0;
-        bool Risky = false;      // a viper may crawl into the cell first
-        bool SafeWay = false;    // a way to a target after which the snake still has room
-        int Distance = Never;    // moves to that target; boulders on the way count extra
-        int Room = 0;            // cells the snake can still reach after this move; Never when it
-                                 // can follow its own track or get home
-        int Need = 0;            // cells the snake needs to live on
+        bool Risky = false;    // a viper may crawl into the cell first
+        bool SafeWay = false;  // a way to a target after which the snake still has room
+        int Distance = Never;  // moves to that target; boulders on the way count extra
+        int Room = 0;          // cells the snake can still reach after this move; Never when it
+                               // can follow its own track or get home
+        int Need = 0;          // cells the snake needs to live on
     };
 
     std::size_t Index(CellPos cell) const;
@@ -54,7 +54,7 @@ private:
     std::vector<CellPos> WayToTarget(const Snake& snake, const std::vector<int>& freeAt, bool throughBoulders) const;
     int Room(const Snake& snake, const std::vector<int>& freeAt) const;
 
-    modZurk3& world_;  // read only; the snake is reached through it
+    modZurk3& world_;             // read only; the snake is reached through it
     std::vector<bool> danger_;    // cells a viper may crawl into in the coming step
     std::vector<bool> viperWay_;  // those and the water straight ahead of each viper
 };

@@ -57,9 +57,9 @@ void GameFileWriter::WriteLevel(const LevelRecord& level, std::vector<std::uint8
     PutInt16(out, level.LevelFlags);
     PutInt16(out, level.RequiredLength);
     const std::pair<RecordCode, std::uint8_t> counts[] = {{CodeRandomBalls, level.RandomBalls},
-                                                           {CodeRandomFlies, level.RandomFlies},
-                                                           {CodeRandomBoulders, level.RandomBoulders},
-                                                           {CodeGoldenBallChance, level.GoldenBallChance}};
+                                                          {CodeRandomFlies, level.RandomFlies},
+                                                          {CodeRandomBoulders, level.RandomBoulders},
+                                                          {CodeGoldenBallChance, level.GoldenBallChance}};
     for (const auto& [code, count] : counts)
         if (count != 0) {
             out.push_back(code);

@@ -12,5 +12,5 @@ struct GameSource {
     std::uint8_t HeaderByte = 0;
     std::string Note = std::string(NoteLength, ' ');  // Windows-1250, exactly 30 bytes
     std::uint8_t Lives = 0;
-    std::vector<LevelRecord> Levels;                   // level 1 first
+    std::vector<LevelRecord> Levels;  // level 1 first
 };

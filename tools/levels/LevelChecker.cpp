@@ -70,8 +70,8 @@ std::vector<std::string> LevelChecker::Warnings(const LevelRecord& level, int nu
             if (!Interior(level, x, y) && cell.Kind != CellWall && brokenRing++ == 0) firstGap = At(x, y);
             if (Interior(level, x, y) && cell.Kind == CellFree) ++freeInterior;
             if (cell.Kind == CellBall && cell.Param > 6)
-                warn("the ball at " + At(x, y) + " has colour " + std::to_string(cell.Param) +
-                     ", which shows sprite " + std::to_string(cell.Param) + " instead of a ball");
+                warn("the ball at " + At(x, y) + " has colour " + std::to_string(cell.Param) + ", which shows sprite " +
+                     std::to_string(cell.Param) + " instead of a ball");
         }
     if (brokenRing > 0)
         warn("the outer ring is broken at " + std::to_string(brokenRing) + " cell(s), first at " + firstGap);

@@ -8,7 +8,7 @@ struct TrialResult {
     bool Won = false;
     bool Crashed = false;  // lost by a crash rather than by running out of steps
     int Steps = 0;
-    int Points = 0;        // the snake's own points for the run, without the 2000 of a won level
+    int Points = 0;  // the snake's own points for the run, without the 2000 of a won level
 };
 
 // Plays one level of a game on the real rules, without a window, with the autoplayer at the keys.

@@ -5,7 +5,7 @@
 
 struct RecordScan {
     std::vector<std::string> Faults;  // one line each, with the level it belongs to
-    int LevelStarts = 0;               // the levels the file really holds
+    int LevelStarts = 0;              // the levels the file really holds
 };
 
 // Walks the records of a game file the way the game's reader does and lists every fault that

@@ -6,9 +6,9 @@
 #include <stdexcept>
 
 #include "pond/CellKinds.h"
+#include "pond/Cp1250.h"
 #include "pond/clsHraZurk3.h"
 #include "tools/levels/MapCharacters.h"
-#include "pond/Cp1250.h"
 
 namespace {
 
@@ -82,8 +82,8 @@ std::string SourceDumper::DumpLevel(const LevelRecord& level, int number) {
             const MapCell& cell = level.Cell(x, y);
             const auto c = MapCharacters::CharacterOf(cell);
             if (!c)
-                throw std::runtime_error(where + "cell (" + std::to_string(x) + ", " + std::to_string(y) + ") of kind " +
-                                         std::to_string(cell.Kind) + " with parameter " +
+                throw std::runtime_error(where + "cell (" + std::to_string(x) + ", " + std::to_string(y) +
+                                         ") of kind " + std::to_string(cell.Kind) + " with parameter " +
                                          std::to_string(cell.Param) + " has no map character");
             out << *c;
         }

@@ -5,16 +5,15 @@
 #include <sstream>
 
 #include "pond/CellKinds.h"
+#include "pond/Cp1250.h"
 #include "tools/levels/MapCharacters.h"
 #include "tools/levels/SourceError.h"
-#include "pond/Cp1250.h"
 
 namespace {
 
 const std::vector<std::string> GameKeys = {"Note", "Lives", "HeaderChar", "HeaderByte"};
-const std::vector<std::string> LevelKeys = {"LevelFlags", "RequiredLength", "RandomBalls", "RandomFlies",
-                                            "RandomBoulders", "GoldenBallChance", "InitialLength",
-                                            "ViperLengths"};
+const std::vector<std::string> LevelKeys = {"LevelFlags",     "RequiredLength",   "RandomBalls",   "RandomFlies",
+                                            "RandomBoulders", "GoldenBallChance", "InitialLength", "ViperLengths"};
 
 std::string Trim(const std::string& text) {
     const auto first = text.find_first_not_of(" \t");
@@ -141,8 +140,8 @@ void SourceParser::FinishGame(const Section& section) {
     std::string bad;
     const auto bytes = Utf8ToCp1250(note.Text, &bad);
     if (!bytes)
-        Fail(note.Line, bad.empty() ? "the note is not valid UTF-8"
-                                    : "the note holds '" + bad + "', which Windows-1250 lacks");
+        Fail(note.Line,
+             bad.empty() ? "the note is not valid UTF-8" : "the note holds '" + bad + "', which Windows-1250 lacks");
     if (bytes->size() > NoteLength)
         Fail(note.Line, "the note has " + std::to_string(bytes->size()) + " characters, at most 30 fit");
     game_.Note = *bytes + std::string(NoteLength - bytes->size(), ' ');
@@ -233,9 +232,9 @@ const SourceParser::Value& SourceParser::Required(const Section& section, const 
 long SourceParser::Number(const Value& value, const std::string& key, long low, long high) const {
     const std::string& text = value.Text;
     std::size_t digits = text.size() > 0 && text[0] == '-' ? 1 : 0;
-    const bool wellFormed = text.size() > digits && text.size() - digits <= 6 &&
-                            std::all_of(text.begin() + static_cast<long>(digits), text.end(),
-                                        [](char c) { return c >= '0' && c <= '9'; });
+    const bool wellFormed =
+        text.size() > digits && text.size() - digits <= 6 &&
+        std::all_of(text.begin() + static_cast<long>(digits), text.end(), [](char c) { return c >= '0' && c <= '9'; });
     const long number = wellFormed ? std::stol(text) : 0;
     if (!wellFormed || number < low || number > high)
         Fail(value.Line, key + " must be a whole number from " + std::to_string(low) + " to " + std::to_string(high) +
@@ -246,6 +245,7 @@ long SourceParser::Number(const Value& value, const std::string& key, long low, 
 void SourceParser::Fail(int line, const std::string& message) const { throw SourceError(file_, line, message); }
 
 GameSource SourceParser::Finish() const {
-    if (!gameAt_) throw SourceError(file_, 0, "no source holds the 'Game:' section with Note, Lives, HeaderChar and HeaderByte");
+    if (!gameAt_)
+        throw SourceError(file_, 0, "no source holds the 'Game:' section with Note, Lives, HeaderChar and HeaderByte");
     return game_;
 }

@@ -114,8 +114,11 @@ int Play(const std::string& path) {
             const TrialResult result = LevelTrial::Run(game, level, seed, PlayStepLimit);
             if (!result.HasHouse) break;
             won += result.Won ? 1 : 0;
-            runs << ' ' << (result.Won ? "won" : result.Crashed ? "crashed" : "stuck") << '/' << result.Steps << '/'
-                 << result.Points;
+            runs << ' '
+                 << (result.Won       ? "won"
+                     : result.Crashed ? "crashed"
+                                      : "stuck")
+                 << '/' << result.Steps << '/' << result.Points;
         }
         if (runs.str().empty()) {
             std::cout << "level " << level << ": no house, the game skips it\n";
@@ -123,8 +126,8 @@ int Play(const std::string& path) {
         }
         const bool lost = won == 0;
         anyLost = anyLost || lost;
-        std::cout << "level " << level << ": " << (lost ? "LOST" : "won") << " " << won << " of "
-                  << PlaySeeds.size() << " (result/steps/points per seed:" << runs.str() << ")\n";
+        std::cout << "level " << level << ": " << (lost ? "LOST" : "won") << " " << won << " of " << PlaySeeds.size()
+                  << " (result/steps/points per seed:" << runs.str() << ")\n";
     }
     return anyLost ? 1 : 0;
 }

@@ -1,24 +1,19 @@
 #include "CueSynth.h"
 
+#include <array>
+
 #include "FormantVoice.h"
 #include "NoiseSource.h"
 
-#include <array>
+CueSynth::CueSynth(int sampleRate) : rate(sampleRate), instruments(sampleRate) {}
 
-CueSynth::CueSynth(int sampleRate)
-    : rate(sampleRate), instruments(sampleRate)
-{
-}
-
-void CueSynth::finish(Signal& cue)
-{
+void CueSynth::finish(Signal& cue) {
     cue.removeDc();
     cue.fadeEdges(0.003, 0.03);
     cue.normalisePeak(-3.0);
 }
 
-Signal CueSynth::mnam1() const
-{
+Signal CueSynth::mnam1() const {
     NoiseSource noise(101);
     Signal cue(rate, 0.26);
     cue.mix(instruments.noiseBurst(1500.0, 1200.0, 0.03, noise), 0.0, 0.5);
@@ -28,8 +23,7 @@ Signal CueSynth::mnam1() const
     return cue;
 }
 
-Signal CueSynth::mnam2() const
-{
+Signal CueSynth::mnam2() const {
     NoiseSource noise(202);
     Signal cue(rate, 0.72);
     // Each bite a little different, the last one the hungriest.
@@ -41,8 +35,7 @@ Signal CueSynth::mnam2() const
     return cue;
 }
 
-Signal CueSynth::mnam3() const
-{
+Signal CueSynth::mnam3() const {
     NoiseSource noise(303);
     Signal cue(rate, 1.2);
     // E major, climbing: E6, G#6, B6, E7, over a soft E5 for body.
@@ -59,18 +52,14 @@ Signal CueSynth::mnam3() const
     return cue;
 }
 
-Signal CueSynth::fuj() const
-{
+Signal CueSynth::fuj() const {
     NoiseSource noise(404);
     const FormantVoice voice(rate);
     // f (hiss), u (F1 low, F2 low), j (F2 swings high), the pitch falling throughout.
     const std::vector<FormantVoice::Frame> frames{
-        {0.00, 220.0, 0.0, 0.0, 0.0, 300.0, 800.0, 2300.0},
-        {0.03, 220.0, 0.0, 0.25, 0.0, 300.0, 800.0, 2300.0},
-        {0.14, 220.0, 0.0, 0.25, 0.0, 300.0, 800.0, 2300.0},
-        {0.18, 210.0, 1.0, 0.01, 0.4, 350.0, 880.0, 2400.0},
-        {0.45, 150.0, 1.0, 0.0, 0.7, 360.0, 860.0, 2350.0},
-        {0.58, 125.0, 0.9, 0.0, 0.5, 280.0, 2100.0, 2900.0},
+        {0.00, 220.0, 0.0, 0.0, 0.0, 300.0, 800.0, 2300.0},  {0.03, 220.0, 0.0, 0.25, 0.0, 300.0, 800.0, 2300.0},
+        {0.14, 220.0, 0.0, 0.25, 0.0, 300.0, 800.0, 2300.0}, {0.18, 210.0, 1.0, 0.01, 0.4, 350.0, 880.0, 2400.0},
+        {0.45, 150.0, 1.0, 0.0, 0.7, 360.0, 860.0, 2350.0},  {0.58, 125.0, 0.9, 0.0, 0.5, 280.0, 2100.0, 2900.0},
         {0.72, 105.0, 0.0, 0.0, 0.3, 260.0, 2300.0, 3000.0}};
     Signal cue(rate, 0.76);
     cue.mix(instruments.noiseBurst(900.0, 1200.0, 0.12, noise), 0.0, 0.4);
@@ -79,22 +68,19 @@ Signal CueSynth::fuj() const
     return cue;
 }
 
-Signal CueSynth::cil() const
-{
+Signal CueSynth::cil() const {
     // G4 C5 E5 G5 climbing to a held C6, with the C major chord joining underneath.
     constexpr std::array<double, 4> climb{392.0, 523.25, 659.25, 784.0};
     Signal cue(rate, 1.1);
     for (std::size_t i = 0; i < climb.size(); ++i)
         cue.mix(instruments.brass(climb[i], 0.14), 0.11 * static_cast<double>(i), 0.8);
     cue.mix(instruments.brass(1046.5, 0.62), 0.44, 1.0);
-    for (double chordNote : {523.25, 659.25, 784.0})
-        cue.mix(instruments.brass(chordNote, 0.62), 0.44, 0.3);
+    for (double chordNote : {523.25, 659.25, 784.0}) cue.mix(instruments.brass(chordNote, 0.62), 0.44, 0.3);
     finish(cue);
     return cue;
 }
 
-Signal CueSynth::naraz() const
-{
+Signal CueSynth::naraz() const {
     NoiseSource noise(505);
     Signal cue(rate, 0.6);
     cue.mix(instruments.thud(0.55), 0.0, 1.0);

@@ -5,8 +5,7 @@
 
 // Composes the game's six sound cues. Each comes out finished: no DC,
 // soft edges and a peak of -3 dBFS, ready to be written.
-class CueSynth
-{
+class CueSynth {
 public:
     explicit CueSynth(int sampleRate);
 

@@ -1,8 +1,7 @@
 #pragma once
 
 // Loudness curves over time, all smooth at their corners so that nothing clicks.
-class Envelope
-{
+class Envelope {
 public:
     // 0 before t = 0, a raised-cosine climb to 1 over `attack` seconds, then 1.
     static double rise(double t, double attack);

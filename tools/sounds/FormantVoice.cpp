@@ -1,34 +1,25 @@
 #include "FormantVoice.h"
 
-#include "NoiseSource.h"
-#include "Resonator.h"
-
 #include <cmath>
 #include <numbers>
 
+#include "NoiseSource.h"
+#include "Resonator.h"
+
 namespace {
 
-double between(double from, double to, double share)
-{
-    return from + (to - from) * share;
-}
+double between(double from, double to, double share) { return from + (to - from) * share; }
 
-} // namespace
+}  // namespace
 
-FormantVoice::FormantVoice(int sampleRate)
-    : rate(sampleRate)
-{
-}
+FormantVoice::FormantVoice(int sampleRate) : rate(sampleRate) {}
 
-FormantVoice::Frame FormantVoice::frameAt(const std::vector<Frame>& frames, double t)
-{
-    if (t <= frames.front().time)
-        return frames.front();
+FormantVoice::Frame FormantVoice::frameAt(const std::vector<Frame>& frames, double t) {
+    if (t <= frames.front().time) return frames.front();
     for (std::size_t i = 1; i < frames.size(); ++i) {
         const Frame& from = frames[i - 1];
         const Frame& to = frames[i];
-        if (t > to.time)
-            continue;
+        if (t > to.time) continue;
         const double share = (t - from.time) / (to.time - from.time);
         return {t,
                 between(from.pitchHz, to.pitchHz, share),
@@ -42,20 +33,16 @@ FormantVoice::Frame FormantVoice::frameAt(const std::vector<Frame>& frames, doub
     return frames.back();
 }
 
-double FormantVoice::glottalFlow(double phase)
-{
+double FormantVoice::glottalFlow(double phase) {
     // Slow opening, quick closing, then closed: the quick closure is what makes a voice buzz.
     constexpr double opening = 0.45;
     constexpr double closing = 0.12;
-    if (phase < opening)
-        return 0.5 * (1.0 - std::cos(std::numbers::pi * phase / opening));
-    if (phase < opening + closing)
-        return std::cos(0.5 * std::numbers::pi * (phase - opening) / closing);
+    if (phase < opening) return 0.5 * (1.0 - std::cos(std::numbers::pi * phase / opening));
+    if (phase < opening + closing) return std::cos(0.5 * std::numbers::pi * (phase - opening) / closing);
     return 0.0;
 }
 
-Signal FormantVoice::speak(const std::vector<Frame>& frames, NoiseSource& noise) const
-{
+Signal FormantVoice::speak(const std::vector<Frame>& frames, NoiseSource& noise) const {
     Signal sound(rate, frames.back().time);
     Resonator formant1(rate, Resonator::Gain::UnityAtDc);
     Resonator formant2(rate, Resonator::Gain::UnityAtDc);

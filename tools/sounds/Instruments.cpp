@@ -1,43 +1,32 @@
 #include "Instruments.h"
 
-#include "Envelope.h"
-#include "NoiseSource.h"
-#include "Resonator.h"
-
 #include <algorithm>
 #include <array>
 #include <cmath>
 #include <numbers>
+
+#include "Envelope.h"
+#include "NoiseSource.h"
+#include "Resonator.h"
 
 namespace {
 
 constexpr double twoPi = 2.0 * std::numbers::pi;
 
 // Exponential slide: equal musical steps in equal times.
-double glide(double fromHz, double toHz, double t, double duration)
-{
+double glide(double fromHz, double toHz, double t, double duration) {
     return fromHz * std::pow(toHz / fromHz, std::min(t / duration, 1.0));
 }
 
-} // namespace
+}  // namespace
 
-Instruments::Instruments(int sampleRate)
-    : rate(sampleRate)
-{
-}
+Instruments::Instruments(int sampleRate) : rate(sampleRate) {}
 
-double Instruments::highestPartialHz() const
-{
-    return 0.45 * rate;
-}
+double Instruments::highestPartialHz() const { return 0.45 * rate; }
 
-void Instruments::finish(Signal& sound)
-{
-    sound.fadeEdges(0.0, std::min(0.02, sound.seconds() / 4.0));
-}
+void Instruments::finish(Signal& sound) { sound.fadeEdges(0.0, std::min(0.02, sound.seconds() / 4.0)); }
 
-Signal Instruments::blip(double fromHz, double toHz, double seconds) const
-{
+Signal Instruments::blip(double fromHz, double toHz, double seconds) const {
     Signal sound(rate, seconds);
     double phase = 0.0;
     for (std::size_t i = 0; i < sound.size(); ++i) {
@@ -51,8 +40,7 @@ Signal Instruments::blip(double fromHz, double toHz, double seconds) const
     return sound;
 }
 
-Signal Instruments::chomp(double pitchHz, double seconds, NoiseSource& noise) const
-{
+Signal Instruments::chomp(double pitchHz, double seconds, NoiseSource& noise) const {
     Signal sound(rate, seconds);
     Resonator crunchFilter(rate, Resonator::Gain::UnityAtCentre);
     crunchFilter.tune(2800.0, 2500.0);
@@ -72,40 +60,37 @@ Signal Instruments::chomp(double pitchHz, double seconds, NoiseSource& noise) co
         }
         grain *= grainFade;
         const double crunch = 1.6 * crunchFilter.process(noise.bipolar() * grain);
-        sound[i] = 0.8 * body * Envelope::percussive(t, 0.008, 0.25 * seconds)
-            + crunch * Envelope::percussive(t, 0.004, 0.4 * seconds);
+        sound[i] = 0.8 * body * Envelope::percussive(t, 0.008, 0.25 * seconds) +
+                   crunch * Envelope::percussive(t, 0.004, 0.4 * seconds);
     }
     finish(sound);
     return sound;
 }
 
-Signal Instruments::bell(double hz, double seconds) const
-{
+Signal Instruments::bell(double hz, double seconds) const {
     struct Partial {
         double ratio;
         double amplitude;
         double decayShare;
     };
     // The modes of a free bar, as in a glockenspiel: the upper ones fade fastest.
-    constexpr std::array<Partial, 4> partials{{
-        {1.0, 1.0, 0.45}, {2.756, 0.45, 0.18}, {5.404, 0.25, 0.08}, {8.933, 0.12, 0.04}}};
+    constexpr std::array<Partial, 4> partials{
+        {{1.0, 1.0, 0.45}, {2.756, 0.45, 0.18}, {5.404, 0.25, 0.08}, {8.933, 0.12, 0.04}}};
     Signal sound(rate, seconds);
     for (const Partial& partial : partials) {
         const double frequency = hz * partial.ratio;
-        if (frequency > highestPartialHz())
-            continue;
+        if (frequency > highestPartialHz()) continue;
         for (std::size_t i = 0; i < sound.size(); ++i) {
             const double t = sound.timeAt(i);
-            sound[i] += partial.amplitude * std::sin(twoPi * frequency * t)
-                * Envelope::percussive(t, 0.002, partial.decayShare * seconds);
+            sound[i] += partial.amplitude * std::sin(twoPi * frequency * t) *
+                        Envelope::percussive(t, 0.002, partial.decayShare * seconds);
         }
     }
     finish(sound);
     return sound;
 }
 
-Signal Instruments::brass(double hz, double seconds) const
-{
+Signal Instruments::brass(double hz, double seconds) const {
     Signal sound(rate, seconds);
     const int harmonics = std::clamp(static_cast<int>(highestPartialHz() / hz), 1, 12);
     double phase = 0.0;
@@ -117,16 +102,14 @@ Signal Instruments::brass(double hz, double seconds) const
         const double vibrato = 1.0 + 0.005 * Envelope::rise(t - 0.15, 0.1) * std::sin(twoPi * 5.5 * t);
         phase += twoPi * hz * vibrato / rate;
         double tone = 0.0;
-        for (int n = 1; n <= harmonics; ++n)
-            tone += std::sin(n * phase) / std::pow(n, tilt);
+        for (int n = 1; n <= harmonics; ++n) tone += std::sin(n * phase) / std::pow(n, tilt);
         sound[i] = tone * Envelope::gate(t, 0.015, seconds, std::min(0.06, seconds / 3.0));
     }
     finish(sound);
     return sound;
 }
 
-Signal Instruments::thud(double seconds) const
-{
+Signal Instruments::thud(double seconds) const {
     Signal sound(rate, seconds);
     double phase = 0.0;
     for (std::size_t i = 0; i < sound.size(); ++i) {
@@ -140,8 +123,7 @@ Signal Instruments::thud(double seconds) const
     return sound;
 }
 
-Signal Instruments::noiseBurst(double centreHz, double bandwidthHz, double seconds, NoiseSource& noise) const
-{
+Signal Instruments::noiseBurst(double centreHz, double bandwidthHz, double seconds, NoiseSource& noise) const {
     Signal sound(rate, seconds);
     Resonator filter(rate, Resonator::Gain::UnityAtCentre);
     filter.tune(centreHz, bandwidthHz);

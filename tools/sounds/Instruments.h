@@ -6,8 +6,7 @@ class NoiseSource;
 
 // The building blocks the cues are mixed from. Each returns a finished little
 // sound that starts and ends in silence.
-class Instruments
-{
+class Instruments {
 public:
     explicit Instruments(int sampleRate);
 

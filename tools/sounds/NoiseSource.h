@@ -4,8 +4,7 @@
 
 // White noise from a fixed seed: the cues come out the same on every run,
 // so regenerating them does not churn the committed files.
-class NoiseSource
-{
+class NoiseSource {
 public:
     explicit NoiseSource(std::uint32_t seed);
 

@@ -4,13 +4,9 @@
 #include <complex>
 #include <numbers>
 
-Resonator::Resonator(int sampleRate, Gain gain)
-    : rate(sampleRate), normalisation(gain)
-{
-}
+Resonator::Resonator(int sampleRate, Gain gain) : rate(sampleRate), normalisation(gain) {}
 
-void Resonator::tune(double centreHz, double bandwidthHz)
-{
+void Resonator::tune(double centreHz, double bandwidthHz) {
     const double pi = std::numbers::pi;
     c = -std::exp(-2.0 * pi * bandwidthHz / rate);
     b = 2.0 * std::exp(-pi * bandwidthHz / rate) * std::cos(2.0 * pi * centreHz / rate);
@@ -23,8 +19,7 @@ void Resonator::tune(double centreHz, double bandwidthHz)
     a = std::abs(1.0 - b * z1 - c * z1 * z1);
 }
 
-double Resonator::process(double input)
-{
+double Resonator::process(double input) {
     const double output = a * input + b * previous + c * beforePrevious;
     beforePrevious = previous;
     previous = output;

@@ -1,8 +1,7 @@
 #pragma once
 
 // A two-pole resonator, the classic formant filter.
-class Resonator
-{
+class Resonator {
 public:
     enum class Gain {
         // 1 at the centre: a band of noise keeps its loudness wherever it is tuned.

@@ -5,8 +5,7 @@
 
 // A mono sound under construction: floating-point samples at a fixed rate,
 // mixed together from instruments and finished off before it is written.
-class Signal
-{
+class Signal {
 public:
     Signal(int sampleRate, double seconds);
 

@@ -9,16 +9,13 @@
 namespace {
 
 // WAV is little-endian whatever the machine is, so bytes are put down one by one.
-void putLe(std::string& out, std::uint32_t value, int bytes)
-{
-    for (int i = 0; i < bytes; ++i)
-        out.push_back(static_cast<char>((value >> (8 * i)) & 0xFFu));
+void putLe(std::string& out, std::uint32_t value, int bytes) {
+    for (int i = 0; i < bytes; ++i) out.push_back(static_cast<char>((value >> (8 * i)) & 0xFFu));
 }
 
-} // namespace
+}  // namespace
 
-bool WavWriter::write(const std::filesystem::path& path, const Signal& sound)
-{
+bool WavWriter::write(const std::filesystem::path& path, const Signal& sound) {
     constexpr std::uint32_t channels = 1;
     constexpr std::uint32_t bytesPerSample = 2;
     const auto rate = static_cast<std::uint32_t>(sound.sampleRate());
@@ -28,7 +25,7 @@ bool WavWriter::write(const std::filesystem::path& path, const Signal& sound)
     putLe(out, 36 + dataBytes, 4);
     out += "WAVEfmt ";
     putLe(out, 16, 4);
-    putLe(out, 1, 2); // PCM
+    putLe(out, 1, 2);  // PCM
     putLe(out, channels, 2);
     putLe(out, rate, 4);
     putLe(out, rate * channels * bytesPerSample, 4);

@@ -1,14 +1,13 @@
 // zurk3-sounds OUTDIR: synthesises the game's six sound cues into OUTDIR.
 
-#include "CueSynth.h"
-#include "WavWriter.h"
-
 #include <cstdio>
 #include <filesystem>
 #include <system_error>
 
-int main(int argc, char* argv[])
-{
+#include "CueSynth.h"
+#include "WavWriter.h"
+
+int main(int argc, char* argv[]) {
     if (argc != 2) {
         std::fprintf(stderr, "usage: %s OUTDIR\n", argv[0]);
         return 2;

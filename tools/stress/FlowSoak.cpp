@@ -3,7 +3,10 @@
 #include "snake/clsKB.h"
 
 FlowSoak::FlowSoak(const clsHraZurk3& game, std::uint32_t seed)
-    : random_(seed), frontEnd_(screen_), world_(random_, screen_, cues_, frontEnd_), flow_(world_, game, keys_),
+    : random_(seed),
+      frontEnd_(screen_),
+      world_(random_, screen_, cues_, frontEnd_),
+      flow_(world_, game, keys_),
       rng_(seed) {}
 
 std::int16_t FlowSoak::Keys::KeyState(int virtualKey) const { return words_[static_cast<std::size_t>(virtualKey)]; }

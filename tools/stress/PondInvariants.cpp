@@ -14,8 +14,15 @@ std::string At(CellPos cell) { return " at (" + std::to_string(cell.x) + ", " + 
 
 bool KnownKind(std::uint8_t kind) {
     switch (kind) {
-    case CellFree: case CellWall: case CellBoulder: case CellBall: case CellFly:
-    case CellGoldenBall: case CellSnake: case CellViper: case CellHouse: return true;
+    case CellFree:
+    case CellWall:
+    case CellBoulder:
+    case CellBall:
+    case CellFly:
+    case CellGoldenBall:
+    case CellSnake:
+    case CellViper:
+    case CellHouse: return true;
     default: return false;
     }
 }
@@ -39,7 +46,8 @@ std::string EveryCell(const Playfield& field, Visit visit) {
 // owners both show.
 class Owners {
 public:
-    explicit Owners(const Playfield& field) : field_(field), count_(GridIndex(1, field.Height() + 1, field.Width()), 0) {}
+    explicit Owners(const Playfield& field)
+        : field_(field), count_(GridIndex(1, field.Height() + 1, field.Width()), 0) {}
     void Add(CellPos cell) { ++count_[GridIndex(cell.x, cell.y, field_.Width())]; }
     int Count(CellPos cell) const { return count_[GridIndex(cell.x, cell.y, field_.Width())]; }
 
@@ -103,7 +111,8 @@ std::string CheckSnake(const modZurk3& world) {
     if (const clsZurk* snake = world.Snake.get()) {
         for (std::size_t i = 0; i < static_cast<std::size_t>(snake->Delka()); ++i) {
             const CellPos cell = snake->Segment(i).Cell();
-            if (!field.Inside(cell.x, cell.y)) return "snake segment " + std::to_string(i) + " is off the pond" + At(cell);
+            if (!field.Inside(cell.x, cell.y))
+                return "snake segment " + std::to_string(i) + " is off the pond" + At(cell);
             owners.Add(cell);
             const std::uint8_t kind = field.Kind(cell.x, cell.y);
             const bool inHouse = kind == CellHouse && cell == CellPos{world.HouseX, world.HouseY};
@@ -157,7 +166,8 @@ std::string CheckGoldenBall(const modZurk3& world) {
     });
     const clsPotapnik* beetle = world.Creatures.Beetle.get();
     const bool up = beetle && beetle->IsSurfaced();
-    if (balls != (up ? 1 : 0)) return std::to_string(balls) + " golden balls while the beetle says " + (up ? "up" : "down");
+    if (balls != (up ? 1 : 0))
+        return std::to_string(balls) + " golden balls while the beetle says " + (up ? "up" : "down");
     if (up && field.Kind(beetle->Ball().x, beetle->Ball().y) != CellGoldenBall)
         return "the golden ball is not where its keeper put it";
     return {};
@@ -192,10 +202,12 @@ std::string PondInvariants::CheckStep(const Before& before, const modZurk3& worl
     const std::int32_t change = world.Score - before.Score;
     bool allowed = !moves && change == 0;
     for (int points : {0, 100, 200, -500, 500, 1000}) allowed = allowed || (moves && change == points - 1);
-    if (!allowed) return "the score changed by " + std::to_string(change) + (moves ? " in a step" : " while the snake waited");
+    if (!allowed)
+        return "the score changed by " + std::to_string(change) + (moves ? " in a step" : " while the snake waited");
     const int length = world.SnakeLength();
     if (length < before.SnakeLength || length > before.SnakeLength + 1)
-        return "the snake went from " + std::to_string(before.SnakeLength) + " to " + std::to_string(length) + " segments";
+        return "the snake went from " + std::to_string(before.SnakeLength) + " to " + std::to_string(length) +
+               " segments";
     return {};
 }
 
@@ -203,7 +215,8 @@ std::string PondInvariants::CheckReleased(const modZurk3& world) {
     const Playfield& field = world.Field;
     return EveryCell(field, [&](CellPos cell) -> std::string {
         if (field.Kind(cell.x, cell.y) == CellSnake) return "the released snake left a cell" + At(cell);
-        if (field.Kind(cell.x, cell.y) == CellViper && Interior(field, cell)) return "a released viper left a cell" + At(cell);
+        if (field.Kind(cell.x, cell.y) == CellViper && Interior(field, cell))
+            return "a released viper left a cell" + At(cell);
         return {};
     });
 }

@@ -28,7 +28,8 @@ private:
     void Remember(int px, int py, int edge, int sprite) {
         const int x = px / edge + 1;
         const int y = py / edge + 1;
-        if (x >= 1 && x <= MaxFieldWidth && y >= 1 && y <= MaxFieldHeight) shown_[GridIndex(x, y, MaxFieldWidth)] = sprite;
+        if (x >= 1 && x <= MaxFieldWidth && y >= 1 && y <= MaxFieldHeight)
+            shown_[GridIndex(x, y, MaxFieldWidth)] = sprite;
     }
 
     std::vector<int> shown_;

@@ -2,11 +2,10 @@
 // the fuzzer's seed files on the real rules, and the pond is checked after every step.
 //   Soak.*    a million steps and more: ctest -L soak
 //   Stress.*  the same in small, quick enough for every run of the suite and the sanitizers
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
+#include <gtest/gtest.h>
 
 #include "pond/clsHraZurk3.h"
 #include "tools/stress/FlowSoak.h"
@@ -21,8 +20,8 @@ clsHraZurk3 DefaultGame() {
 }
 
 void Report(const char* what, const SoakTally& tally) {
-    std::printf("%s: %d levels, %ld steps, %d won, %d crashed, %d ran out of steps\n", what, tally.Levels,
-                tally.Steps, tally.Won, tally.Crashed, tally.OutOfSteps);
+    std::printf("%s: %d levels, %ld steps, %d won, %d crashed, %d ran out of steps\n", what, tally.Levels, tally.Steps,
+                tally.Won, tally.Crashed, tally.OutOfSteps);
 }
 
 // Plays invented levels until both counts are reached; the autoplayer thinks hard before each
@@ -63,7 +62,6 @@ SoakTally EveryLevel(const clsHraZurk3& game, std::uint32_t seed, int rounds, in
 void EveryLevelOfTheDefaultGame(std::uint32_t seed, int rounds, int stepLimit) {
     EXPECT_GT(EveryLevel(DefaultGame(), seed, rounds, stepLimit).Won, 0);
 }
-
 
 std::vector<std::string> SeedFiles() {
     std::vector<std::string> files;
