@@ -44,7 +44,9 @@ constexpr CellPos Neighbour(int x, int y, int dir) {
 constexpr bool IsDirection(int dir) { return dir >= DirUp && dir <= DirLeft; }
 
 // Where cell (x, y) of a grid width cells wide is kept: row after row, x varying fastest.
-constexpr std::size_t GridIndex(int x, int y, int width) { return static_cast<std::size_t>((x - 1) + (y - 1) * width); }
+constexpr std::size_t GridIndex(int x, int y, int width) {
+    return static_cast<std::size_t>(x - 1) + static_cast<std::size_t>(y - 1) * static_cast<std::size_t>(width);
+}
 
 // True when bit 0 is set; asked of LevelFlags to tell a bonus level.
 constexpr bool IsOdd(std::uint8_t b) { return (b & 1) != 0; }

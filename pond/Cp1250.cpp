@@ -40,7 +40,7 @@ void AppendUtf8(std::string& out, char32_t cp) {
 // Decodes the UTF-8 sequence at text[pos], moving pos past it; nothing for a broken sequence.
 std::optional<char32_t> NextCodePoint(const std::string& text, std::size_t& pos) {
     const auto lead = static_cast<std::uint8_t>(text[pos]);
-    int extra = 0;
+    std::size_t extra = 0;
     char32_t code = 0;
     if (lead < 0x80) {
         code = lead;
@@ -56,7 +56,7 @@ std::optional<char32_t> NextCodePoint(const std::string& text, std::size_t& pos)
     } else
         return std::nullopt;
     if (pos + extra >= text.size()) return std::nullopt;
-    for (int i = 1; i <= extra; ++i) {
+    for (std::size_t i = 1; i <= extra; ++i) {
         const auto next = static_cast<std::uint8_t>(text[pos + i]);
         if ((next & 0xC0) != 0x80) return std::nullopt;
         code = (code << 6) | (next & 0x3F);

@@ -29,7 +29,7 @@ struct LevelRecord {
     std::uint8_t RandomFlies = 0;
     std::uint8_t RandomBoulders = 0;
     std::uint8_t GoldenBallChance = 0;
-    std::array<MapCell, MaxFieldWidth * MaxFieldHeight> LevelMap{};  // x varies fastest
+    std::array<MapCell, std::size_t{MaxFieldWidth} * MaxFieldHeight> LevelMap{};  // x varies fastest
 
     // Callers keep 1 <= x <= 50 and 1 <= y <= 40.
     MapCell& Cell(int x, int y) { return LevelMap[GridIndex(x, y, MaxFieldWidth)]; }

@@ -14,14 +14,14 @@ constexpr std::array<clsKB::Key, static_cast<int>(clsKB::Key::Count)> SnapshotOr
 
 clsKB::clsKB(const KeyStateSource& keys) : keys_(keys) { GetKeyboard(); }
 
-int clsKB::VirtualKey(Key key) { return VirtualKeys[static_cast<int>(key)]; }
+int clsKB::VirtualKey(Key key) { return VirtualKeys[static_cast<std::size_t>(key)]; }
 
 void clsKB::GetKeyboard() {
-    for (Key key : SnapshotOrder) saved_[static_cast<int>(key)] = keys_.KeyState(VirtualKey(key));
+    for (Key key : SnapshotOrder) saved_[static_cast<std::size_t>(key)] = keys_.KeyState(VirtualKey(key));
 }
 
 bool clsKB::Press(Key key) {
-    std::int16_t& prev = saved_[static_cast<int>(key)];
+    std::int16_t& prev = saved_[static_cast<std::size_t>(key)];
     const std::int16_t cur = keys_.KeyState(VirtualKey(key));
     const bool changed = cur != prev;
     const bool wasUp = prev >= 0;
@@ -30,7 +30,7 @@ bool clsKB::Press(Key key) {
 }
 
 bool clsKB::Hold(Key key) {
-    std::int16_t& prev = saved_[static_cast<int>(key)];
+    std::int16_t& prev = saved_[static_cast<std::size_t>(key)];
     const std::int16_t cur = keys_.KeyState(VirtualKey(key));
     const bool result = cur < 0 || (prev >= 0 && cur != prev);
     prev = cur;

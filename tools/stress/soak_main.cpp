@@ -81,8 +81,8 @@ TEST(Stress, TwentyThousandStepsOnInventedLevels) { InventedLevels(77, 10, 20'00
 TEST(Stress, EveryLevelOfTheDefaultGameOnce) { EveryLevelOfTheDefaultGame(5, 1, 600); }
 
 TEST(Stress, WholeGamesOfTheDefaultGame) {
-    FlowSoak soak(DefaultGame(), 3);
-    ASSERT_EQ(soak.Play(5000), "");
+    const clsHraZurk3 game = DefaultGame();
+    ASSERT_EQ(FlowSoak(game, 3).Play(5000), "");
 }
 
 // Every seed of the fuzzer, damaged ones among them: what the reader accepts plays level by level
