@@ -7,7 +7,7 @@
 
 SpriteLists::SpriteLists() {
     for (int set = 0; set < Sets; ++set)
-        for (int scale = 1; scale <= Scales; ++scale) Blanks[set][scale - 1] = White(set, scale);
+        for (int scale = 1; scale <= Scales; ++scale) blanks_[set][scale - 1] = White(set, scale);
 }
 
 int SpriteLists::CellSize(int spriteSet) { return spriteSet == 1 ? SpriteEdges[1] : SpriteEdges[0]; }
@@ -15,9 +15,9 @@ int SpriteLists::CellSize(int spriteSet) { return spriteSet == 1 ? SpriteEdges[1
 const QPixmap& SpriteLists::Sprite(int spriteSet, int n, qreal devicePixelRatio) const {
     const int set = spriteSet == 1 ? 1 : 0;
     const int scale = Pictures::ScaleFor(devicePixelRatio);
-    if (spriteSet != set || n < 1 || n > SpriteCount) return Blanks[set][scale - 1];
+    if (spriteSet != set || n < 1 || n > SpriteCount) return blanks_[set][scale - 1];
     // A sheet is decoded when a level first needs it, not while the window is starting.
-    std::optional<List>& list = Lists[set][scale - 1];
+    std::optional<List>& list = ILZurk3[set][scale - 1];
     if (!list) list = Cut(set, scale);
     return (*list)[n - 1];
 }

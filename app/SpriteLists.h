@@ -29,6 +29,6 @@ private:
     static List Cut(int spriteSet, int scale);
     static QPixmap White(int spriteSet, int scale);
 
-    mutable std::array<std::array<std::optional<List>, Scales>, Sets> Lists;
-    std::array<std::array<QPixmap, Scales>, Sets> Blanks;
+    mutable std::array<std::array<std::optional<List>, Scales>, Sets> ILZurk3;
+    std::array<std::array<QPixmap, Scales>, Sets> blanks_;
 };

@@ -48,7 +48,7 @@ std::vector<SnakeShape::Piece> PondContent() {
 }  // namespace
 
 ContactSheet::ContactSheet(const SpriteLists& sprites, qreal devicePixelRatio)
-    : Sprites(sprites), Dpr(devicePixelRatio) {}
+    : Sprites(sprites), dpr_(devicePixelRatio) {}
 
 QImage ContactSheet::Render() const {
     int height = Margin;
@@ -57,8 +57,8 @@ QImage ContactSheet::Render() const {
         height += LabelHeight + (SpriteCount / PerRow) * slot + LabelHeight + PondHeight * SpriteLists::CellSize(set) +
                   Margin;
     }
-    QImage image(QSize(Width, height) * Dpr, QImage::Format_RGB32);
-    image.setDevicePixelRatio(Dpr);
+    QImage image(QSize(Width, height) * dpr_, QImage::Format_RGB32);
+    image.setDevicePixelRatio(dpr_);
     image.fill(QColor(0x30, 0x38, 0x48));
     QPainter painter(&image);
     QFont font = painter.font();
@@ -82,7 +82,7 @@ int ContactSheet::SpriteTable(QPainter& painter, int spriteSet, int top) const {
     for (int n = 1; n <= SpriteCount; ++n) {
         const int x = Margin + ((n - 1) % PerRow) * slotWidth;
         const int y = top + ((n - 1) / PerRow) * slotHeight;
-        painter.drawPixmap(x + (slotWidth - edge) / 2, y + 2, Sprites.Sprite(spriteSet, n, Dpr));
+        painter.drawPixmap(x + (slotWidth - edge) / 2, y + 2, Sprites.Sprite(spriteSet, n, dpr_));
         painter.drawText(QRect(x, y + edge + 2, slotWidth, LabelHeight), Qt::AlignCenter, QString::number(n));
     }
     return top + (SpriteCount / PerRow) * slotHeight;
@@ -96,6 +96,6 @@ int ContactSheet::SamplePond(QPainter& painter, int spriteSet, int top) const {
     painter.fillRect(QRect(Margin, top, PondWidth * edge, PondHeight * edge), Qt::black);
     for (const auto& piece : PondContent())
         painter.drawPixmap(Margin + piece.Cell.x() * edge, top + piece.Cell.y() * edge,
-                           Sprites.Sprite(spriteSet, piece.Sprite, Dpr));
+                           Sprites.Sprite(spriteSet, piece.Sprite, dpr_));
     return top + PondHeight * edge;
 }

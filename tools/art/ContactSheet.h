@@ -16,5 +16,5 @@ private:
     int SamplePond(QPainter& painter, int spriteSet, int top) const;
 
     const SpriteLists& Sprites;
-    qreal Dpr;
+    qreal dpr_;
 };

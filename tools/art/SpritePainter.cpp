@@ -20,11 +20,11 @@ const std::array<QColor, 6> BallColours = {QColor(228, 24, 24), QColor(24, 196, 
 }  // namespace
 
 SpritePainter::SpritePainter(int logicalEdge, int scale)
-    : Logical(logicalEdge),
-      Scale(scale),
-      EdgePx(logicalEdge * scale),
-      GreyTube(TubePainter::Grey(), logicalEdge, scale),
-      YellowTube(TubePainter::Yellow(), logicalEdge, scale) {}
+    : logical_(logicalEdge),
+      scale_(scale),
+      edgePx_(logicalEdge * scale),
+      greyTube_(TubePainter::Grey(), logicalEdge, scale),
+      yellowTube_(TubePainter::Yellow(), logicalEdge, scale) {}
 
 QColor SpritePainter::BallColour(int n) {
     Q_ASSERT(n >= 3 && n <= 8);
@@ -47,7 +47,7 @@ bool SpritePainter::TubePiece(int first, int n, TubePainter::Piece& piece, int& 
 }
 
 void SpritePainter::Paint(QPainter& painter, int n) const {
-    painter.fillRect(QRect(0, 0, EdgePx, EdgePx), Qt::black);
+    painter.fillRect(QRect(0, 0, edgePx_, edgePx_), Qt::black);
     PaintFigure(painter, n);
 }
 
@@ -68,24 +68,24 @@ void SpritePainter::PaintFigure(QPainter& painter, int n) const {
     else if (n == 26)
         PaintStone(painter);
     else if (n >= FirstCrackedHead && n < FirstCrackedHead + 4)
-        GreyTube.Paint(painter, TubePainter::Piece::CrackedHead, n - FirstCrackedHead);
+        greyTube_.Paint(painter, TubePainter::Piece::CrackedHead, n - FirstCrackedHead);
     else if (TubePiece(FirstGreyPiece, n, piece, turns))
-        GreyTube.Paint(painter, piece, turns);
+        greyTube_.Paint(painter, piece, turns);
     else if (TubePiece(FirstYellowPiece, n, piece, turns))
-        YellowTube.Paint(painter, piece, turns);
+        yellowTube_.Paint(painter, piece, turns);
     else if (n == 45)
         PaintFly(painter);
     painter.restore();
 }
 
 QImage SpritePainter::Sheet() const {
-    QImage sheet(Count * EdgePx, EdgePx, QImage::Format_RGB32);
+    QImage sheet(Count * edgePx_, edgePx_, QImage::Format_RGB32);
     sheet.fill(Qt::black);
     QPainter painter(&sheet);
     for (int n = 1; n <= Count; ++n) {
         painter.save();
-        painter.translate((n - 1) * EdgePx, 0);
-        painter.setClipRect(0, 0, EdgePx, EdgePx);
+        painter.translate((n - 1) * edgePx_, 0);
+        painter.setClipRect(0, 0, edgePx_, edgePx_);
         Paint(painter, n);
         painter.restore();
     }
@@ -94,8 +94,8 @@ QImage SpritePainter::Sheet() const {
 
 void SpritePainter::PaintWall(QPainter& painter) const {
     // A raised block: light from the top left, so neighbouring walls read as separate stones.
-    const qreal e = EdgePx;
-    const qreal b = Px(Logical >= 20 ? 3 : 2);
+    const qreal e = edgePx_;
+    const qreal b = Px(logical_ >= 20 ? 3 : 2);
     QLinearGradient face(0, b, 0, e - b);
     face.setColorAt(0, QColor(0xb8, 0xb8, 0xb8));
     face.setColorAt(1, QColor(0x94, 0x94, 0x94));
@@ -111,7 +111,7 @@ void SpritePainter::PaintWall(QPainter& painter) const {
 }
 
 void SpritePainter::PaintBall(QPainter& painter, const QColor& colour) const {
-    const qreal inset = Px(Logical >= 20 ? 2 : 1);
+    const qreal inset = Px(logical_ >= 20 ? 2 : 1);
     const QPointF centre(At(0.5), At(0.5));
     const qreal radius = At(0.5) - inset;
     QRadialGradient body(centre, radius, QPointF(At(0.38), At(0.34)));
@@ -148,10 +148,10 @@ void SpritePainter::PaintGoldenBall(QPainter& painter) const {
 }
 
 void SpritePainter::PaintHouse(QPainter& painter, bool open) const {
-    const qreal e = EdgePx;
-    const qreal frame = Px(Logical >= 20 ? 2 : 1);
+    const qreal e = edgePx_;
+    const qreal frame = Px(logical_ >= 20 ? 2 : 1);
     painter.fillRect(QRectF(0, 0, e, e), QColor(255, 222, 0));
-    if (frame > Scale) painter.fillRect(QRectF(frame / 2, frame / 2, e - frame, e - frame), QColor(190, 150, 0));
+    if (frame > scale_) painter.fillRect(QRectF(frame / 2, frame / 2, e - frame, e - frame), QColor(190, 150, 0));
     painter.fillRect(QRectF(frame, frame, e - 2 * frame, e - 2 * frame), Qt::black);
     if (open) return;
     // A pyramid roof seen from above: four faces lit from the top left.

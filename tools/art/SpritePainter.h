@@ -13,7 +13,7 @@ public:
 
     SpritePainter(int logicalEdge, int scale);
 
-    int Edge() const { return EdgePx; }
+    int Edge() const { return edgePx_; }
     // Sprite n (1..Count) on its black ground, in the cell [0, Edge()) of the painter.
     void Paint(QPainter& painter, int n) const;
     // Only the sprite's figure, leaving the ground as it is: for pictures that place pieces on
@@ -33,12 +33,12 @@ private:
     void PaintFly(QPainter& painter) const;
     // The snake's and the vipers' pieces share one numbering within their sets.
     static bool TubePiece(int first, int n, TubePainter::Piece& piece, int& quarterTurns);
-    qreal Px(qreal logical) const { return logical * Scale; }
-    qreal At(qreal fraction) const { return fraction * EdgePx; }
+    qreal Px(qreal logical) const { return logical * scale_; }
+    qreal At(qreal fraction) const { return fraction * edgePx_; }
 
-    int Logical;
-    int Scale;
-    int EdgePx;
-    TubePainter GreyTube;
-    TubePainter YellowTube;
+    int logical_;
+    int scale_;
+    int edgePx_;
+    TubePainter greyTube_;
+    TubePainter yellowTube_;
 };

@@ -13,12 +13,12 @@ QColor Darker(const QColor& colour, qreal shade) { return Mix(colour, Qt::black,
 }  // namespace
 
 TubePainter::TubePainter(const QGradientStops& profile, int logicalEdge, int scale)
-    : Profile(profile),
-      Edge(logicalEdge * scale),
-      Scale(scale),
-      Centre(logicalEdge * scale / 2.0),
+    : profile_(profile),
+      edge_(logicalEdge * scale),
+      scale_(scale),
+      centre_(logicalEdge * scale / 2.0),
       // An even width keeps both rims on whole pixels, so a tube is crisp where it crosses an edge.
-      HalfWidth(std::round(logicalEdge * 0.34) * scale) {}
+      halfWidth_(std::round(logicalEdge * 0.34) * scale) {}
 
 QColor TubePainter::ColourAt(const QGradientStops& profile, qreal t) {
     for (int i = 1; i < profile.size(); ++i) {
@@ -51,9 +51,9 @@ void TubePainter::Paint(QPainter& painter, Piece piece, int quarterTurns) const 
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setPen(Qt::NoPen);
-    painter.translate(Centre, Centre);
+    painter.translate(centre_, centre_);
     painter.rotate(90.0 * quarterTurns);
-    painter.translate(-Centre, -Centre);
+    painter.translate(-centre_, -centre_);
     switch (piece) {
     case Piece::Head: PaintHead(painter, false); break;
     case Piece::CrackedHead: PaintHead(painter, true); break;
@@ -66,53 +66,53 @@ void TubePainter::Paint(QPainter& painter, Piece piece, int quarterTurns) const 
 
 void TubePainter::PaintRow(QPainter& painter, qreal top, qreal height, qreal halfWidth, qreal shade) const {
     if (halfWidth <= 0 || height <= 0) return;
-    QLinearGradient across(Centre, 0, Centre + halfWidth, 0);
+    QLinearGradient across(centre_, 0, centre_ + halfWidth, 0);
     across.setSpread(QGradient::ReflectSpread);
-    QGradientStops stops = Profile;
+    QGradientStops stops = profile_;
     for (auto& stop : stops) stop.second = Darker(stop.second, shade);
     across.setStops(stops);
-    painter.fillRect(QRectF(Centre - halfWidth, top, 2 * halfWidth, height), across);
+    painter.fillRect(QRectF(centre_ - halfWidth, top, 2 * halfWidth, height), across);
 }
 
 void TubePainter::PaintStraight(QPainter& painter) const {
-    for (int y = 0; y < Edge; ++y) PaintRow(painter, y, 1, HalfWidth);
+    for (int y = 0; y < edge_; ++y) PaintRow(painter, y, 1, halfWidth_);
 }
 
 void TubePainter::PaintBend(QPainter& painter) const {
     // A torus quarter around the top-right corner: at either edge its radial shading is the
     // straight tube's cross-section.
-    const QPointF corner(Edge, 0);
-    const qreal inner = Centre - HalfWidth;
-    const qreal outer = Centre + HalfWidth;
+    const QPointF corner(edge_, 0);
+    const qreal inner = centre_ - halfWidth_;
+    const qreal outer = centre_ + halfWidth_;
     QRadialGradient around(corner, outer);
     QGradientStops stops;
-    for (auto it = Profile.crbegin(); it != Profile.crend(); ++it)
-        stops.append({(Centre - it->first * HalfWidth) / outer, it->second});
-    for (const auto& stop : Profile)
-        if (stop.first > 0) stops.append({(Centre + stop.first * HalfWidth) / outer, stop.second});
+    for (auto it = profile_.crbegin(); it != profile_.crend(); ++it)
+        stops.append({(centre_ - it->first * halfWidth_) / outer, it->second});
+    for (const auto& stop : profile_)
+        if (stop.first > 0) stops.append({(centre_ + stop.first * halfWidth_) / outer, stop.second});
     around.setStops(stops);
     QPainterPath ring;
     ring.addEllipse(corner, outer, outer);
     ring.addEllipse(corner, inner, inner);
     painter.save();
-    painter.setClipRect(QRectF(0, 0, Edge, Edge));
+    painter.setClipRect(QRectF(0, 0, edge_, edge_));
     painter.fillPath(ring, around);
     painter.restore();
 }
 
 void TubePainter::PaintHead(QPainter& painter, bool cracked) const {
-    const qreal flareHalfWidth = Centre - Px(1);
-    const qreal mouthHalfHeight = Edge * 0.2;
+    const qreal flareHalfWidth = centre_ - Px(1);
+    const qreal mouthHalfHeight = edge_ * 0.2;
     const qreal mouthY = Px(1) + mouthHalfHeight;
-    const qreal neckY = Edge * 0.72;
-    for (int y = static_cast<int>(mouthY); y < Edge; ++y) {
+    const qreal neckY = edge_ * 0.72;
+    for (int y = static_cast<int>(mouthY); y < edge_; ++y) {
         const qreal top = std::max<qreal>(y, mouthY);
         const qreal u = std::clamp((neckY - (y + 0.5)) / (neckY - mouthY), 0.0, 1.0);
-        PaintRow(painter, top, y + 1 - top, HalfWidth + (flareHalfWidth - HalfWidth) * u * u);
+        PaintRow(painter, top, y + 1 - top, halfWidth_ + (flareHalfWidth - halfWidth_) * u * u);
     }
-    const QPointF mouth(Centre, mouthY);
-    const qreal lip = Px(Edge / Scale >= 20 ? 1.5 : 1);
-    painter.setBrush(ColourAt(Profile, 0.3));
+    const QPointF mouth(centre_, mouthY);
+    const qreal lip = Px(edge_ / scale_ >= 20 ? 1.5 : 1);
+    painter.setBrush(ColourAt(profile_, 0.3));
     painter.drawEllipse(mouth, flareHalfWidth, mouthHalfHeight);
     QLinearGradient throat(0, mouthY - mouthHalfHeight, 0, mouthY + mouthHalfHeight);
     throat.setColorAt(0, Qt::black);
@@ -126,15 +126,15 @@ void TubePainter::PaintHead(QPainter& painter, bool cracked) const {
 void TubePainter::PaintEyes(QPainter& painter, qreal top, bool dead) const {
     // Eyes behind the mouth tell the head from the tail at a glance. In the small cell they are
     // single dark pixels, which stay sharp where a drawn eye would blur away.
-    if (Edge / Scale < 20) {
+    if (edge_ / scale_ < 20) {
         const qreal y = std::floor(top + Px(1));
         for (const qreal side : {-1.0, 1.0})
-            painter.fillRect(QRectF(Centre + side * (HalfWidth / 2 - Px(0.5)) - Px(0.5), y, Px(1), Px(1)), Qt::black);
+            painter.fillRect(QRectF(centre_ + side * (halfWidth_ / 2 - Px(0.5)) - Px(0.5), y, Px(1), Px(1)), Qt::black);
         return;
     }
     const qreal radius = Px(1.6);
     for (const qreal side : {-1.0, 1.0}) {
-        const QPointF eye(Centre + side * HalfWidth / 2, top + radius + Px(0.5));
+        const QPointF eye(centre_ + side * halfWidth_ / 2, top + radius + Px(0.5));
         painter.setBrush(Qt::white);
         painter.drawEllipse(eye, radius, radius);
         if (dead) {
@@ -152,10 +152,10 @@ void TubePainter::PaintEyes(QPainter& painter, qreal top, bool dead) const {
 
 void TubePainter::PaintCracks(QPainter& painter) const {
     // Aliased on purpose: a one-pixel crack stays a sharp black line even in the small cell.
-    const int width = Scale;
+    const int width = scale_;
     const auto at = [&](qreal fx, qreal fy) {
         const qreal snap = width % 2 ? 0.5 : 0.0;
-        return QPointF(std::floor(fx * Edge) + snap, std::floor(fy * Edge) + snap);
+        return QPointF(std::floor(fx * edge_) + snap, std::floor(fy * edge_) + snap);
     };
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
@@ -164,7 +164,7 @@ void TubePainter::PaintCracks(QPainter& painter) const {
     // Kept clear of the eyes and of the last rows, where the neck meets the next piece.
     painter.drawPolyline(QPolygonF{at(0.44, 0.26), at(0.54, 0.42), at(0.46, 0.58), at(0.56, 0.72)});
     // One crack is all the small cell can show clearly; the large one gets it split and branched.
-    if (Edge / Scale >= 20) {
+    if (edge_ / scale_ >= 20) {
         painter.drawPolyline(QPolygonF{at(0.56, 0.72), at(0.50, 0.84)});
         painter.drawPolyline(QPolygonF{at(0.46, 0.58), at(0.36, 0.70), at(0.30, 0.82)});
         painter.drawPolyline(QPolygonF{at(0.54, 0.42), at(0.70, 0.34)});
@@ -175,11 +175,11 @@ void TubePainter::PaintCracks(QPainter& painter) const {
 void TubePainter::PaintTail(QPainter& painter) const {
     // The tube runs in from the top and closes in a rounded, slightly pointed end that darkens
     // as it turns away.
-    const qreal roundFrom = Edge * 0.42;
-    const qreal tip = Edge - Px(1.5);
+    const qreal roundFrom = edge_ * 0.42;
+    const qreal tip = edge_ - Px(1.5);
     for (int y = 0; y < tip; ++y) {
         const qreal bottom = std::min<qreal>(y + 1, tip);
         const qreal v = std::max<qreal>(0, ((y + bottom) / 2 - roundFrom) / (tip - roundFrom));
-        PaintRow(painter, y, bottom - y, HalfWidth * std::sqrt(std::max<qreal>(0, 1 - v * v)), 0.5 * v * v);
+        PaintRow(painter, y, bottom - y, halfWidth_ * std::sqrt(std::max<qreal>(0, 1 - v * v)), 0.5 * v * v);
     }
 }

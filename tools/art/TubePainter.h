@@ -38,11 +38,11 @@ private:
     // One pixel row of a body of revolution about the vertical axis: the tube's cross-section
     // scaled to halfWidth, darkened towards black by shade (0..1).
     void PaintRow(QPainter& painter, qreal top, qreal height, qreal halfWidth, qreal shade = 0) const;
-    qreal Px(qreal logical) const { return logical * Scale; }
+    qreal Px(qreal logical) const { return logical * scale_; }
 
-    QGradientStops Profile;
-    int Edge;
-    int Scale;
-    qreal Centre;
-    qreal HalfWidth;
+    QGradientStops profile_;
+    int edge_;
+    int scale_;
+    qreal centre_;
+    qreal halfWidth_;
 };
