@@ -43,5 +43,4 @@ void clsZmije::Posun() {
 
 void clsZmije::Uvolni() {
     for (auto& segment : Segments) segment->Uvolni();
-    Segments.clear();
 }

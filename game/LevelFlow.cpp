@@ -1,9 +1,8 @@
 #include "game/LevelFlow.h"
 
 #include <algorithm>
-#include <cctype>
+#include <charconv>
 #include <cmath>
-#include <cstdlib>
 
 #include "game/GameStep.h"
 #include "game/LevelSetUp.h"
@@ -46,9 +45,9 @@ void LevelFlow::Start() {
 
 bool LevelFlow::ChooseLevel(const std::string& answer) {
     if (busy_ || !CanChooseLevel()) return false;
-    const int level = ParseLevelAnswer(answer);
-    if (level < 1 || level > game_.PocetUrovni()) return false;
-    StartGame(level);
+    const double level = ParseLevelAnswer(answer);
+    if (!(level >= 1 && level <= game_.PocetUrovni())) return false;
+    StartGame(static_cast<int>(level));
     return true;
 }
 
@@ -232,20 +231,12 @@ std::string LevelFlow::GameInfoText() const {
            "Poznámka : " + game_.Informace();
 }
 
-int ParseLevelAnswer(const std::string& answer) {
-    std::size_t at = 0;
-    while (at < answer.size() && (answer[at] == ' ' || answer[at] == '\t')) ++at;
-    std::size_t end = at;
-    if (end < answer.size() && (answer[end] == '+' || answer[end] == '-')) ++end;
-    const std::size_t digitsFrom = end;
-    while (end < answer.size() && std::isdigit(static_cast<unsigned char>(answer[end]))) ++end;
-    if (end < answer.size() && answer[end] == '.') {
-        ++end;
-        while (end < answer.size() && std::isdigit(static_cast<unsigned char>(answer[end]))) ++end;
-    }
-    if (end == digitsFrom || (end == digitsFrom + 1 && answer[digitsFrom] == '.')) return 0;
-    const double value = std::strtod(answer.substr(at, end - at).c_str(), nullptr);
-    // Anything far outside the levels a game can have is no level at all.
-    if (!(std::fabs(value) < 100000.0)) return 0;
-    return static_cast<int>(std::nearbyint(value));
+double ParseLevelAnswer(const std::string& answer) {
+    const std::size_t at = answer.find_first_not_of(" \t");
+    if (at == std::string::npos) return 0;
+    const char* first = answer.data() + at;
+    if (*first == '+') ++first;  // from_chars reads a minus sign only
+    double value = 0;
+    std::from_chars(first, answer.data() + answer.size(), value);  // leaves 0 when there is no number
+    return std::nearbyint(value);
 }

@@ -55,6 +55,6 @@ private:
 // 95 % of the screen's width and 90 % of its height, else the small ones (set 0, 12 pixels).
 int ChooseSpriteSet(int fieldWidth, int fieldHeight, ScreenSize screen);
 
-// Reads the answer of the level choice the way the game always has: its leading number,
-// rounded half to even; 0 when it has none.
-int ParseLevelAnswer(const std::string& answer);
+// Reads the answer of the level choice: its leading number, rounded half to even; 0 when it
+// has none.
+double ParseLevelAnswer(const std::string& answer);

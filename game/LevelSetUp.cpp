@@ -16,27 +16,20 @@ int CountFreeInterior(const Playfield& field) {
 
 // Puts count items on random free interior cells. It stops early when the water runs out,
 // so a level asking for more than fits can never hang the game.
-void Scatter(modZurk3& world, int count, std::uint8_t kind, int data, bool writeData) {
+void Scatter(modZurk3& world, int count, std::uint8_t kind) {
     int freeCells = CountFreeInterior(world.Field);
     for (int item = 0; item < count && freeCells > 0; ++item, --freeCells) {
-        int x = 0;
-        int y = 0;
+        CellPos cell{};
         do {
-            x = RandomInt(world.Random(), world.Level.FieldWidth - 2, 2);
-            y = RandomInt(world.Random(), world.Level.FieldHeight - 2, 2);
-        } while (!world.Field.IsFree(x, y));
-        FieldCell& cell = world.Field.At(x, y);
-        cell.Kind = kind;
-        if (writeData) cell.Data = data;
+            cell.x = RandomInt(world.Random(), world.Level.FieldWidth - 2, 2);
+            cell.y = RandomInt(world.Random(), world.Level.FieldHeight - 2, 2);
+        } while (!world.Field.IsFree(cell.x, cell.y));
+        world.Field.At(cell.x, cell.y) = FieldCell{kind, 0};
     }
 }
 
-void PlaceRandomBalls(modZurk3& world) { Scatter(world, world.Level.RandomBalls, CellBall, 0, true); }
-void PlaceRandomBoulders(modZurk3& world) { Scatter(world, world.Level.RandomBoulders, CellBoulder, 0, true); }
-void PlaceRandomFlies(modZurk3& world) { Scatter(world, world.Level.RandomFlies, CellFly, 0, false); }
-
-int CopyMap(modZurk3& world) {
-    int houseParam = 0;
+// The last house of the scan is the snake's.
+void CopyMap(modZurk3& world) {
     for (int x = 1; x <= world.Field.Width(); ++x)
         for (int y = 1; y <= world.Field.Height(); ++y) {
             const MapCell& source = world.Level.Cell(x, y);
@@ -44,13 +37,11 @@ int CopyMap(modZurk3& world) {
             if (source.Kind == CellHouse) {
                 world.HouseX = static_cast<std::uint8_t>(x);
                 world.HouseY = static_cast<std::uint8_t>(y);
-                houseParam = source.Param;
                 cell = FieldCell{CellHouse, HouseClosedSprite};
             } else {
                 cell = FieldCell{source.Kind, source.Param};
             }
         }
-    return houseParam;
 }
 
 // Colours the balls and brings the flies and vipers of the interior to life, in scan order.
@@ -86,18 +77,17 @@ void VisitInterior(modZurk3& world) {
 
 void SetUpLevel(modZurk3& world) {
     world.Field.Dimension(world.Level.FieldWidth, world.Level.FieldHeight);
-    world.HouseX = 0;
-    world.HouseY = 0;
-    const int houseParam = CopyMap(world);
-    if (world.Level.RandomBalls > 0) PlaceRandomBalls(world);
-    if (world.Level.RandomBoulders > 0) PlaceRandomBoulders(world);
-    if (world.Level.RandomFlies > 0) PlaceRandomFlies(world);
+    world.HouseX = 0;  // no house until the map shows one
+    CopyMap(world);
+    Scatter(world, world.Level.RandomBalls, CellBall);
+    Scatter(world, world.Level.RandomBoulders, CellBoulder);
+    Scatter(world, world.Level.RandomFlies, CellFly);
     VisitInterior(world);
     world.Creatures.Beetle = std::make_unique<clsPotapnik>(world);
     if (world.HouseX != 0) {
         world.DrawPlayfield();
         world.Snake = std::make_unique<clsZurk>(world, world.Creatures);
-        world.Snake->Poloz(world.HouseX, world.HouseY, houseParam);
+        world.Snake->Poloz(world.HouseX, world.HouseY, world.Level.Cell(world.HouseX, world.HouseY).Param);
     } else {
         world.FrontEnd().ShowCriticalBox("Úroveň neobsahuje zurka, bude tedy přeskočena !");
     }

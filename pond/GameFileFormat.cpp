@@ -50,7 +50,7 @@ std::vector<GameFileFault> WalkRecords(const std::vector<std::uint8_t>& bytes,
             if (x < 1 || x > MaxFieldWidth || y < 1 || y > MaxFieldHeight)
                 faults.push_back({GameFileFault::CellOffMap, at, level, record.Code, x, y});
         }
-        if (faults.empty() && onRecord) onRecord(record);
+        if (faults.empty()) onRecord(record);
         at += 1 + payload;
     }
     return faults;

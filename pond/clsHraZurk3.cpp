@@ -17,21 +17,17 @@ std::string CzechCount(int n, const char* one, const char* twoToFour, const char
 std::string Reason(const GameFileFault& fault) {
     const std::string at = std::to_string(fault.Offset);
     const std::string level = std::to_string(fault.Level);
-    switch (fault.What) {
-    case GameFileFault::ShortHeader:
+    if (fault.What == GameFileFault::ShortHeader)
         return "Hlavička hry je useknutá: soubor má jen " + CzechCount(fault.A, "bajt", "bajty", "bajtů") + " ze 34.";
-    case GameFileFault::CutShort: return "Záznam na pozici " + at + " je useknutý koncem souboru.";
-    case GameFileFault::TooManyLevels:
+    if (fault.What == GameFileFault::CutShort) return "Záznam na pozici " + at + " je useknutý koncem souboru.";
+    if (fault.What == GameFileFault::TooManyLevels)
         return "Na pozici " + at + " začíná úroveň " + level + ", hlavička ale ohlašuje jen " +
                CzechCount(fault.A, "úroveň", "úrovně", "úrovní") + ".";
-    case GameFileFault::TooLarge:
+    if (fault.What == GameFileFault::TooLarge)
         return "Úroveň " + level + " na pozici " + at + " má rozměr " + std::to_string(fault.A) + "x" +
                std::to_string(fault.B) + ", největší dovolený je 50x40.";
-    case GameFileFault::CellOffMap:
-        return "Záznam buňky na pozici " + at + " míří mimo mapu (" + std::to_string(fault.A) + ", " +
-               std::to_string(fault.B) + ").";
-    }
-    return {};
+    return "Záznam buňky na pozici " + at + " míří mimo mapu (" + std::to_string(fault.A) + ", " +
+           std::to_string(fault.B) + ").";
 }
 
 std::int16_t Int16At(const std::uint8_t* payload) { return static_cast<std::int16_t>(payload[0] | (payload[1] << 8)); }
@@ -68,12 +64,11 @@ std::optional<std::vector<std::uint8_t>> ReadGameFile(const std::string& path, s
     // The largest sensible game is a few megabytes; anything far bigger is not a game file.
     constexpr std::size_t MaxGameFileSize = 64u << 20;
     FileRead file = ReadRegularFile(path, MaxGameFileSize);
-    switch (file.Status) {
-    case FileReadStatus::Read: return std::move(file.Bytes);
-    case FileReadStatus::Missing: error = "Soubor " + path + " neexistuje."; break;
-    case FileReadStatus::NotReadable: error = "Soubor " + path + " nelze přečíst."; break;
-    case FileReadStatus::TooLarge: error = "Soubor " + path + " je příliš velký, než aby byl souborem hry."; break;
-    }
+    if (file.Status == FileReadStatus::Read) return std::move(file.Bytes);
+    error = "Soubor " + path +
+            (file.Status == FileReadStatus::Missing       ? " neexistuje."
+             : file.Status == FileReadStatus::NotReadable ? " nelze přečíst."
+                                                          : " je příliš velký, než aby byl souborem hry.");
     return std::nullopt;
 }
 

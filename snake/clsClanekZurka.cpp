@@ -3,8 +3,6 @@
 #include "pond/CellSprites.h"
 #include "pond/Pond.h"
 
-bool clsClanekZurka::OnHouse() const { return pond_.Field.Kind(X, Y) == CellHouse; }
-
 void clsClanekZurka::VytvorHlavu(int x1, int y1, int s0, bool snakeAlive) {
     X = x1;
     Y = y1;
@@ -19,20 +17,20 @@ void clsClanekZurka::VytvorHlavu(int x1, int y1, int s0, bool snakeAlive) {
 }
 
 void clsClanekZurka::VytvorKrk(int s0) {
-    if (!pond_.Field.Inside(X, Y) || OnHouse()) return;
     OutDirection = s0;
+    if (!ownsCell_) return;
     if (const int picture = BodyPicture(SnakePictures, InDirection, s0)) pond_.Field.At(X, Y).Data = picture;
     pond_.DrawCell(X, Y);
 }
 
 void clsClanekZurka::VytvorOcas() {
-    if (!pond_.Field.Inside(X, Y) || OnHouse()) return;
+    if (!ownsCell_) return;
     if (IsDirection(OutDirection)) pond_.Field.At(X, Y).Data = TailPicture(SnakePictures, OutDirection);
     pond_.DrawCell(X, Y);
 }
 
 void clsClanekZurka::Uvolni() {
-    if (!ownsCell_ || !pond_.Field.Inside(X, Y) || OnHouse()) return;
+    if (!ownsCell_) return;
     pond_.Field.At(X, Y) = FieldCell{CellFree, 0};
     pond_.DrawCell(X, Y);
 }

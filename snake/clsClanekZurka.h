@@ -5,7 +5,8 @@ class Pond;
 
 // One segment of the player's snake: owns one cell and picks its picture from the directions in
 // which the snake entered and left it. Uvolni gives the cell back as water when the snake lets the
-// segment go. The house is never changed by a segment, except by a head entering the open house.
+// segment go. A segment changes only the cell it owns: the closed house and anything beyond the
+// field are never a segment's own; the open house becomes the winning head's.
 class clsClanekZurka {
 public:
     explicit clsClanekZurka(Pond& pond) : pond_(pond) {}
@@ -21,14 +22,12 @@ public:
     CellPos Cell() const { return {X, Y}; }
 
 private:
-    bool OnHouse() const;
-
     Pond& pond_;
     int X = 0;
     int Y = 0;
     int InDirection = 0;
     int OutDirection = 0;
-    // The first segment lies in the closed house without taking the cell; it must never free
-    // the cell later, when a winning head may stand there.
+    // The first segment lies in the closed house without taking the cell; it must never draw on
+    // it, nor free it later, when a winning head may stand there.
     bool ownsCell_ = false;
 };

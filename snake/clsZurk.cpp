@@ -9,7 +9,6 @@ void clsZurk::Poloz(int x1, int y1, int h1) {
     HeadX = x1;
     HeadY = y1;
     LastDirection = 0;
-    Direction = 0;
     auto head = std::make_unique<clsClanekZurka>(pond_);
     head->VytvorHlavu(x1, y1, 0, true);
     Segments.push_back(std::move(head));
@@ -71,7 +70,6 @@ void clsZurk::Posun(int s) {
 
 void clsZurk::Uvolni() {
     for (auto& segment : Segments) segment->Uvolni();
-    Segments.clear();
 }
 
 void clsZurk::OpenHouse() {

@@ -36,3 +36,13 @@ public:
     }
     std::vector<std::uint8_t> bytes;
 };
+
+// The one-level example of the format with a house, a ball, a boulder and a viper, 58 bytes.
+inline std::vector<std::uint8_t> WorkedExampleBytes() {
+    const std::string header = "\x41\x01Hra1" + std::string(26, ' ');
+    std::vector<std::uint8_t> bytes(header.begin(), header.end());
+    for (int b : {0x01, 0x03, 0xFF, 0x0A, 0x08, 0x01, 0x00, 0x14, 0x00, 0x03, 0x02, 0x64, 0x02,
+                  0x02, 0x03, 0x0C, 0x05, 0x05, 0x00, 0x0B, 0x09, 0x07, 0x33, 0x08, 0x03, 0x04})
+        bytes.push_back(static_cast<std::uint8_t>(b));
+    return bytes;
+}

@@ -16,8 +16,7 @@ namespace {
 const char* YesNo(bool value) { return value ? "yes" : "no"; }
 
 const char* Enabled(const QAction* action) {
-    if (!action) return "missing";
-    return action->isEnabled() ? "enabled" : "disabled";
+    return !action ? "missing" : action->isEnabled() ? "enabled" : "disabled";
 }
 
 void Report() {

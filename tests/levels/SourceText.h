@@ -1,5 +1,7 @@
 #pragma once
+#include <algorithm>
 #include <cstdint>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -9,11 +11,7 @@
 // Level source texts for the tests, with every header line in place unless a test leaves it out.
 // The defaults are the header of the worked example of the game file format.
 struct GameText {
-    std::string Note = "Test";
-    std::string Lives = "3";
-    std::string HeaderChar = "A";
-    std::string HeaderByte = "1";
-
+    std::string Note = "Test", Lives = "3", HeaderChar = "A", HeaderByte = "1";
     std::string Text() const {
         return "Game: test\nNote: " + Note + "\nLives: " + Lives + "\nHeaderChar: " + HeaderChar +
                "\nHeaderByte: " + HeaderByte + "\n";
@@ -23,10 +21,7 @@ struct GameText {
 struct LevelText {
     std::string LevelFlags = "0";
     std::string RequiredLength = "8";  // the initial 3 and the 5 of the one ball
-    std::string RandomBalls = "0";
-    std::string RandomFlies = "0";
-    std::string RandomBoulders = "0";
-    std::string GoldenBallChance = "0";
+    std::string RandomBalls = "0", RandomFlies = "0", RandomBoulders = "0", GoldenBallChance = "0";
     std::string InitialLength = "3";  // written only when the map has a house
     std::string ViperLengths{};       // written only when not empty
     std::vector<std::string> Map = {"#######", "#H....#", "#..o..#", "#######"};
@@ -35,9 +30,9 @@ struct LevelText {
         std::string text = "Level: test\nLevelFlags: " + LevelFlags + "\nRequiredLength: " + RequiredLength +
                            "\nRandomBalls: " + RandomBalls + "\nRandomFlies: " + RandomFlies +
                            "\nRandomBoulders: " + RandomBoulders + "\nGoldenBallChance: " + GoldenBallChance + "\n";
-        bool house = false;
-        for (const std::string& row : Map) house = house || row.find('H') != std::string::npos;
-        if (house) text += "InitialLength: " + InitialLength + "\n";
+        if (std::any_of(Map.begin(), Map.end(),
+                        [](const std::string& row) { return row.find('H') != std::string::npos; }))
+            text += "InitialLength: " + InitialLength + "\n";
         if (!ViperLengths.empty()) text += "ViperLengths: " + ViperLengths + "\n";
         text += "Map:\n";
         for (const std::string& row : Map) text += row + "\n";
@@ -50,7 +45,6 @@ inline LevelText WorkedExampleLevel() {
     return {.LevelFlags = "1",
             .RequiredLength = "20",
             .RandomBalls = "2",
-            .InitialLength = "3",
             .ViperLengths = "4",
             .Map = {"##########", "#H.......#", "#......V.#", "#........#", "#...o....#", "#........#", "#.......*#",
                     "##########"}};
@@ -60,5 +54,16 @@ inline LevelText WorkedExampleLevel() {
 inline std::vector<std::uint8_t> Build(const std::string& text) {
     SourceParser parser;
     parser.Parse(text, "test.zl");
+    return GameFileWriter::Write(parser.Finish());
+}
+
+// The default game "zaklad.zurk" as the build makes it, from its sources in the order of their names.
+inline std::vector<std::uint8_t> BuildDefaultGame() {
+    std::vector<std::string> files;
+    for (const auto& entry : std::filesystem::directory_iterator(ZURK3_DEFAULT_GAME_SOURCES))
+        if (entry.path().extension() == ".zl") files.push_back(entry.path().string());
+    std::sort(files.begin(), files.end());
+    SourceParser parser;
+    for (const std::string& file : files) parser.ParseFile(file);
     return GameFileWriter::Write(parser.Finish());
 }

@@ -1,6 +1,8 @@
 #pragma once
+#include <deque>
 #include <functional>
 #include <map>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -8,20 +10,31 @@
 #include "pond/CuePlayer.h"
 #include "pond/GameFrontEnd.h"
 #include "pond/KeyStateSource.h"
+#include "pond/RandomSource.h"
 #include "snake/clsKB.h"
 
-struct PaintCall {
-    int px, py, sprite, spriteSet;  // sprite 0: the white box
-    bool operator==(const PaintCall&) const = default;
+// Hands out exactly the numbers a test scripted, and fails loudly when the rules ask for more.
+class ScriptedRandom : public RandomSource {
+public:
+    void Add(std::initializer_list<double> values) { values_.insert(values_.end(), values); }
+    double Rnd() override {
+        if (values_.empty()) throw std::logic_error("the rules drew more random numbers than scripted");
+        const double value = values_.front();
+        values_.pop_front();
+        return value;
+    }
+    std::size_t Left() const { return values_.size(); }
+
+private:
+    std::deque<double> values_;
 };
 
-class RecordingPainter : public CellPainter {
+// Counts what is painted; what is painted where is the soak's screen check.
+class CountingPainter : public CellPainter {
 public:
-    void PaintSprite(int px, int py, int sprite, int spriteSet) override {
-        calls.push_back({px, py, sprite, spriteSet});
-    }
-    void PaintWhiteBox(int px, int py, int) override { calls.push_back({px, py, 0, -1}); }
-    std::vector<PaintCall> calls;
+    void PaintSprite(int, int, int, int) override { ++paints; }
+    void PaintWhiteBox(int, int, int) override { ++paints; }
+    int paints = 0;
 };
 
 class RecordingCues : public CuePlayer {
@@ -30,69 +43,53 @@ public:
     std::vector<std::string> played;
 };
 
-// Remembers what the rules asked of the window, in order, as short readable lines.
-class RecordingFrontEnd : public GameFrontEnd {
+// Remembers what the rules asked of the window.
+class RecordingFrontEnd : public NullFrontEnd {
 public:
     void SetLabelVisible(HintLabel label, bool visible) override { visibleLabels[label] = visible; }
-    void MoveLabel(HintLabel label, int x, int y) override {
-        log.push_back("move " + std::to_string(static_cast<int>(label)) + " " + std::to_string(x) + "," +
-                      std::to_string(y));
-    }
-    void ShowCriticalBox(const std::string& text) override { log.push_back("box " + text); }
+    void MoveLabel(HintLabel label, int x, int y) override { labelPlaces[label] = {x, y}; }
+    void ShowCriticalBox(const std::string& text) override { boxes.push_back(text); }
     void ShowMessage(const std::string& text) override {
-        log.push_back("message " + text);
         messages.push_back(text);
+        timerOnUnderAMessage = timerOnUnderAMessage || timerOn;
+        panelUnderTheMessage = panel;
     }
     void SetStepTimer(bool enabled) override { timerOn = enabled; }
-    void ShowPanel(const PanelValues& values) override {
-        panel = values;
-        ++panelRefreshes;
-    }
-    ScreenSize ScreenPixels() const override { return screen; }
-    void LayOutForLevel(int w, int h, int cell) override {
-        log.push_back("layout " + std::to_string(w) + "x" + std::to_string(h) + "@" + std::to_string(cell));
-    }
+    void ShowPanel(const PanelValues& values) override { panel = values; }
+    ScreenSize ScreenPixels() const override { return {1024, 768}; }
+    void LayOutForLevel(int w, int h, int cell) override { layouts.push_back({w, h, cell}); }
     void LetPendingEventsRun() override {
         if (duringLayout) duringLayout();
     }
-    void ClearPond() override { ++clears; }
-    void ShowTitle() override { log.push_back("title"); }
-    void HideTitle() override { log.push_back("hide title"); }
-    void HideStartPicture() override {}
+    void ShowTitle() override { ++titles; }
 
-    bool Visible(HintLabel label) const {
-        auto it = visibleLabels.find(label);
-        return it != visibleLabels.end() && it->second;
-    }
+    bool Visible(HintLabel label) const { return visibleLabels.count(label) && visibleLabels.at(label); }
 
-    std::vector<std::string> log;
-    std::vector<std::string> messages;
     std::map<HintLabel, bool> visibleLabels;
+    std::map<HintLabel, std::pair<int, int>> labelPlaces;
+    std::vector<std::string> boxes;
+    std::vector<std::string> messages;
+    std::vector<std::vector<int>> layouts;
     bool timerOn = false;
+    bool timerOnUnderAMessage = false;
     PanelValues panel;
-    int panelRefreshes = 0;
-    int clears = 0;
-    ScreenSize screen{1024, 768};
+    PanelValues panelUnderTheMessage;
+    int titles = 0;
     std::function<void()> duringLayout;
 };
 
 // Key state words as the window keeps them: top bit while down, low bit flipping per press.
 class ScriptedKeys : public KeyStateSource {
 public:
-    std::int16_t KeyState(int vk) const override {
-        auto it = words.find(vk);
-        return it == words.end() ? 0 : it->second;
-    }
-    void Press(int vk) { words[vk] = static_cast<std::int16_t>((words[vk] ^ 1) | 0x8000); }
-    void Release(int vk) { words[vk] = static_cast<std::int16_t>(words[vk] & 1); }
-    void Tap(int vk) {
-        Press(vk);
-        Release(vk);
+    std::int16_t KeyState(int vk) const override { return words.count(vk) ? words.at(vk) : std::int16_t{0}; }
+    void Press(clsKB::Key key) { Word(key) = static_cast<std::int16_t>((Word(key) ^ 1) | 0x8000); }
+    void Release(clsKB::Key key) { Word(key) = static_cast<std::int16_t>(Word(key) & 1); }
+    void Tap(clsKB::Key key) {
+        Press(key);
+        Release(key);
     }
     std::map<int, std::int16_t> words;
-};
 
-inline const int VkLeft = clsKB::VirtualKey(clsKB::Key::LEFT);
-inline const int VkUp = clsKB::VirtualKey(clsKB::Key::UP);
-inline const int VkRight = clsKB::VirtualKey(clsKB::Key::RIGHT);
-inline const int VkDown = clsKB::VirtualKey(clsKB::Key::DOWN);
+private:
+    std::int16_t& Word(clsKB::Key key) { return words[clsKB::VirtualKey(key)]; }
+};

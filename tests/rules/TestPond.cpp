@@ -6,7 +6,6 @@ namespace {
 MapCell CellFor(char c) {
     switch (c) {
     case '#': return {CellWall, 0};
-    case '.': return {CellFree, 0};
     case 'H': return {CellHouse, 3};
     case 'o': return {CellBall, 0};
     case 'B': return {CellBoulder, 0};
@@ -15,24 +14,7 @@ MapCell CellFor(char c) {
     case 'G': return {CellGoldenBall, 0};
     case 'S': return {CellSnake, 22};
     case '?': return {77, 0};
-    default:
-        if (c >= '1' && c <= '6') return {CellBall, static_cast<std::uint8_t>(c - '0')};
-        return {CellFree, 0};
-    }
-}
-
-char CharFor(std::uint8_t kind) {
-    switch (kind) {
-    case CellWall: return '#';
-    case CellFree: return '.';
-    case CellHouse: return 'H';
-    case CellBall: return 'o';
-    case CellBoulder: return 'B';
-    case CellFly: return 'F';
-    case CellViper: return 'V';
-    case CellGoldenBall: return 'G';
-    case CellSnake: return 'S';
-    default: return '?';
+    default: return c >= '1' && c <= '6' ? MapCell{CellBall, static_cast<std::uint8_t>(c - '0')} : MapCell{CellFree, 0};
     }
 }
 }  // namespace
@@ -43,6 +25,13 @@ TestPond::TestPond(const std::vector<std::string>& rows) : world(random, painter
     for (std::size_t y = 0; y < rows.size(); ++y)
         for (std::size_t x = 0; x < rows[y].size(); ++x)
             world.Level.Cell(static_cast<int>(x) + 1, static_cast<int>(y) + 1) = CellFor(rows[y][x]);
+}
+
+std::vector<std::string> TestPond::Walled(int width, int height, char fill) {
+    std::vector<std::string> rows(static_cast<std::size_t>(height),
+                                  '#' + std::string(static_cast<std::size_t>(width - 2), fill) + '#');
+    rows.front() = rows.back() = std::string(static_cast<std::size_t>(width), '#');
+    return rows;
 }
 
 void TestPond::SetUp() { SetUpLevel(world); }
@@ -58,20 +47,27 @@ void TestPond::CopyMapOnly() {
                 world.HouseY = static_cast<std::uint8_t>(y);
             }
         }
-}
-
-std::vector<std::string> TestPond::Picture() const {
-    std::vector<std::string> rows;
-    for (int y = 1; y <= world.Field.Height(); ++y) {
-        std::string row;
-        for (int x = 1; x <= world.Field.Width(); ++x) row += CharFor(world.Field.Kind(x, y));
-        rows.push_back(row);
-    }
-    return rows;
+    world.DrawPlayfield();
 }
 
 clsZurk& TestPond::PlaceSnake(int x, int y, int h1) {
     world.Snake = std::make_unique<clsZurk>(world, world.Creatures);
     world.Snake->Poloz(x, y, h1);
     return *world.Snake;
+}
+
+clsZmije& TestPond::AddViper(int x, int y, int h1) {
+    auto& viper = *world.Creatures.Vipers.emplace_back(std::make_unique<clsZmije>(world));
+    viper.Poloz(x, y, h1);
+    return viper;
+}
+
+clsMuska& TestPond::AddFly(int x, int y) {
+    auto& fly = *world.Creatures.Flies.emplace_back(std::make_unique<clsMuska>(world));
+    fly.Poloz(x, y, static_cast<int>(world.Creatures.Flies.size()));
+    return fly;
+}
+
+void TestPond::Steps(int n, int direction) {
+    for (int i = 0; i < n; ++i) snake().Posun(i == 0 ? direction : 0);
 }

@@ -3,9 +3,9 @@
 #include <vector>
 
 #include "Fakes.h"
-#include "ScriptedRandom.h"
+#include "creatures/clsMuska.h"
+#include "creatures/clsZmije.h"
 #include "game/modZurk3.h"
-#include "snake/clsZurk.h"
 
 // A pond drawn as text for the tests, one character per cell:
 //   '#' wall  '.' water  'H' house  'o' ball of random colour  '1'..'6' ball of that colour
@@ -13,23 +13,25 @@
 class TestPond {
 public:
     explicit TestPond(const std::vector<std::string>& rows);
+    // The rows of a width x height pond walled round, filled with fill.
+    static std::vector<std::string> Walled(int width, int height, char fill = '.');
 
-    // Sets the parameter of the map cell at (x, y): a viper's length or the snake's initial length.
-    void Param(int x, int y, int value) { world.Level.Cell(x, y).Param = static_cast<std::uint8_t>(value); }
     // Builds the playfield from the map with the game's own level set-up.
     void SetUp();
-    // The playfield copied straight from the map, with no set-up (no objects, no random numbers).
+    // The playfield copied straight from the map and drawn, with no objects and no random numbers.
     void CopyMapOnly();
+    clsZurk& PlaceSnake(int x, int y, int h1);
+    clsZurk& snake() { return *world.Snake; }
+    clsZmije& AddViper(int x, int y, int h1);
+    clsMuska& AddFly(int x, int y);
+    // Steps the snake alone: the first step in direction, the others keeping its course.
+    void Steps(int n, int direction = 0);
 
     std::uint8_t Kind(int x, int y) const { return world.Field.Kind(x, y); }
     int Data(int x, int y) const { return world.Field.At(x, y).Data; }
-    // The playfield as text in the map's alphabet ('S' snake, 'V' viper, 'o' ball, 'H' house ...).
-    std::vector<std::string> Picture() const;
-    // A fresh snake placed at (x, y) with initial length h1, as set-up places it in its house.
-    clsZurk& PlaceSnake(int x, int y, int h1);
 
     ScriptedRandom random;
-    RecordingPainter painter;
+    CountingPainter painter;
     RecordingCues cues;
     RecordingFrontEnd frontEnd;
     modZurk3 world;

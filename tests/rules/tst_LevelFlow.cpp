@@ -1,42 +1,43 @@
-#include <algorithm>
 #include <gtest/gtest.h>
 
 #include "Fakes.h"
 #include "GameFileBytes.h"
-#include "ScriptedRandom.h"
 #include "game/LevelFlow.h"
-#include "snake/clsZurk.h"
 
 namespace {
 constexpr int Bonus = 1;
+using Key = clsKB::Key;
 
 class LevelFlowTest : public testing::Test {
 protected:
     // A 5 x 3 corridor with the house at (2, 2): Right then Left wins, three Rights crash.
-    static void Corridor(GameFileBytes& file, int flags = 0) { file.Level(5, 3, flags, 2).Cell(100, 2, 2, 2); }
+    static void Corridor(GameFileBytes& file, int flags = 0) { file.Level(5, 3, flags, 2).House(2, 2, 2); }
 
+    void LoadCorridors(int levels, int lives) {
+        GameFileBytes file(levels, lives);
+        for (int level = 0; level < levels; ++level) Corridor(file);
+        Load(file);
+    }
     void Load(const GameFileBytes& file) {
         ASSERT_TRUE(game.NactiHruZPameti(file.bytes, "test.zurk")) << game.LastError();
         flow = std::make_unique<LevelFlow>(world, game, keys);
     }
-    void Tick(int vk = 0) {
-        if (vk != 0) keys.Tap(vk);
+    void Tick(std::optional<Key> key = std::nullopt) {
+        if (key) keys.Tap(*key);
         flow->Step();
     }
     void Win() {
-        Tick(VkRight);
-        Tick(VkLeft);
+        Tick(Key::RIGHT);
+        Tick(Key::LEFT);
         Tick();
     }
     void Crash() {
-        Tick(VkRight);
-        Tick();
-        Tick();
-        Tick();
+        Tick(Key::RIGHT);
+        for (int i = 0; i < 3; ++i) Tick();
     }
 
     ScriptedRandom random;
-    RecordingPainter painter;
+    CountingPainter painter;
     RecordingCues cues;
     RecordingFrontEnd frontEnd;
     ScriptedKeys keys;
@@ -47,78 +48,65 @@ protected:
 }  // namespace
 
 TEST_F(LevelFlowTest, StartLaysOutLevelOneAndWaitsForTheFirstArrow) {
-    GameFileBytes file(2, 3);
-    Corridor(file);
-    file.Level(30, 20, 0, 5).Cell(100, 5, 5, 1);
-    Load(file);
+    LoadCorridors(2, 3);
+    keys.Press(Key::RIGHT);  // held since before the start: no new press
     flow->Start();
-    EXPECT_EQ(world.LevelNo, 1);
-    EXPECT_EQ(world.GameState, StateRunning);
     EXPECT_TRUE(frontEnd.timerOn);
+    EXPECT_EQ(frontEnd.layouts, (std::vector<std::vector<int>>{{5, 3, 20}}));
     EXPECT_TRUE(frontEnd.Visible(HintLabel::Uvod));
-    EXPECT_FALSE(frontEnd.Visible(HintLabel::Pauza));
-    EXPECT_EQ(frontEnd.log, (std::vector<std::string>{"hide title", "layout 5x3@20", "move 0 210,162"}));
-
-    for (int i = 0; i < 5; ++i) Tick();
-    EXPECT_FALSE(world.Snake->UzJede());
-    EXPECT_EQ(world.Score, 0);
+    EXPECT_EQ(frontEnd.labelPlaces[HintLabel::Uvod], (std::pair{210, 162}));
+    for (int i = 0; i < 3; ++i) Tick();
+    EXPECT_FALSE(world.SnakeMoving());
     EXPECT_EQ(frontEnd.panel, (PanelValues{0, 3, 1, 2, 1, false}));
-    Tick(VkRight);
-    EXPECT_TRUE(world.Snake->UzJede());
+    keys.Release(Key::RIGHT);
+    Tick();
+    Tick(Key::RIGHT);
     EXPECT_FALSE(frontEnd.Visible(HintLabel::Uvod));
     EXPECT_EQ(frontEnd.panel, (PanelValues{-1, 3, 1, 2, 2, true}))
         << "the length box turns green at the required length";
 }
 
-TEST_F(LevelFlowTest, AnArrowPressedBeforeTheLevelStartedDoesNotCount) {
-    GameFileBytes file(1, 3);
-    Corridor(file);
-    Load(file);
-    keys.Press(VkRight);
-    flow->Start();
-    Tick();
-    EXPECT_FALSE(world.Snake->UzJede());
-}
-
 TEST_F(LevelFlowTest, WinningMovesOnAndTheLastLevelPaysForEveryLife) {
-    GameFileBytes file(2, 3);
-    Corridor(file);
-    Corridor(file);
-    Load(file);
+    LoadCorridors(2, 3);
     flow->Start();
     Win();
     EXPECT_EQ(frontEnd.messages, (std::vector<std::string>{"Postup do další úrovně !"}));
-    EXPECT_EQ(world.LevelNo, 2);
     EXPECT_EQ(world.Score, -2 + 2000);
     EXPECT_FALSE(frontEnd.Visible(HintLabel::Uvod)) << "the hint is for level 1 only";
+    EXPECT_FALSE(frontEnd.Visible(HintLabel::UvodKonec)) << "nor the way home";
     Win();
     EXPECT_EQ(frontEnd.messages.back(), "Fantastické vítězství !!!");
     EXPECT_EQ(world.Score, -4 + 4000 + 3 * 5000);
-    EXPECT_EQ(world.LevelNo, 2);
     EXPECT_EQ(frontEnd.panel.LevelNo, 2) << "the last level's number, not one more";
-    EXPECT_FALSE(frontEnd.timerOn);
+    EXPECT_FALSE(frontEnd.timerOn || frontEnd.timerOnUnderAMessage);
     Tick();
+    flow->TogglePause();
+    flow->OnMinimised();
     EXPECT_EQ(frontEnd.messages.size(), 2u) << "a finished game stays finished";
+    EXPECT_FALSE(frontEnd.timerOn || frontEnd.Visible(HintLabel::Pauza));
 }
 
 TEST_F(LevelFlowTest, CrashingCostsALifeAndTheLastLifeEndsTheGame) {
-    GameFileBytes file(1, 2);
-    Corridor(file);
-    Load(file);
+    LoadCorridors(1, 2);
     flow->Start();
     Crash();
     EXPECT_EQ(frontEnd.messages, (std::vector<std::string>{"Úroveň se zopakuje !"}));
-    EXPECT_EQ(frontEnd.panel.LivesLeft, 1);
-    EXPECT_EQ(world.LevelNo, 1);
+    EXPECT_EQ(frontEnd.panelUnderTheMessage.LivesLeft, 1) << "the message shows over the new count";
     EXPECT_EQ(world.GameState, StateRunning);
     EXPECT_TRUE(frontEnd.Visible(HintLabel::Uvod)) << "also when level 1 is repeated";
     Crash();
     EXPECT_EQ(frontEnd.messages.back(), "Totální prohra ...");
     EXPECT_EQ(frontEnd.panel.LivesLeft, 0);
-    EXPECT_FALSE(frontEnd.timerOn);
+    EXPECT_FALSE(frontEnd.timerOn || frontEnd.timerOnUnderAMessage);
+    Tick();
+    EXPECT_EQ(frontEnd.messages.size(), 2u) << "a lost game stays lost";
+    LoadCorridors(1, 0);
+    flow->Start();
+    Crash();
+    EXPECT_EQ(frontEnd.messages.back(), "Totální prohra ...") << "a game of no lives ends at the first crash";
 }
 
-TEST_F(LevelFlowTest, BonusLevelsGiveALifeAndCostNone) {
+TEST_F(LevelFlowTest, BonusLevelsGiveALifeUpTo255AndCostNone) {
     GameFileBytes file(3, 1);
     Corridor(file, Bonus);
     Corridor(file, Bonus);
@@ -128,74 +116,57 @@ TEST_F(LevelFlowTest, BonusLevelsGiveALifeAndCostNone) {
     EXPECT_TRUE(frontEnd.Visible(HintLabel::Bonus));
     Win();
     EXPECT_EQ(frontEnd.panel.LivesLeft, 2);
-    EXPECT_EQ(world.Score, -2 + 2000);
     Crash();
     EXPECT_EQ(frontEnd.messages.back(), "Postup do další úrovně !");
     EXPECT_EQ(frontEnd.panel.LivesLeft, 2);
     EXPECT_EQ(world.Score, -2 + 2000 - 3) << "a lost bonus level earns nothing";
     EXPECT_EQ(world.LevelNo, 3);
     EXPECT_FALSE(frontEnd.Visible(HintLabel::Bonus));
-}
 
-TEST_F(LevelFlowTest, LivesNeverPass255) {
-    GameFileBytes file(1, 255);
-    Corridor(file, Bonus);
-    Load(file);
+    GameFileBytes full(1, 255);
+    Corridor(full, Bonus);
+    Load(full);
     flow->Start();
     Win();
     EXPECT_EQ(frontEnd.panel.LivesLeft, 255);
 }
 
-TEST_F(LevelFlowTest, LevelsWithoutAHouseAreSkippedToTheEnd) {
-    GameFileBytes file(3, 3);
+TEST_F(LevelFlowTest, LevelsWithoutAHouseOrNotInTheFileAreSkippedToTheEnd) {
+    GameFileBytes file(4, 3);  // announces a fourth level the file does not hold
     Corridor(file);
-    file.Level(4, 4, 0, 2).Level(4, 4, 0, 2);
+    file.Level(1, 1, 0, 2).Level(4, 0, 0, 2);
     Load(file);
     flow->Start();
     Win();
     EXPECT_EQ(frontEnd.messages, (std::vector<std::string>{"Postup do další úrovně !", "Postup do další úrovně !",
-                                                           "Fantastické vítězství !!!"}));
-    int boxes = 0;
-    for (const std::string& line : frontEnd.log) boxes += line.rfind("box ", 0) == 0;
-    EXPECT_EQ(boxes, 2);
-    EXPECT_EQ(world.LevelNo, 3);
-}
+                                                           "Postup do další úrovně !", "Fantastické vítězství !!!"}));
+    EXPECT_EQ(frontEnd.boxes, std::vector<std::string>(3, "Úroveň neobsahuje zurka, bude tedy přeskočena !"));
+    EXPECT_EQ(frontEnd.layouts, (std::vector<std::vector<int>>{{5, 3, 20}, {1, 1, 20}}))
+        << "no window is laid out for a level of no cells";
+    EXPECT_EQ(world.LevelNo, 4);
+    EXPECT_FALSE(frontEnd.timerOnUnderAMessage);
 
-TEST_F(LevelFlowTest, LevelsTheFileDoesNotHoldAreSkippedWithoutAnEmptyPond) {
-    GameFileBytes file(3, 3);
-    Corridor(file);
-    Load(file);
+    Load(GameFileBytes(0, 3));
     flow->Start();
-    Win();
-    EXPECT_EQ(frontEnd.messages, (std::vector<std::string>{"Postup do další úrovně !", "Postup do další úrovně !",
-                                                           "Fantastické vítězství !!!"}));
-    const std::string skipped = "box Úroveň neobsahuje zurka, bude tedy přeskočena !";
-    EXPECT_EQ(std::count(frontEnd.log.begin(), frontEnd.log.end(), skipped), 2);
-    EXPECT_EQ(std::count_if(frontEnd.log.begin(), frontEnd.log.end(),
-                            [](const std::string& line) { return line.rfind("layout", 0) == 0; }),
-              1)
-        << "only level 1 lays the window out";
-    EXPECT_EQ(world.LevelNo, 3);
+    EXPECT_FALSE(flow->ChooseLevel("1"));
+    EXPECT_EQ(frontEnd.messages.size(), 4u) << "a game of no levels starts nothing";
 }
 
-TEST_F(LevelFlowTest, PauseOnlyOnceTheSnakeMoves) {
+TEST_F(LevelFlowTest, PauseOnlyOnceTheSnakeMovesAndUntilTheNextLevel) {
     GameFileBytes file(1, 3);
-    file.Level(9, 3, 0, 20).Cell(100, 2, 2, 5);
+    file.Level(9, 3, 0, 20).House(2, 2, 5);
     Load(file);
     flow->Start();
     flow->TogglePause();
     flow->OnMinimised();
     EXPECT_FALSE(frontEnd.Visible(HintLabel::Pauza));
-    Tick(VkRight);
+    Tick(Key::RIGHT);
     flow->OnMinimised();
     EXPECT_TRUE(frontEnd.Visible(HintLabel::Pauza));
     EXPECT_FALSE(frontEnd.timerOn);
-    EXPECT_TRUE(frontEnd.Visible(HintLabel::Pauza));
     flow->TogglePause();
-    EXPECT_FALSE(frontEnd.Visible(HintLabel::Pauza));
-    EXPECT_TRUE(frontEnd.timerOn);
+    EXPECT_TRUE(frontEnd.timerOn && !frontEnd.Visible(HintLabel::Pauza));
     flow->TogglePause();
-    EXPECT_TRUE(frontEnd.Visible(HintLabel::Pauza));
     flow->ReturnToTitle();
     EXPECT_TRUE(frontEnd.Visible(HintLabel::Pauza)) << "the pause lasts until the next level start";
     flow->Start();
@@ -206,7 +177,7 @@ TEST_F(LevelFlowTest, ReturnToTitleAndChooseLevel) {
     GameFileBytes file(3, 4);
     Corridor(file);
     Corridor(file);
-    file.Level(8, 6, 0, 9).Count(3, 0).Cell(100, 3, 3, 2).Cell(51, 6, 4, 3);
+    file.Level(8, 6, 0, 9).Count(CodeRandomBalls, 0).House(3, 3, 2).Cell(CellViper, 6, 4, 3);
     Load(file);
     random.Add({0.0});  // the viper's first direction
     EXPECT_TRUE(flow->ChooseLevel("3"));
@@ -214,31 +185,25 @@ TEST_F(LevelFlowTest, ReturnToTitleAndChooseLevel) {
     EXPECT_EQ(flow->LevelInfoText(),
               "Velikost:8x6\r\nNáhodné kuličky:0\r\nNáhodné mušky:0\r\nNáhodné balvany:0\r\n"
               "Výskyt zlaté kuličky:0 %\r\nPočet zmijí:1");
-    for (const char* ignored : {"12", "abc", "", "0", "-1", "300"}) {
+    for (const char* ignored : {"12", "abc", "", "0", "-1", "300", "inf"}) {
         EXPECT_FALSE(flow->ChooseLevel(ignored)) << ignored;
         EXPECT_EQ(world.LevelNo, 3);
     }
-    Tick(VkRight);
-    random.Add({0.0});
-    EXPECT_TRUE(flow->ChooseLevel("2.5")) << "halves go to the even neighbour";
-    EXPECT_EQ(world.LevelNo, 2);
-    EXPECT_EQ(world.Score, 0);
+    Tick(Key::RIGHT);
+    EXPECT_TRUE(flow->ChooseLevel("1"));
     Tick();
-    EXPECT_EQ(frontEnd.panel.LivesLeft, 4);
+    EXPECT_EQ(frontEnd.panel, (PanelValues{0, 4, 1, 2, 1, false})) << "level 1 afresh, with no life lost";
 
     flow->ReturnToTitle();
     EXPECT_EQ(world.LevelNo, 0);
-    EXPECT_EQ(frontEnd.log.back(), "title");
+    EXPECT_EQ(frontEnd.titles, 1);
     EXPECT_FALSE(flow->CanShowLevelInfo());
-    EXPECT_FALSE((world.Snake != nullptr));
+    EXPECT_EQ(world.Snake, nullptr);
     EXPECT_FALSE(frontEnd.timerOn);
 }
 
 TEST_F(LevelFlowTest, NoCommandRunsInsideALevelStart) {
-    GameFileBytes file(2, 3);
-    Corridor(file);
-    Corridor(file);
-    Load(file);
+    LoadCorridors(2, 3);
     int nested = 0;
     frontEnd.duringLayout = [&] {
         ++nested;
@@ -253,32 +218,20 @@ TEST_F(LevelFlowTest, NoCommandRunsInsideALevelStart) {
     EXPECT_EQ(world.GameState, StateRunning);
 }
 
-TEST_F(LevelFlowTest, InformationAboutTheGame) {
-    GameFileBytes file(1, 3, "Moje hra");
-    Corridor(file);
-    Load(file);
-    EXPECT_EQ(flow->GameInfoText(),
-              "Název hry : test.zurk\r\nPočet úrovní : 1\r\nPoznámka : Moje hra" + std::string(22, ' '));
-}
-
-TEST(CellSize, TwentyPixelsWhenTheLevelFitsTheScreen) {
-    EXPECT_EQ(ChooseSpriteSet(44, 34, {1024, 768}), 1);
-    EXPECT_EQ(ChooseSpriteSet(45, 34, {1024, 768}), 0);
-    EXPECT_EQ(ChooseSpriteSet(44, 35, {1024, 768}), 0);
-    EXPECT_EQ(ChooseSpriteSet(33, 27, {800, 600}), 1);
-    EXPECT_EQ(ChooseSpriteSet(34, 27, {800, 600}), 0);
-    EXPECT_EQ(ChooseSpriteSet(50, 40, {1024, 768}), 0);
+TEST(SpriteSet, TheLargeOnesWhenTheLevelFitsTheScreen) {
+    struct Case {
+        int width, height;
+        ScreenSize screen;
+        int set;
+    };
+    for (const Case& c : {Case{44, 34, {1024, 768}, 1}, Case{45, 34, {1024, 768}, 0}, Case{44, 35, {1024, 768}, 0},
+                          Case{33, 27, {800, 600}, 1}, Case{34, 27, {800, 600}, 0}})
+        EXPECT_EQ(ChooseSpriteSet(c.width, c.height, c.screen), c.set) << c.width << " x " << c.height;
 }
 
 TEST(LevelAnswer, ReadsTheLeadingNumberRoundingHalvesToEven) {
-    EXPECT_EQ(ParseLevelAnswer("3"), 3);
-    EXPECT_EQ(ParseLevelAnswer("  7 levels"), 7);
-    EXPECT_EQ(ParseLevelAnswer("2.5"), 2);
-    EXPECT_EQ(ParseLevelAnswer("3.5"), 4);
-    EXPECT_EQ(ParseLevelAnswer("2.51"), 3);
-    EXPECT_EQ(ParseLevelAnswer("-4"), -4);
-    EXPECT_EQ(ParseLevelAnswer("abc"), 0);
-    EXPECT_EQ(ParseLevelAnswer(""), 0);
-    EXPECT_EQ(ParseLevelAnswer("."), 0);
-    EXPECT_EQ(ParseLevelAnswer("99999999999999999999"), 0);
+    const std::pair<const char*, double> answers[] = {
+        {"3", 3},   {"  7 levels", 7}, {"2.5", 2}, {"3.5", 4}, {"2.51", 3},   {"+5", 5},
+        {"-4", -4}, {"abc", 0},        {"", 0},    {".", 0},   {"1e3", 1000}, {"99999999999999999999", 1e20}};
+    for (const auto& [answer, level] : answers) EXPECT_EQ(ParseLevelAnswer(answer), level) << answer;
 }

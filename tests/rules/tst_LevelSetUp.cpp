@@ -1,71 +1,71 @@
 #include <gtest/gtest.h>
 
 #include "TestPond.h"
-#include "creatures/clsMuska.h"
-#include "creatures/clsZmije.h"
-#include "snake/clsZurk.h"
 
-TEST(LevelSetUp, BallColoursFromTheFile) {
-    TestPond pond({"#######", "#3o9..#", "#H....#", "#######"});
-    pond.world.Level.Cell(4, 2).Param = 9;
-    pond.random.Add({0.5});  // the random colour of the ball at (3, 2)
+TEST(LevelSetUp, BallsTakeTheirColourFromTheFile) {
+    TestPond pond({"#######", "#1o6..#", "#H....#", "#######"});
+    pond.world.Level.Cell(5, 2) = {CellBall, 9};
+    pond.world.Level.Cell(6, 2) = {CellBall, 7};
+    pond.random.Add({0.99});  // the random colour of the ball at (3, 2): the last of six
     pond.SetUp();
-    EXPECT_EQ(pond.Data(2, 2), 5) << "colour 3 is the blue ball";
-    EXPECT_EQ(pond.Data(3, 2), 6);
-    EXPECT_EQ(pond.Data(4, 2), 9) << "a number beyond the colours is kept";
+    const std::pair<int, int> colours[] = {
+        {2, 3}, {3, 8}, {4, 8}, {5, 9}, {6, 7}};  // colours 1 to 6 are sprites 3 to 8
+    for (const auto& [x, sprite] : colours) EXPECT_EQ(pond.Data(x, 2), sprite) << x;
     EXPECT_EQ(pond.random.Left(), 0u);
 }
 
-TEST(LevelSetUp, RandomItemsLandOnlyOnFreeInteriorWater) {
+TEST(LevelSetUp, RandomItemsLandOnlyOnFreeInteriorWaterUntilItRunsOut) {
     TestPond pond({"######", "#H.o.#", "#....#", "######"});
     pond.world.Level.RandomBalls = 2;
-    pond.world.Level.RandomBoulders = 1;
+    pond.world.Level.RandomBoulders = 200;
     // Ball 1 tries (2,2) the house and then lands on (3,3); ball 2 on (5,2).
     pond.random.Add({0.0, 0.0, 0.25, 0.5, 0.99, 0.0});
-    // The boulder tries the new ball at (5,2), then takes (2,3).
-    pond.random.Add({0.99, 0.0, 0.0, 0.5});
+    // The boulders: (5,2) is taken, then (2,3), (4,3), (5,3), (3,2); then the water is gone.
+    pond.random.Add({0.99, 0.0, 0.0, 0.5, 0.5, 0.5, 0.99, 0.5, 0.25, 0.0});
     pond.random.Add({0.0, 0.0, 0.0});  // colours in scan order: (3,3), (4,2), (5,2)
     pond.SetUp();
     EXPECT_EQ(pond.Kind(3, 3), CellBall);
     EXPECT_EQ(pond.Kind(5, 2), CellBall);
-    EXPECT_EQ(pond.Kind(2, 3), CellBoulder);
+    for (int x : {2, 4, 5}) EXPECT_EQ(pond.Kind(x, 3), CellBoulder) << x;
+    EXPECT_EQ(pond.Kind(3, 2), CellBoulder);
     EXPECT_EQ(pond.Kind(2, 2), CellHouse);
     EXPECT_EQ(pond.random.Left(), 0u);
 }
 
 TEST(LevelSetUp, FliesAndVipersComeToLifeInScanOrder) {
     TestPond pond({"######", "#F.F.#", "#.VF.#", "#H...#", "######"});
+    pond.world.Level.Cell(3, 3).Param = 3;  // the viper grows to 3
     pond.world.Level.RandomFlies = 1;
-    pond.random.Add({0.0, 0.99});  // a random fly at (2, 4)? taken by the house: retry
-    pond.random.Add({0.0, 0.5});   // (2, 3)
-    pond.random.Add({0.25});       // the viper's first direction: right is the fly at (4, 3), so down
+    pond.random.Add({0.0, 0.99, 0.0, 0.5});  // the random fly: (2, 4) is the house, then (2, 3)
+    pond.random.Add({0.25});                 // the viper's first way: right is a fly, so down
     pond.SetUp();
-    ASSERT_EQ(pond.world.Creatures.Flies.size(), 4u);
-    const std::vector<std::pair<int, int>> expected = {{2, 2}, {2, 3}, {4, 2}, {4, 3}};
-    for (std::size_t i = 0; i < expected.size(); ++i) {
-        const clsMuska& fly = *pond.world.Creatures.Flies[i];
-        EXPECT_EQ(fly.Cell(), (CellPos{expected[i].first, expected[i].second}));
-        EXPECT_EQ(pond.Data(fly.Cell().x, fly.Cell().y), static_cast<int>(i) + 1) << "key " << i + 1;
+    const auto& flies = pond.world.Creatures.Flies;
+    ASSERT_EQ(flies.size(), 4u);
+    const CellPos expected[] = {{2, 2}, {2, 3}, {4, 2}, {4, 3}};
+    for (std::size_t i = 0; i < flies.size(); ++i) {
+        EXPECT_EQ(flies[i]->Cell(), expected[i]);
+        EXPECT_EQ(pond.Data(expected[i].x, expected[i].y), static_cast<int>(i) + 1) << "key " << i + 1;
+        EXPECT_EQ(pond.world.Creatures.FindFly(static_cast<int>(i) + 1), flies[i].get());
     }
     ASSERT_EQ(pond.world.Creatures.Vipers.size(), 1u);
-    EXPECT_EQ(pond.world.Creatures.Vipers[0]->Smer(), DirDown);
+    clsZmije& viper = *pond.world.Creatures.Vipers[0];
+    pond.random.Add({0.0, 0.0});  // blocked twice, it turns to the first free side from up
+    for (int step = 0; step < 4; ++step) viper.Posun();
+    EXPECT_EQ(viper.Delka(), 3);
+    EXPECT_NE(pond.world.Creatures.Beetle, nullptr);
 }
 
 TEST(LevelSetUp, TheLastHouseIsTheSnakesAndBorderItemsStayLifeless) {
-    TestPond pond({"##F###", "#H...#", "#..H.V", "######"});
+    TestPond pond({"##F###", "FH...#", "#..H.V", "###F##"});
     pond.world.Level.Cell(4, 3).Param = 4;
     pond.SetUp();
-    EXPECT_EQ(pond.world.HouseX, 4);
-    EXPECT_EQ(pond.world.HouseY, 3);
-    EXPECT_EQ(pond.Kind(2, 2), CellHouse);
+    EXPECT_EQ((CellPos{pond.world.HouseX, pond.world.HouseY}), (CellPos{4, 3}));
     EXPECT_EQ(pond.Data(2, 2), HouseClosedSprite);
     EXPECT_TRUE(pond.world.Creatures.Flies.empty());
     EXPECT_TRUE(pond.world.Creatures.Vipers.empty());
     EXPECT_EQ(pond.Kind(3, 1), CellFly);
-    pond.world.Snake->Posun(DirLeft);
-    pond.world.Snake->Posun();
-    pond.world.Snake->Posun();
-    EXPECT_EQ(pond.world.Snake->Delka(), 4) << "the snake's length comes from the last house";
+    pond.Steps(2, DirLeft);
+    EXPECT_EQ(pond.snake().Delka() + pond.snake().PendingGrowth(), 4) << "its length comes from the last house";
 }
 
 TEST(LevelSetUp, ALevelWithoutAHouseSaysSoAndDrawsNothing) {
@@ -73,52 +73,18 @@ TEST(LevelSetUp, ALevelWithoutAHouseSaysSoAndDrawsNothing) {
     pond.random.Add({0.0});
     pond.SetUp();
     EXPECT_EQ(pond.world.HouseX, 0);
-    EXPECT_TRUE(pond.painter.calls.empty());
-    EXPECT_EQ(pond.frontEnd.log, (std::vector<std::string>{"box Úroveň neobsahuje zurka, bude tedy přeskočena !"}));
-    EXPECT_FALSE((pond.world.Snake != nullptr));
-}
-
-TEST(LevelSetUp, DrawsEveryCellThenPlacesTheSnake) {
-    TestPond pond({"####", "#H.#", "####"});
-    pond.world.CellSize = 12;
-    pond.world.SpriteSet = 0;
-    pond.SetUp();
-    ASSERT_EQ(pond.painter.calls.size(), 12u);
-    EXPECT_EQ(pond.painter.calls[0], (PaintCall{0, 0, 2, 0}));
-    EXPECT_EQ(pond.painter.calls[4], (PaintCall{12, 12, HouseClosedSprite, 0}));
-    EXPECT_EQ(pond.painter.calls[5], (PaintCall{12, 24, 2, 0}));
-    EXPECT_EQ(pond.world.Snake->Delka(), 1);
-}
-
-TEST(LevelSetUp, MoreRandomItemsThanWaterStopsWhenTheWaterIsGone) {
-    TestPond pond({"#####", "#H..#", "#####"});
-    pond.world.Level.RandomBoulders = 200;
-    pond.random.Add({0.0, 0.0, 0.5, 0.0, 0.99, 0.0});
-    pond.SetUp();
-    EXPECT_EQ(pond.Kind(3, 2), CellBoulder);
-    EXPECT_EQ(pond.Kind(4, 2), CellBoulder);
-    EXPECT_EQ(pond.random.Left(), 0u);
-}
-
-TEST(LevelSetUp, TinyLevelsWithNoInteriorDrawNoRandomNumbers) {
-    TestPond pond({"HH"});
-    pond.world.Level.RandomBalls = 5;
-    pond.world.Level.RandomFlies = 5;
-    pond.SetUp();
-    EXPECT_EQ(pond.world.HouseX, 2);
-    EXPECT_TRUE(pond.world.Creatures.Flies.empty());
+    EXPECT_EQ(pond.painter.paints, 0);
+    EXPECT_EQ(pond.frontEnd.boxes.size(), 1u);
+    EXPECT_EQ(pond.world.Snake, nullptr);
 }
 
 TEST(LevelSetUp, MoreThan255FliesKeepTheirOwnKeys) {
-    std::vector<std::string> rows(40, "#" + std::string(48, 'F') + "#");
-    rows.front() = rows.back() = std::string(50, '#');
+    std::vector<std::string> rows = TestPond::Walled(50, 40, 'F');
     rows[1][1] = 'H';
     TestPond pond(rows);
     pond.SetUp();
-    ASSERT_EQ(pond.world.Creatures.Flies.size(), 48u * 38u - 1u);
-    for (std::size_t i = 0; i < pond.world.Creatures.Flies.size(); ++i) {
-        const clsMuska& fly = *pond.world.Creatures.Flies[i];
-        ASSERT_EQ(pond.Data(fly.Cell().x, fly.Cell().y), static_cast<int>(i) + 1);
-        ASSERT_EQ(pond.world.Creatures.FindFly(static_cast<int>(i) + 1), &fly);
-    }
+    const auto& flies = pond.world.Creatures.Flies;
+    ASSERT_EQ(flies.size(), 48u * 38u - 1u);
+    for (std::size_t i = 0; i < flies.size(); ++i)
+        ASSERT_EQ(pond.Data(flies[i]->Cell().x, flies[i]->Cell().y), static_cast<int>(i) + 1);
 }

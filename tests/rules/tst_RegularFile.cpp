@@ -4,7 +4,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "GameFileBytes.h"
 #include "pond/RegularFile.h"
+#include "pond/clsHraZurk3.h"
 
 namespace {
 namespace fs = std::filesystem;
@@ -25,20 +27,31 @@ protected:
 };
 }  // namespace
 
-TEST_F(RegularFileTest, ReadsAWholeFileWithinItsLimit) {
+// A file is read whole; anything that is not a regular file is refused before a byte is read: a
+// FIFO without a writer would block for ever, a device would never end.
+TEST_F(RegularFileTest, ReadsOnlyWholeRegularFilesWithinTheLimit) {
     const FileRead read = ReadRegularFile(Write("small", "abc"), 3);
     EXPECT_EQ(read.Status, FileReadStatus::Read);
     EXPECT_EQ(read.Bytes, (std::vector<std::uint8_t>{'a', 'b', 'c'}));
-    EXPECT_EQ(ReadRegularFile(Write("large", "abcd"), 3).Status, FileReadStatus::TooLarge);
-    EXPECT_EQ(ReadRegularFile((folder / "none").string(), 3).Status, FileReadStatus::Missing);
-}
-
-// Anything that is not a regular file is refused before a byte is read: a FIFO without a
-// writer would block for ever, a device would never end.
-TEST_F(RegularFileTest, RefusesWhatIsNoRegularFileWithoutBlocking) {
     ASSERT_EQ(::mkfifo((folder / "fifo").c_str(), 0600), 0);
     fs::create_symlink("/dev/zero", folder / "zero");
-    fs::create_directory(folder / "dir");
-    for (const char* name : {"fifo", "zero", "dir"})
+    for (const char* name : {"fifo", "zero"})
         EXPECT_EQ(ReadRegularFile((folder / name).string(), 1u << 20).Status, FileReadStatus::NotReadable) << name;
+}
+
+// A game file missing, a folder, too large or damaged: the player reads why.
+TEST_F(RegularFileTest, AGameFileThatCannotBeReadSaysWhy) {
+    const std::vector<std::uint8_t> bytes = GameFileBytes(0, 3).bytes;
+    clsHraZurk3 game;
+    EXPECT_TRUE(game.NactiHru(Write("good.zurk", std::string(bytes.begin(), bytes.end()))));
+    const std::string huge = Write("huge.zurk", "");
+    fs::resize_file(huge, (64u << 20) + 1);  // sparse: no disk is filled
+    const std::pair<std::string, std::string> refused[] = {{(folder / "none").string(), " neexistuje."},
+                                                           {folder.string(), " nelze přečíst."},
+                                                           {huge, " je příliš velký, než aby byl souborem hry."},
+                                                           {Write("bad.zurk", "x"), "Hlavička hry je useknutá"}};
+    for (const auto& [path, says] : refused) {
+        EXPECT_FALSE(game.NactiHru(path));
+        EXPECT_NE(game.LastError().find(says), std::string::npos) << game.LastError();
+    }
 }

@@ -1,10 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "TestPond.h"
-#include "creatures/clsMuska.h"
 #include "creatures/clsPotapnik.h"
-#include "game/LevelSetUp.h"
-#include "snake/clsZurk.h"
+#include "game/GameStep.h"
 
 namespace {
 // A 12 x 7 pond with the house at (5, 4); the snake is placed in it with initial length h1.
@@ -17,261 +15,177 @@ struct SnakePond : TestPond {
         CopyMapOnly();
         PlaceSnake(world.HouseX, world.HouseY, h1);
     }
-    clsZurk& snake() { return *world.Snake; }
-    void Steps(int n, int direction = 0) {
-        for (int i = 0; i < n; ++i) snake().Posun(i == 0 ? direction : 0);
-    }
 };
 }  // namespace
 
-TEST(Snake, GrowsOutOfItsHouseWithTheRightPictures) {
-    std::vector<std::string> rows = {"##########", "#........#", "#........#", "#........#",
-                                     "#...H....#", "#........#", "##########"};
-    SnakePond pond(3, 50, rows);
-    ASSERT_EQ(pond.world.HouseX, 5);
-    ASSERT_EQ(pond.world.HouseY, 5);
-    EXPECT_EQ(pond.snake().Delka(), 1);
-    EXPECT_EQ(pond.Data(5, 5), HouseClosedSprite) << "the first segment leaves the house as it is";
-
-    pond.snake().Posun(DirRight);
-    EXPECT_EQ(pond.Kind(6, 5), CellSnake);
-    EXPECT_EQ(pond.Data(6, 5), 11);
-    EXPECT_EQ(pond.snake().Delka(), 2);
-
-    pond.snake().Posun();
-    EXPECT_EQ(pond.Data(6, 5), 22);
-    EXPECT_EQ(pond.Data(7, 5), 11);
-    EXPECT_EQ(pond.snake().Delka(), 3);
-
-    pond.snake().Posun();
-    EXPECT_EQ(pond.Kind(5, 5), CellHouse);
-    EXPECT_EQ(pond.Data(5, 5), HouseClosedSprite);
-    EXPECT_EQ(pond.Data(6, 5), 19);
-    EXPECT_EQ(pond.Data(7, 5), 22);
-    EXPECT_EQ(pond.Data(8, 5), 11);
-    EXPECT_EQ(pond.snake().Delka(), 3);
-    EXPECT_EQ(pond.world.Score, -3) << "every step costs a point";
-}
-
-TEST(Snake, WaitsInItsHouseUntilGivenADirection) {
-    SnakePond pond(5);
+TEST(Snake, GrowsOutOfItsHouseOneSegmentAStep) {
+    SnakePond pond(3);
+    EXPECT_EQ(pond.Data(5, 4), HouseClosedSprite) << "the first segment leaves the house as it is";
     pond.Steps(3);
     EXPECT_FALSE(pond.snake().UzJede());
-    EXPECT_EQ(pond.snake().Delka(), 1);
-    EXPECT_EQ(pond.world.Score, 0);
-
+    EXPECT_EQ(pond.world.Score, 0) << "it waits in its house for a direction";
     std::vector<int> lengths;
-    pond.snake().Posun(DirDown);
-    lengths.push_back(pond.snake().Delka());
-    for (int i = 0; i < 4; ++i) {
-        pond.snake().Posun();
+    for (int step = 0; step < 4; ++step) {
+        pond.snake().Posun(step == 0 ? DirRight : 0);
         lengths.push_back(pond.snake().Delka());
     }
-    EXPECT_EQ(lengths, (std::vector<int>{2, 3, 4, 5, 5}));
-    EXPECT_TRUE(pond.snake().UzJede());
+    EXPECT_EQ(lengths, (std::vector<int>{2, 3, 3, 3}));
     EXPECT_EQ(pond.Kind(5, 4), CellHouse) << "the house stays after the tail left it";
+    EXPECT_EQ(pond.Data(5, 4), HouseClosedSprite);
+    EXPECT_EQ(pond.world.Score, -4) << "every step costs a point";
 }
 
-TEST(Snake, BendAndStraightPictures) {
-    SnakePond pond(4);
-    pond.snake().Posun(DirUp);     // (5,3)
-    pond.snake().Posun(DirRight);  // (6,3): the turn on (5,3)
-    EXPECT_EQ(pond.Data(5, 3), 15);
-    pond.snake().Posun(DirDown);  // (6,4): turn from right to down
-    EXPECT_EQ(pond.Data(6, 3), 16);
-    pond.snake().Posun(DirDown);
-    EXPECT_EQ(pond.Data(6, 4), 23);
-    EXPECT_EQ(pond.Data(6, 5), 12);
+TEST(Snake, AnInitialLengthOfOneOrZeroStaysOneSegmentLong) {
+    for (int h1 : {1, 0}) {
+        SnakePond pond(h1);
+        pond.Steps(3, DirRight);
+        EXPECT_EQ(pond.snake().Delka(), 1) << h1;
+        EXPECT_EQ(pond.Kind(6, 4), CellFree) << h1;
+    }
 }
 
-TEST(Snake, HouseOpensWhenTheGrowingSnakeReachesTheRequiredLength) {
-    std::vector<std::string> rows = {"##############", "#..H.....o...#", "##############"};
-    SnakePond pond(6, 8, rows);
-    pond.Steps(5, DirRight);
-    EXPECT_EQ(pond.snake().Delka(), 6);
-    EXPECT_EQ(pond.Data(4, 2), HouseClosedSprite);
-    pond.snake().Posun();  // eats the ball at (10, 2)
+TEST(Snake, EatingScoresGrowsAndSounds) {
+    SnakePond pond(1, 50, {"###########", "#H.oBFG...#", "###########"});
+    pond.AddFly(6, 2);
+    pond.world.Creatures.Beetle = std::make_unique<clsPotapnik>(pond.world);
+    std::vector<int> scores;
+    std::vector<int> growth;
+    for (int i = 0; i < 6; ++i) {
+        pond.snake().Posun(i == 0 ? DirRight : 0);
+        scores.push_back(pond.world.Score);
+        growth.push_back(pond.snake().PendingGrowth());
+    }
+    // water, ball +100 and 5, boulder -500, fly +500 and 10, golden ball +1000 and 20; each step -1
+    EXPECT_EQ(scores, (std::vector<int>{-1, 98, -403, 96, 1095, 1094}));
+    EXPECT_EQ(growth, (std::vector<int>{0, 4, 3, 12, 31, 30}));
+    EXPECT_EQ(pond.cues.played, (std::vector<std::string>{"Mnam1", "Fuj", "Mnam2", "Mnam3"}));
+    EXPECT_FALSE(pond.world.Creatures.Flies[0]->existuje);
+    EXPECT_EQ(pond.Kind(5, 2), CellSnake) << "the boulder is gone under the snake";
+}
+
+TEST(Snake, FoodScoresDoubleOnceTheHouseIsOpenButTheGoldenBallStays) {
+    SnakePond pond(3, 2, {"#########", "#H.oF.G.#", "#########"});
+    pond.AddFly(5, 2);
+    pond.snake().Posun(DirRight);  // length 2: open
+    ASSERT_EQ(pond.Data(2, 2), HouseOpenSprite);
+    pond.Steps(4);
+    EXPECT_EQ(pond.world.Score, -5 + 200 + 1000 + 1000);
+}
+
+TEST(Snake, TheHouseOpensOnTheStepTheGrowingSnakeReachesTheLength) {
+    SnakePond pond(6, 8, {"##############", "#..H.....o...#", "##############"});
+    pond.world.LevelNo = 1;
+    pond.Steps(6, DirRight);  // 6 long, then eats the ball at (10, 2)
     EXPECT_EQ(pond.snake().Delka(), 7);
     EXPECT_EQ(pond.Data(4, 2), HouseClosedSprite);
+    EXPECT_FALSE(pond.frontEnd.Visible(HintLabel::UvodKonec));
     pond.snake().Posun();
-    EXPECT_EQ(pond.snake().Delka(), 8);
     EXPECT_EQ(pond.Data(4, 2), HouseOpenSprite);
-    EXPECT_EQ(pond.cues.played, (std::vector<std::string>{"Mnam1"}));
+    EXPECT_TRUE(pond.frontEnd.Visible(HintLabel::UvodKonec)) << "on level 1 the way home is shown";
+    EXPECT_EQ(pond.frontEnd.labelPlaces[HintLabel::UvodKonec], (std::pair{210, 175}));
+
+    SnakePond growingOut(5, 3);
+    growingOut.world.LevelNo = 2;
+    growingOut.Steps(2, DirRight);
+    EXPECT_EQ(growingOut.Data(5, 4), HouseOpenSprite) << "it opens under the segment still in it";
+    EXPECT_FALSE(growingOut.frontEnd.Visible(HintLabel::UvodKonec)) << "silently after level 1";
+
+    for (int required : {1, 0}) {
+        SnakePond never(5, required);
+        never.Steps(6, DirRight);
+        EXPECT_EQ(never.Data(5, 4), HouseClosedSprite) << required;
+    }
 }
 
-TEST(Snake, HouseOpensWhileStillGrowingOutAndNeverForLengthOne) {
-    SnakePond longEnough(5, 3);
-    longEnough.Steps(2, DirRight);
-    EXPECT_EQ(longEnough.Data(5, 4), HouseOpenSprite);
-    EXPECT_EQ(longEnough.Kind(5, 4), CellHouse) << "the segment still in the house leaves it a house";
-    longEnough.Steps(4);
-    EXPECT_EQ(longEnough.Data(5, 4), HouseOpenSprite);
-
-    SnakePond never(5, 1);
-    never.Steps(6, DirRight);
-    EXPECT_EQ(never.Data(5, 4), HouseClosedSprite);
-    EXPECT_FALSE(never.frontEnd.Visible(HintLabel::UvodKonec));
-}
-
-TEST(Snake, OpeningOnLevelOneShowsTheWayHomeHint) {
-    SnakePond pond(5, 3);
-    pond.world.LevelNo = 1;
-    pond.Steps(2, DirRight);
-    EXPECT_TRUE(pond.frontEnd.Visible(HintLabel::UvodKonec));
-    EXPECT_EQ(pond.frontEnd.log.back(), "move 1 210,175");
+TEST(Snake, EatsALifelessFlyOnTheRing) {
+    SnakePond pond(1, 50, {"#F#", "#H#", "###"});
+    pond.snake().Posun(DirUp);
+    EXPECT_EQ(pond.world.Score, -1 + 500);
 }
 
 TEST(Snake, NoHouseOpensOnACrashStep) {
-    std::vector<std::string> rows = {"#######", "#.H.#.#", "#######"};
-    SnakePond pond(3, 3, rows);
-    pond.snake().Posun(DirRight);  // length 2
-    pond.snake().Posun();          // crashes into the wall at (5, 2) with growth pending
+    SnakePond pond(3, 3, {"#######", "#.H.#.#", "#######"});
+    pond.Steps(2, DirRight);  // the second step runs into the wall with growth pending
     EXPECT_FALSE(pond.snake().Zije());
     EXPECT_EQ(pond.snake().Delka(), 3);
     EXPECT_EQ(pond.Data(3, 2), HouseClosedSprite);
     EXPECT_EQ(pond.world.GameState, StateRunOver);
 }
 
-TEST(Snake, EventsScoreGrowAndSound) {
-    std::vector<std::string> rows = {"###########", "#H.oBFG...#", "###########"};
-    SnakePond pond(1, 50, rows);
-    pond.CopyMapOnly();  // a fresh field with the fly object in place
-    auto fly = std::make_unique<clsMuska>(pond.world);
-    fly->Poloz(6, 2, 1);
-    pond.world.Creatures.Flies.push_back(std::move(fly));
-    pond.world.Creatures.Beetle = std::make_unique<clsPotapnik>(pond.world);
-    pond.PlaceSnake(2, 2, 1);
-
-    std::vector<int> scores;
-    std::vector<int> lengths;
-    for (int i = 0; i < 6; ++i) {
-        pond.snake().Posun(i == 0 ? DirRight : 0);
-        scores.push_back(pond.world.Score);
-        lengths.push_back(pond.snake().Delka());
-    }
-    // water, ball +100, boulder -500, fly +500, golden ball +1000, water; each step -1
-    EXPECT_EQ(scores, (std::vector<int>{-1, 98, -403, 96, 1095, 1094}));
-    EXPECT_EQ(lengths, (std::vector<int>{1, 2, 3, 4, 5, 6}));
-    EXPECT_EQ(pond.cues.played, (std::vector<std::string>{"Mnam1", "Fuj", "Mnam2", "Mnam3"}));
-    EXPECT_FALSE(pond.world.Creatures.Flies[0]->existuje);
-    EXPECT_FALSE(pond.world.Creatures.Beetle->IsSurfaced());
-    EXPECT_EQ(pond.Kind(5, 2), CellSnake) << "the boulder is gone under the snake";
-}
-
-TEST(Snake, FoodScoresDoubleOnceTheHouseIsOpen) {
-    std::vector<std::string> rows = {"#########", "#H.oF.G.#", "#########"};
-    SnakePond pond(3, 2, rows);
-    pond.CopyMapOnly();
-    auto fly = std::make_unique<clsMuska>(pond.world);
-    fly->Poloz(5, 2, 1);
-    pond.world.Creatures.Flies.push_back(std::move(fly));
-    pond.PlaceSnake(2, 2, 3);
-    pond.snake().Posun(DirRight);  // length 2: open
-    ASSERT_EQ(pond.Data(2, 2), HouseOpenSprite);
-    pond.snake().Posun();
-    EXPECT_EQ(pond.world.Score, -2 + 200);
-    pond.snake().Posun();
-    EXPECT_EQ(pond.world.Score, -3 + 200 + 1000);
-    pond.Steps(2);
-    EXPECT_EQ(pond.world.Score, -5 + 200 + 1000 + 1000) << "the golden ball is 1000 either way";
-}
-
-TEST(Snake, EnteringTheOpenHouseWins) {
-    SnakePond pond(3, 2);
-    pond.snake().Posun(DirRight);
-    pond.snake().Posun();
-    pond.snake().Posun(DirDown);
-    pond.snake().Posun(DirLeft);
-    pond.snake().Posun(DirLeft);
-    pond.snake().Posun(DirUp);  // from (5,5) into the open house at (5,4)
+TEST(Snake, EnteringTheOpenHouseWinsWithTheHeadDrawnInIt) {
+    // With length 4 the segment in the house drops off on the very step the head comes home.
+    SnakePond pond(4, 2, {"######", "#....#", "#.H..#", "#....#", "######"});
+    for (int direction : {DirRight, DirDown, DirLeft, DirUp}) pond.snake().Posun(direction);
     EXPECT_TRUE(pond.snake().Zije());
     EXPECT_EQ(pond.world.GameState, StateRunOver);
-    EXPECT_EQ(pond.Kind(5, 4), CellSnake);
-    EXPECT_EQ(pond.Data(5, 4), 10);
+    EXPECT_EQ(pond.Kind(3, 3), CellSnake);
+    EXPECT_EQ(pond.Data(3, 3), 10);
     EXPECT_EQ(pond.cues.played.back(), "Cil");
 }
 
-TEST(Snake, WinningOnTheStepItsFirstSegmentLeavesTheHouseKeepsTheHeadDrawn) {
-    std::vector<std::string> rows = {"######", "#....#", "#.H..#", "#....#", "######"};
-    SnakePond pond(4, 2, rows);
-    for (int direction : {DirRight, DirDown, DirLeft, DirUp}) pond.snake().Posun(direction);
-    ASSERT_TRUE(pond.snake().Zije());
-    ASSERT_EQ(pond.world.GameState, StateRunOver);
-    EXPECT_EQ(pond.Kind(3, 3), CellSnake);
-    EXPECT_EQ(pond.Data(3, 3), 10);
-}
-
-struct CrashCase {
-    const char* name;
-    int h1;
-    int stepsBeforeCrash;  // steps right along the row before the wall
-    std::uint8_t crashCellKind;
-    int crashCellData;
-};
-
-class SnakeCrash : public testing::TestWithParam<CrashCase> {};
-
-TEST_P(SnakeCrash, DrawsTheCrashCellByLength) {
-    const CrashCase& c = GetParam();
-    std::vector<std::string> rows = {"##########", "#.H......#", "##########"};
-    SnakePond pond(c.h1, 50, rows);
-    pond.Steps(c.stepsBeforeCrash, DirRight);
-    const int headX = pond.snake().Head().x;
-    const int lengthBefore = pond.snake().Delka();
-    pond.snake().Posun();  // into the wall ahead
-    EXPECT_FALSE(pond.snake().Zije());
-    EXPECT_EQ(pond.cues.played.back(), "Naraz");
-    EXPECT_EQ(pond.snake().Delka(), lengthBefore);
-    EXPECT_EQ(pond.snake().Head().x, headX) << "the head does not move on a crash";
-    EXPECT_EQ(pond.Kind(headX, 2), c.crashCellKind);
-    if (c.crashCellKind == CellSnake) {
-        EXPECT_EQ(pond.Data(headX, 2), c.crashCellData);
+TEST(Snake, ACrashDrawsItsCellByTheSnakesLength) {
+    struct Case {
+        int h1;
+        std::uint8_t kind;
+        int data;  // the broken head, the tail for the way tried, or water
+    };
+    for (const Case& c : {Case{3, CellSnake, 28}, Case{2, CellSnake, 19}, Case{1, CellFree, 0}}) {
+        SnakePond pond(c.h1, 50, {"##########", "#.H......#", "##########"});
+        pond.Steps(6, DirRight);
+        const int lengthBefore = pond.snake().Delka();
+        pond.snake().Posun();  // into the wall ahead
+        EXPECT_FALSE(pond.snake().Zije());
+        EXPECT_EQ(pond.cues.played.back(), "Naraz");
+        EXPECT_EQ(pond.snake().Delka(), lengthBefore) << c.h1;
+        EXPECT_EQ(pond.snake().Head(), (CellPos{9, 2})) << "the head does not move on a crash";
+        EXPECT_EQ(pond.Kind(9, 2), c.kind) << c.h1;
+        EXPECT_EQ(pond.Data(9, 2), c.data) << c.h1;
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Lengths, SnakeCrash,
-                         testing::Values(CrashCase{"three_segments_show_the_broken_head", 3, 6, CellSnake, 28},
-                                         CrashCase{"two_segments_show_the_tail_for_the_tried_way", 2, 6, CellSnake, 19},
-                                         CrashCase{"one_segment_leaves_water", 1, 6, CellFree, 0}),
-                         [](const auto& param) { return std::string(param.param.name); });
+TEST(Snake, CrashesIntoItsBodyAWallAViperAndTheClosedHouse) {
+    SnakePond back(3);
+    back.Steps(3, DirRight);
+    back.snake().Posun(DirLeft);
+    EXPECT_FALSE(back.snake().Zije());
+    EXPECT_EQ(back.Data(8, 4), 30) << "the broken head for the way it tried";
 
-TEST(Snake, TurningBackIntoTheBodyIsACrash) {
-    SnakePond pond(3);
-    pond.Steps(3, DirRight);
-    pond.snake().Posun(DirLeft);
-    EXPECT_FALSE(pond.snake().Zije());
-    EXPECT_EQ(pond.Data(8, 4), 30) << "the broken head for the way it tried";
-}
-
-TEST(Snake, OneSegmentCanTurnBackButNotIntoItsClosedHouse) {
-    std::vector<std::string> rows = {"#######", "#.H...#", "#######"};
-    SnakePond pond(1, 50, rows);
-    pond.snake().Posun(DirRight);
-    pond.snake().Posun(DirRight);
-    pond.snake().Posun(DirLeft);
-    EXPECT_TRUE(pond.snake().Zije());
-    EXPECT_EQ(pond.snake().Head().x, 4);
-    pond.snake().Posun();
-    pond.snake().Posun();  // into the closed house at (3, 2)
-    EXPECT_FALSE(pond.snake().Zije());
-}
-
-TEST(Snake, CrashesIntoWallViperAndClosedHouse) {
-    for (const char* row : {"#H#", "#HV", "#HH"}) {
-        std::vector<std::string> rows = {"#####", std::string(row) + "##", "#####"};
-        SnakePond pond(1, 50, rows);
+    for (const char* row : {"#H#", "#HV", "#HH", "#H?"}) {
+        SnakePond pond(1, 50, {"#####", std::string(row) + "##", "#####"});
         pond.snake().Posun(DirRight);
         EXPECT_FALSE(pond.snake().Zije()) << row;
         EXPECT_EQ(pond.world.Score, -1) << row;
     }
+    SnakePond oneSegment(1, 50, {"#######", "#.H...#", "#######"});
+    for (int direction : {DirRight, DirRight, DirLeft}) oneSegment.snake().Posun(direction);
+    EXPECT_TRUE(oneSegment.snake().Zije()) << "one segment may turn back onto the cell it left";
+    oneSegment.Steps(2);
+    EXPECT_FALSE(oneSegment.snake().Zije()) << "but not into its closed house";
+
+    SnakePond ring(1, 50, {"#.#", "#H.", "###"});
+    ring.Steps(2, DirRight);  // through the hole in the ring, beyond the field
+    EXPECT_FALSE(ring.snake().Zije());
+    EXPECT_EQ(ring.snake().Head(), (CellPos{3, 2}));
 }
 
-TEST(Snake, ABrokenOuterRingActsAsWall) {
-    std::vector<std::string> rows = {"#.#", "#H.", "###"};
-    SnakePond pond(1, 50, rows);
-    pond.snake().Posun(DirRight);
-    EXPECT_TRUE(pond.snake().Zije());
-    pond.snake().Posun();  // beyond the field
+// Within a step the creatures move first, so the snake meets a viper where it has just crawled.
+TEST(Snake, MovesAfterTheCreaturesInAStep) {
+    TestPond pond({"######", "###V##", "#H...#", "######"});
+    pond.CopyMapOnly();
+    pond.random.Add({0.0, 0.9});  // the viper's only free side is down; the fly stays
+    pond.AddViper(4, 2, 1);
+    pond.AddFly(5, 4);
+    pond.world.Level.GoldenBallChance = 100;
+    pond.world.Creatures.Beetle = std::make_unique<clsPotapnik>(pond.world);
+    pond.PlaceSnake(2, 3, 1);
+    MovePond(pond.world, DirRight);  // the creatures wait for the snake's first move
+    EXPECT_EQ(pond.Kind(4, 2), CellViper);
+    MovePond(pond.world, DirNone);
     EXPECT_FALSE(pond.snake().Zije());
-    EXPECT_EQ(pond.snake().Head().x, 3);
+    EXPECT_TRUE(pond.world.Creatures.Vipers[0]->Zije());
+    EXPECT_EQ(pond.Kind(4, 3), CellViper);
+    pond.random.Add({0.3, 0.9, 0.0, 0.5, 0.0, 0.0});  // the viper turns right; the golden ball comes up at (4, 2)
+    MovePond(pond.world, DirNone);
+    EXPECT_EQ(pond.Kind(5, 3), CellViper);
+    EXPECT_EQ(pond.Kind(4, 2), CellGoldenBall) << "the beetle moves in every step too";
 }

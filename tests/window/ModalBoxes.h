@@ -48,28 +48,23 @@ private:
         auto* input = qobject_cast<QInputDialog*>(top);
         auto* message = qobject_cast<frmZprava*>(top);
         auto* dialog = qobject_cast<QDialog*>(top);
-        if (box)
-            seen.push_back(
-                {box->icon() == QMessageBox::Critical ? QStringLiteral("critical") : QStringLiteral("information"),
-                 box->windowTitle(), box->text()});
-        else if (input)
-            seen.push_back({QStringLiteral("input"), input->windowTitle(), input->labelText()});
-        else if (message)
-            seen.push_back(
-                {QStringLiteral("message"), {}, message->findChild<QLabel*>(QStringLiteral("lblZprava"))->text()});
-        else if (dialog)
-            seen.push_back({QStringLiteral("dialog"), dialog->windowTitle(), {}});
+        const QString kind = box       ? box->icon() == QMessageBox::Critical ? "critical" : "information"
+                             : input   ? "input"
+                             : message ? "message"
+                                       : "dialog";
+        const QString text = box       ? box->text()
+                             : input   ? input->labelText()
+                             : message ? message->findChild<QLabel*>(QStringLiteral("lblZprava"))->text()
+                                       : QString();
+        seen.push_back({kind, top->windowTitle(), text});
         if (whileOpen) whileOpen();
-        if (box) {
-            box->accept();
-        } else if (input && !cancelInput) {
-            input->setTextValue(answer);
-            input->accept();
-        } else if (message) {
+        if (input && !cancelInput) input->setTextValue(answer);
+        if (message)
             QTest::keyClick(message, Qt::Key_Return);
-        } else if (dialog) {
+        else if (box || (input && !cancelInput))
+            dialog->accept();
+        else if (dialog)
             dialog->reject();
-        }
     }
 
     QTimer timer_;

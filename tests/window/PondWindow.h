@@ -9,12 +9,7 @@
 #include "GameFileBytes.h"
 #include "app/SpriteLists.h"
 #include "app/frmRybnik.h"
-
-// Always the same number: the levels of the window tests hold nothing that chance could move.
-class SteadyRandom : public RandomSource {
-public:
-    double Rnd() override { return 0.5; }
-};
+#include "pond/RandomSource.h"
 
 // The pond window on a game file of the test's, in a folder of its own, driven as a player drives
 // it: keys typed into the window, menu items, and the step timer's ticks.
@@ -37,9 +32,8 @@ public:
         QTimerEvent tick(timer->timerId());
         QCoreApplication::sendEvent(timer, &tick);
     }
-    void Tap(Qt::Key key) const {
-        QTest::keyPress(window.get(), key);
-        QTest::keyRelease(window.get(), key);
+    void Tap(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) const {
+        QTest::keyClick(window.get(), key, modifiers);
     }
     void Steer(Qt::Key key) const {
         Tap(key);
@@ -48,6 +42,12 @@ public:
     void Choose(const char* item) const { window->findChild<QAction*>(QString::fromLatin1(item))->trigger(); }
     QLabel* Label(const char* name) const { return window->findChild<QLabel*>(QString::fromLatin1(name)); }
     QString Shown(const char* name) const { return Label(name)->text(); }
+    // The side panel's boxes: score, level, lives, required length, length.
+    QStringList Panel() const {
+        QStringList shown;
+        for (const char* box : {"lblBody", "lblUroven", "lblZivoty", "lblNutnaDelka", "lblDelka"}) shown << Shown(box);
+        return shown;
+    }
 
     // The sprite the pond shows on cell (x, y) of a level drawn at 20 pixels a cell, -1 for none.
     int SpriteAt(int x, int y) const {
@@ -61,7 +61,7 @@ public:
     }
 
     QTemporaryDir dir;
-    SteadyRandom random;
+    SeededRandom random{1};  // the same chance in every run
     SpriteLists sprites;
     std::unique_ptr<frmRybnik> window;
 };

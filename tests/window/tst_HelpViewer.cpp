@@ -15,6 +15,8 @@ public slots:
     void Open(const QUrl& url) { opened << url; }
 
 private:
+    // Every scheme a hostile help page might try is watched; none may reach the desktop unasked.
+    static constexpr const char* Schemes[] = {"http", "https", "file", "javascript", "data", "smb", "mailto"};
     QList<QUrl> opened;
     std::unique_ptr<QTemporaryDir> dir_;
 
@@ -28,13 +30,10 @@ private:
 
 private slots:
     void initTestCase() {
-        // Every scheme a hostile help page might try is watched; none may reach the desktop unasked.
-        for (const char* scheme : {"http", "https", "file", "javascript", "data", "smb", "mailto"})
-            QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), this, "Open");
+        for (const char* scheme : Schemes) QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), this, "Open");
     }
     void cleanupTestCase() {
-        for (const char* scheme : {"http", "https", "file", "javascript", "data", "smb", "mailto"})
-            QDesktopServices::unsetUrlHandler(QString::fromLatin1(scheme));
+        for (const char* scheme : Schemes) QDesktopServices::unsetUrlHandler(QString::fromLatin1(scheme));
     }
     void init() {
         opened.clear();
@@ -42,11 +41,9 @@ private slots:
     }
 
     void opensTheHelpFileAtItsTopic() {
-        QByteArray page = "<html><body><h1>Úvod</h1>";
-        for (int i = 0; i < 200; ++i) page += "<p>řádek " + QByteArray::number(i) + "</p>";
-        page += "<h2><a name=\"1000\"></a>Obsah nápovědy</h2>";
-        for (int i = 0; i < 200; ++i) page += "<p>další řádek</p>";
-        Write(QStringLiteral("Zurk3.hlp"), page + "</body></html>");
+        const QByteArray lines = QByteArray("<p>řádek</p>").repeated(200);
+        Write(QStringLiteral("Zurk3.hlp"),
+              "<h1>Úvod</h1>" + lines + "<h2><a name=\"1000\"></a>Obsah nápovědy</h2>" + lines);
 
         HelpViewer viewer(dir_->path());
         QCOMPARE(viewer.windowTitle(), QStringLiteral("Zurk3 - Nápověda"));
@@ -73,11 +70,9 @@ private slots:
         Write(QStringLiteral("Zurk3.hlp"), "<p>Hlavní<img src=\"secret.png\"></p>");
         Write(QStringLiteral("dalsi.html"), "<p>Druhá stránka</p>");
         QTemporaryDir elsewhere;
-        QFile outside(elsewhere.filePath(QStringLiteral("cizi.html")));
-        QVERIFY(outside.open(QIODevice::WriteOnly));
-        outside.write("<p>Cizí</p>");
-        outside.close();
-        QVERIFY(QFile::link(outside.fileName(), dir_->filePath(QStringLiteral("odkaz.html"))));
+        const QString outside = elsewhere.filePath(QStringLiteral("cizi.html"));
+        QVERIFY(QFile::copy(dir_->filePath(QStringLiteral("dalsi.html")), outside));
+        QVERIFY(QFile::link(outside, dir_->filePath(QStringLiteral("odkaz.html"))));
 
         HelpViewer viewer(dir_->path());
         QTextBrowser* browser = Browser(viewer);
@@ -87,7 +82,7 @@ private slots:
             QVERIFY2(Shown(viewer).startsWith(QStringLiteral("Hlavní")), link);
         }
         QVERIFY(opened.isEmpty());
-        QVERIFY(browser->loadResource(QTextDocument::ImageResource, QUrl::fromLocalFile(outside.fileName())).isNull());
+        QVERIFY(browser->loadResource(QTextDocument::ImageResource, QUrl::fromLocalFile(outside)).isNull());
 
         emit browser->anchorClicked(QUrl(QStringLiteral("https://zurk3.example.org/navod")));
         QCOMPARE(opened, QList<QUrl>{QUrl(QStringLiteral("https://zurk3.example.org/navod"))});

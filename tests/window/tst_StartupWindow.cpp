@@ -30,8 +30,6 @@ private slots:
         QCOMPARE(window.centralWidget()->size(), QSize(489, 300));
         QCOMPARE(window.centralWidget()->geometry().top(), window.menuBar()->geometry().bottom() + 1);
         QCOMPARE(window.minimumSize(), window.maximumSize());
-        QCOMPARE(window.findChild<QWidget*>(QStringLiteral("picPodklad"))->geometry(), QRect(400, 0, 89, 300));
-        QCOMPARE(window.findChild<QWidget*>(QStringLiteral("picPanel"))->geometry(), QRect(0, 50, 89, 200));
         QVERIFY(window.findChild<QLabel*>(QStringLiteral("picUvod"))->isVisible());
         for (const char* name : {"lblBody", "lblUroven", "lblZivoty", "lblNutnaDelka", "lblDelka"}) {
             auto* box = window.findChild<QLabel*>(QString::fromLatin1(name));
@@ -40,18 +38,13 @@ private slots:
         }
         QStringList captions;
         for (QAction* top : window.menuBar()->actions()) captions << top->text();
-        QCOMPARE(captions,
-                 (QStringList{QStringLiteral("&Hra"), QStringLiteral("Další &funkce"), QStringLiteral("Nápo&věda")}));
-        QCOMPARE(window.findChild<QAction*>(QStringLiteral("mnuHraStart"))->shortcut(), QKeySequence(Qt::Key_F2));
-        QCOMPARE(window.findChild<QAction*>(QStringLiteral("mnuKonec"))->shortcut(),
-                 QKeySequence(Qt::CTRL | Qt::Key_X));
+        QCOMPARE(captions, (QStringList{"&Hra", "Další &funkce", "Nápo&věda"}));
         for (const char* off : {"mnuHraStart", "mnuHraInformace", "mnuWWW"}) QVERIFY2(!Enabled(window, off), off);
         for (const char* on : {"mnuKonec", "mnuNastav", "mnuNapovedaObsah"}) QVERIFY2(Enabled(window, on), on);
-        QCOMPARE(window.findChild<QTimer*>(QStringLiteral("tmrPohyb"))->interval(), 80);
 
         QTest::keyClick(&window, Qt::Key_F2);
         QVERIFY(window.findChild<QLabel*>(QStringLiteral("picPozadi"))->isVisible());
-        window.findChild<QAction*>(QStringLiteral("mnuKonec"))->trigger();
+        QTest::keyClick(&window, Qt::Key_X, Qt::ControlModifier);
         QVERIFY(!window.isVisible());
     }
 
@@ -68,24 +61,9 @@ private slots:
         window.findChild<QAction*>(QStringLiteral("mnuHraInformace"))->trigger();
         QCOMPARE(boxes.seen.size(), std::size_t(1));
         QCOMPARE(boxes.seen[0].title, QStringLiteral("Zurk3"));
-        const QStringList lines = boxes.seen[0].text.split(QLatin1Char('\n'));
-        QCOMPARE(lines.size(), 3);
-        QCOMPARE(lines[0], QStringLiteral("Název hry : ") + dir_->filePath(QStringLiteral("zaklad.zurk")));
-        QCOMPARE(lines[1], QStringLiteral("Počet úrovní : 1"));
-        QCOMPARE(lines[2], QStringLiteral("Poznámka : Pokusna hra") + QString(19, QLatin1Char(' ')));
-    }
-
-    void aDamagedGameFileIsReportedAndLeavesTheGameMenuOff() {
-        Write("zaklad.zurk", "too short");
-        ModalBoxes boxes;
-        frmRybnik window(dir_->path());
-        QCOMPARE(boxes.Texts(QStringLiteral("critical")),
-                 QStringList{QStringLiteral("Hru ze souboru %1 nelze načíst. Hlavička hry je useknutá: soubor má jen "
-                                            "9 bajtů ze 34.")
-                                 .arg(dir_->filePath(QStringLiteral("zaklad.zurk")))});
-        QCOMPARE(boxes.seen[0].title, QStringLiteral("Zurk3"));
-        QVERIFY(!Enabled(window, "mnuHraStart"));
-        QVERIFY(!Enabled(window, "mnuHraInformace"));
+        QCOMPARE(boxes.seen[0].text,
+                 QStringLiteral("Název hry : %1\nPočet úrovní : 1\nPoznámka : Pokusna hra%2")
+                     .arg(dir_->filePath(QStringLiteral("zaklad.zurk")), QString(19, QLatin1Char(' '))));
     }
 };
 
