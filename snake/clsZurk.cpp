@@ -17,6 +17,12 @@ void clsZurk::Poloz(int x1, int y1, int h1) {
     Moving = false;
 }
 
+bool clsZurk::MayEnter(const Playfield& field, CellPos cell) {
+    const std::uint8_t kind = field.Kind(cell.x, cell.y);
+    return kind == CellFree || kind == CellBoulder || kind == CellBall || kind == CellFly || kind == CellGoldenBall ||
+           (kind == CellHouse && field.At(cell.x, cell.y).Data == HouseOpenSprite);
+}
+
 bool clsZurk::HouseIsOpen() const {
     return pond_.Field.Inside(pond_.HouseX, pond_.HouseY) &&
            pond_.Field.At(pond_.HouseX, pond_.HouseY).Data == HouseOpenSprite;
@@ -33,10 +39,7 @@ void clsZurk::Posun(int s) {
 
     const CellPos target = Neighbour(HeadX, HeadY, Direction);
     const std::uint8_t kind = pond_.Field.Kind(target.x, target.y);
-    const bool enterable = kind == CellFree || kind == CellBoulder || kind == CellBall || kind == CellFly ||
-                           kind == CellGoldenBall ||
-                           (kind == CellHouse && pond_.Field.At(target.x, target.y).Data == HouseOpenSprite);
-    if (enterable) {
+    if (MayEnter(pond_.Field, target)) {
         HeadX = target.x;
         HeadY = target.y;
         switch (kind) {

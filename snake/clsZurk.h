@@ -5,6 +5,7 @@
 
 #include "snake/clsClanekZurka.h"
 
+class Playfield;
 class Pond;
 class PondCreatures;
 
@@ -26,6 +27,9 @@ public:
     std::int16_t Delka() const { return static_cast<std::int16_t>(Segments.size()); }
     bool Zije() const { return Alive; }
     bool UzJede() const { return Moving; }
+
+    // Whether the snake's head may move onto the cell; any other cell crashes it.
+    static bool MayEnter(const Playfield& field, CellPos cell);
 
     CellPos Head() const { return {HeadX, HeadY}; }
     // The direction a step without a new one takes.

@@ -8,7 +8,9 @@
 
 // The level sources and the game file: parsing, writing, and dumping back.
 namespace {
-std::vector<std::uint8_t> Records(const std::vector<std::uint8_t>& file) { return {file.begin() + 34, file.end()}; }
+std::vector<std::uint8_t> Records(const std::vector<std::uint8_t>& file) {
+    return {file.begin() + GameFileHeaderSize, file.end()};
+}
 
 std::string Dump(const std::vector<std::uint8_t>& bytes) {
     clsHraZurk3 game;

@@ -1,11 +1,11 @@
 #include <array>
 #include <cstdio>
-#include <fstream>
 #include <gtest/gtest.h>
 #include <set>
 #include <sys/wait.h>
 
 #include "SourceText.h"
+#include "TempFolder.h"
 #include "pond/clsHraZurk3.h"
 #include "tools/levels/GameFileChecker.h"
 #include "tools/levels/LevelTrial.h"
@@ -20,16 +20,11 @@ std::pair<int, std::string> RunTool(const std::string& arguments) {
     const int status = pipe ? pclose(pipe) : -1;
     return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, output};
 }
-
-std::string Write(const std::string& name, const std::string& text) {
-    const auto path = std::filesystem::temp_directory_path() / ("zurk3-levels-" + std::to_string(::getpid()) + name);
-    std::ofstream(path, std::ios::binary) << text;
-    return path.string();
-}
-
 }  // namespace
 
-TEST(ToolRun, BuildsDumpsChecksAndPlaysFromTheCommandLine) {
+using ToolRun = TempFolderTest;
+
+TEST_F(ToolRun, BuildsDumpsChecksAndPlaysFromTheCommandLine) {
     const LevelText roomy{.Map = {"##########", "#H.......#", "#...o....#", "#........#", "##########"}};
     const std::string source = Write("good.zl", GameText{}.Text() + roomy.Text());
     const std::string game = Write("good.zurk", "");
@@ -48,7 +43,7 @@ TEST(ToolRun, BuildsDumpsChecksAndPlaysFromTheCommandLine) {
         (std::pair{1, game + ": level 1: the record of code 12 at byte 45 is cut short by the end of the file\n"}));
 }
 
-TEST(ToolRun, TheDefaultGameChecksCleanAndTheAutoplayerWinsEveryLevel) {
+TEST_F(ToolRun, TheDefaultGameChecksCleanAndTheAutoplayerWinsEveryLevel) {
     const std::vector<std::uint8_t> bytes = BuildDefaultGame();
     const CheckReport report = GameFileChecker::Check(bytes, "zaklad.zurk");
     EXPECT_FALSE(report.Refused());

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "TestPond.h"
 #include "pond/CellSprites.h"
 
 TEST(CellDrawing, EveryKindShowsItsPicture) {

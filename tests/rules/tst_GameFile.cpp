@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include "GameFileBytes.h"
-#include "pond/Cp1250.h"
 #include "pond/clsHraZurk3.h"
 
 namespace {

@@ -3,12 +3,6 @@
 #include "Fakes.h"
 
 namespace {
-// The same reading for every key, changed by the test between two askings.
-class OneReading : public KeyStateSource {
-public:
-    std::int16_t KeyState(int) const override { return current; }
-    std::int16_t current = 0;
-};
 constexpr std::int16_t Down(int toggle) { return static_cast<std::int16_t>(0x8000 | toggle); }
 }  // namespace
 
@@ -27,11 +21,12 @@ TEST(Keyboard, PressAndHoldFromTwoReadings) {
         {"held", Down(1), Down(1), false, true},
     };
     for (const Case& c : cases) {
-        OneReading keys;
-        keys.current = c.before;
+        ScriptedKeys keys;
+        std::int16_t& left = keys.words[clsKB::VirtualKey(clsKB::Key::LEFT)];
+        left = c.before;
         clsKB pressReader(keys);
         clsKB holdReader(keys);
-        keys.current = c.after;
+        left = c.after;
         EXPECT_EQ(pressReader.Press(clsKB::Key::LEFT), c.press) << c.what;
         EXPECT_EQ(holdReader.Hold(clsKB::Key::LEFT), c.hold) << c.what;
     }

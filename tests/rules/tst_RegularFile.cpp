@@ -1,30 +1,15 @@
 #include <filesystem>
-#include <fstream>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include "GameFileBytes.h"
+#include "TempFolder.h"
 #include "pond/RegularFile.h"
 #include "pond/clsHraZurk3.h"
 
 namespace {
 namespace fs = std::filesystem;
-
-class RegularFileTest : public testing::Test {
-protected:
-    RegularFileTest() : folder(fs::temp_directory_path() / ("zurk3-regular-" + std::to_string(::getpid()))) {
-        fs::create_directories(folder);
-    }
-    ~RegularFileTest() override { fs::remove_all(folder); }
-
-    std::string Write(const std::string& name, const std::string& content) const {
-        std::ofstream(folder / name, std::ios::binary) << content;
-        return (folder / name).string();
-    }
-
-    fs::path folder;
-};
+using RegularFileTest = TempFolderTest;
 }  // namespace
 
 // A file is read whole; anything that is not a regular file is refused before a byte is read: a
@@ -36,17 +21,17 @@ TEST_F(RegularFileTest, ReadsOnlyWholeRegularFilesWithinTheLimit) {
     ASSERT_EQ(::mkfifo((folder / "fifo").c_str(), 0600), 0);
     fs::create_symlink("/dev/zero", folder / "zero");
     for (const char* name : {"fifo", "zero"})
-        EXPECT_EQ(ReadRegularFile((folder / name).string(), 1u << 20).Status, FileReadStatus::NotReadable) << name;
+        EXPECT_EQ(ReadRegularFile(Path(name), 1u << 20).Status, FileReadStatus::NotReadable) << name;
 }
 
 // A game file missing, a folder, too large or damaged: the player reads why.
 TEST_F(RegularFileTest, AGameFileThatCannotBeReadSaysWhy) {
-    const std::vector<std::uint8_t> bytes = GameFileBytes(0, 3).bytes;
+    GameFileBytes(0, 3).WriteTo(Path("good.zurk"));
     clsHraZurk3 game;
-    EXPECT_TRUE(game.NactiHru(Write("good.zurk", std::string(bytes.begin(), bytes.end()))));
+    EXPECT_TRUE(game.NactiHru(Path("good.zurk")));
     const std::string huge = Write("huge.zurk", "");
     fs::resize_file(huge, (64u << 20) + 1);  // sparse: no disk is filled
-    const std::pair<std::string, std::string> refused[] = {{(folder / "none").string(), " neexistuje."},
+    const std::pair<std::string, std::string> refused[] = {{Path("none"), " neexistuje."},
                                                            {folder.string(), " nelze přečíst."},
                                                            {huge, " je příliš velký, než aby byl souborem hry."},
                                                            {Write("bad.zurk", "x"), "Hlavička hry je useknutá"}};

@@ -11,12 +11,17 @@
 #include "app/frmRybnik.h"
 #include "pond/RandomSource.h"
 
+// The game file as the game looks for it in its folder.
+inline void WriteGameFile(const QTemporaryDir& dir, const GameFileBytes& game) {
+    game.WriteTo(QFile::encodeName(dir.filePath(QStringLiteral("zaklad.zurk"))).toStdString());
+}
+
 // The pond window on a game file of the test's, in a folder of its own, driven as a player drives
 // it: keys typed into the window, menu items, and the step timer's ticks.
 class PondWindow {
 public:
     explicit PondWindow(const GameFileBytes& game) {
-        game.WriteTo(QFile::encodeName(dir.filePath(QStringLiteral("zaklad.zurk"))).toStdString());
+        WriteGameFile(dir, game);
         window = std::make_unique<frmRybnik>(dir.path(), &random);
         // An hour a step, so that no tick comes but those the test gives.
         StepTimer()->setInterval(3600 * 1000);

@@ -1,9 +1,5 @@
-#include <QTemporaryDir>
-#include <QtTest>
-
-#include "GameFileBytes.h"
 #include "ModalBoxes.h"
-#include "app/frmRybnik.h"
+#include "PondWindow.h"
 
 // Quitting ends the program, whatever the player types right after it.
 class QuitTest : public QObject {
@@ -14,7 +10,7 @@ private slots:
         QTemporaryDir dir;
         GameFileBytes game(1, 3);
         game.Level(10, 8, 0, 3).House(3, 4, 4);
-        game.WriteTo(QFile::encodeName(dir.filePath(QStringLiteral("zaklad.zurk"))).toStdString());
+        WriteGameFile(dir, game);
         auto* window = new frmRybnik(dir.path());
         window->setAttribute(Qt::WA_DeleteOnClose);
         QVERIFY(QTest::qWaitForWindowActive(window));

@@ -51,7 +51,7 @@ private slots:
     void aGameFileEnablesStartAndInformace() {
         GameFileBytes game(1, 3, "Pokusna hra");
         game.Level(10, 8, 0, 0).House(3, 3, 2);
-        game.WriteTo(QFile::encodeName(dir_->filePath(QStringLiteral("zaklad.zurk"))).toStdString());
+        WriteGameFile(*dir_, game);
         Write("WWW_Zurk.txt", "\"https://example.org/zurk\"\r\n");
         ModalBoxes boxes;
         frmRybnik window(dir_->path());

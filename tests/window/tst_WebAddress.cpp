@@ -1,7 +1,10 @@
+#include <QAction>
 #include <QDesktopServices>
+#include <QTemporaryDir>
+#include <QtTest>
 
 #include "ModalBoxes.h"
-#include "PondWindow.h"
+#include "app/frmRybnik.h"
 
 // WWW Zurk: the first item of WWW_Zurk.txt, opened only when it is a web address.
 class WebAddressTest : public QObject {

@@ -28,5 +28,8 @@ public:
         std::vector<SnakeShape::Piece> Balls;
     };
     static IconLayout IconDesign();
+
+private:
+    // The icon's pieces, cell by cell, as the sprites paint them.
     static std::vector<SnakeShape::Piece> IconPieces();
 };

@@ -79,10 +79,10 @@ void SpritePainter::PaintFigure(QPainter& painter, int n) const {
 }
 
 QImage SpritePainter::Sheet() const {
-    QImage sheet(Count * edgePx_, edgePx_, QImage::Format_RGB32);
+    QImage sheet(SpriteCount * edgePx_, edgePx_, QImage::Format_RGB32);
     sheet.fill(Qt::black);
     QPainter painter(&sheet);
-    for (int n = 1; n <= Count; ++n) {
+    for (int n = 1; n <= SpriteCount; ++n) {
         painter.save();
         painter.translate((n - 1) * edgePx_, 0);
         painter.setClipRect(0, 0, edgePx_, edgePx_);
@@ -110,23 +110,30 @@ void SpritePainter::PaintWall(QPainter& painter) const {
     bevel(QColor(0x50, 0x50, 0x50), {{0, e}, {b, e - b}, {e - b, e - b}, {e, e}});
 }
 
-void SpritePainter::PaintBall(QPainter& painter, const QColor& colour) const {
+SpritePainter::BallShape SpritePainter::Ball() const {
     const qreal inset = Px(logical_ >= 20 ? 2 : 1);
-    const QPointF centre(At(0.5), At(0.5));
-    const qreal radius = At(0.5) - inset;
-    QRadialGradient body(centre, radius, QPointF(At(0.38), At(0.34)));
-    body.setColorAt(0, Mix(colour, Qt::white, 0.6));
-    body.setColorAt(0.45, colour);
-    body.setColorAt(1, Mix(colour, Qt::black, 0.65));
+    return {QPointF(At(0.5), At(0.5)), At(0.5) - inset, QPointF(At(0.38), At(0.34)), QPointF(At(0.37), At(0.31)),
+            QSizeF(At(0.14), At(0.1))};
+}
+
+QGradientStops SpritePainter::BallStops(const QColor& colour) {
+    return {{0, Mix(colour, Qt::white, 0.6)}, {0.45, colour}, {1, Mix(colour, Qt::black, 0.65)}};
+}
+
+QGradientStops SpritePainter::ShineStops() {
+    return {{0, QColor(255, 255, 255, 240)}, {0.5, QColor(255, 255, 255, 150)}, {1, QColor(255, 255, 255, 0)}};
+}
+
+void SpritePainter::PaintBall(QPainter& painter, const QColor& colour) const {
+    const BallShape ball = Ball();
+    QRadialGradient body(ball.Centre, ball.Radius, ball.Focus);
+    body.setStops(BallStops(colour));
     painter.setBrush(body);
-    painter.drawEllipse(centre, radius, radius);
-    const QPointF spot(At(0.37), At(0.31));
-    QRadialGradient shine(spot, At(0.14));
-    shine.setColorAt(0, QColor(255, 255, 255, 240));
-    shine.setColorAt(0.5, QColor(255, 255, 255, 150));
-    shine.setColorAt(1, QColor(255, 255, 255, 0));
+    painter.drawEllipse(ball.Centre, ball.Radius, ball.Radius);
+    QRadialGradient shine(ball.Shine, ball.ShineRadii.width());
+    shine.setStops(ShineStops());
     painter.setBrush(shine);
-    painter.drawEllipse(spot, At(0.14), At(0.1));
+    painter.drawEllipse(ball.Shine, ball.ShineRadii.width(), ball.ShineRadii.height());
 }
 
 void SpritePainter::PaintGoldenBall(QPainter& painter) const {

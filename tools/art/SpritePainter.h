@@ -4,17 +4,16 @@
 #include <QPainter>
 
 #include "TubePainter.h"
+#include "pond/CellSprites.h"
 
 // The 45 cell pictures of the pond, drawn from vectors at one cell size. The game uses the
 // 12 and 20 pixel sizes; scale 2 draws the same design natively for high-density screens.
 class SpritePainter {
 public:
-    static constexpr int Count = 45;
-
     SpritePainter(int logicalEdge, int scale);
 
     int Edge() const { return edgePx_; }
-    // Sprite n (1..Count) on its black ground, in the cell [0, Edge()) of the painter.
+    // Sprite n (1..SpriteCount) on its black ground, in the cell [0, Edge()) of the painter.
     void Paint(QPainter& painter, int n) const;
     // Only the sprite's figure, leaving the ground as it is: for pictures that place pieces on
     // a background of their own.
@@ -23,6 +22,19 @@ public:
     QImage Sheet() const;
     // The colour of ball sprite n (3..8).
     static QColor BallColour(int n);
+
+    // Where a ball and the shine on it lie in the cell, in device pixels.
+    struct BallShape {
+        QPointF Centre;
+        qreal Radius;
+        QPointF Focus;  // the body's brightest point
+        QPointF Shine;  // the shine's centre
+        QSizeF ShineRadii;
+    };
+    BallShape Ball() const;
+    // The body's shading from its brightest point to the rim, and the shine's.
+    static QGradientStops BallStops(const QColor& colour);
+    static QGradientStops ShineStops();
 
 private:
     void PaintWall(QPainter& painter) const;

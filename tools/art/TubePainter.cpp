@@ -13,12 +13,17 @@ QColor Darker(const QColor& colour, qreal shade) { return Mix(colour, Qt::black,
 }  // namespace
 
 TubePainter::TubePainter(const QGradientStops& profile, int logicalEdge, int scale)
-    : profile_(profile),
-      edge_(logicalEdge * scale),
-      scale_(scale),
-      centre_(logicalEdge * scale / 2.0),
-      // An even width keeps both rims on whole pixels, so a tube is crisp where it crosses an edge.
-      halfWidth_(std::round(logicalEdge * 0.34) * scale) {}
+    : profile_(profile), edge_(logicalEdge * scale), scale_(scale), centre_(logicalEdge * scale / 2.0) {
+    // An even width keeps both rims on whole pixels, so a tube is crisp where it crosses an edge.
+    shape_.HalfWidth = std::round(logicalEdge * 0.34) * scale;
+    shape_.FlareHalfWidth = centre_ - Px(1);
+    shape_.MouthHalfHeight = edge_ * 0.2;
+    shape_.MouthY = Px(1) + shape_.MouthHalfHeight;
+    shape_.NeckY = edge_ * 0.72;
+    shape_.Lip = Px(logicalEdge >= 20 ? 1.5 : 1);
+    shape_.RoundFrom = edge_ * 0.42;
+    shape_.Tip = edge_ - Px(1.5);
+}
 
 QColor TubePainter::ColourAt(const QGradientStops& profile, qreal t) {
     for (int i = 1; i < profile.size(); ++i) {
@@ -75,21 +80,21 @@ void TubePainter::PaintRow(QPainter& painter, qreal top, qreal height, qreal hal
 }
 
 void TubePainter::PaintStraight(QPainter& painter) const {
-    for (int y = 0; y < edge_; ++y) PaintRow(painter, y, 1, halfWidth_);
+    for (int y = 0; y < edge_; ++y) PaintRow(painter, y, 1, shape_.HalfWidth);
 }
 
 void TubePainter::PaintBend(QPainter& painter) const {
     // A torus quarter around the top-right corner: at either edge its radial shading is the
     // straight tube's cross-section.
     const QPointF corner(edge_, 0);
-    const qreal inner = centre_ - halfWidth_;
-    const qreal outer = centre_ + halfWidth_;
+    const qreal inner = centre_ - shape_.HalfWidth;
+    const qreal outer = centre_ + shape_.HalfWidth;
     QRadialGradient around(corner, outer);
     QGradientStops stops;
     for (auto it = profile_.crbegin(); it != profile_.crend(); ++it)
-        stops.append({(centre_ - it->first * halfWidth_) / outer, it->second});
+        stops.append({(centre_ - it->first * shape_.HalfWidth) / outer, it->second});
     for (const auto& stop : profile_)
-        if (stop.first > 0) stops.append({(centre_ + stop.first * halfWidth_) / outer, stop.second});
+        if (stop.first > 0) stops.append({(centre_ + stop.first * shape_.HalfWidth) / outer, stop.second});
     around.setStops(stops);
     QPainterPath ring;
     ring.addEllipse(corner, outer, outer);
@@ -101,17 +106,17 @@ void TubePainter::PaintBend(QPainter& painter) const {
 }
 
 void TubePainter::PaintHead(QPainter& painter, bool cracked) const {
-    const qreal flareHalfWidth = centre_ - Px(1);
-    const qreal mouthHalfHeight = edge_ * 0.2;
-    const qreal mouthY = Px(1) + mouthHalfHeight;
-    const qreal neckY = edge_ * 0.72;
+    const qreal flareHalfWidth = shape_.FlareHalfWidth;
+    const qreal mouthHalfHeight = shape_.MouthHalfHeight;
+    const qreal mouthY = shape_.MouthY;
+    const qreal neckY = shape_.NeckY;
     for (int y = static_cast<int>(mouthY); y < edge_; ++y) {
         const qreal top = std::max<qreal>(y, mouthY);
         const qreal u = std::clamp((neckY - (y + 0.5)) / (neckY - mouthY), 0.0, 1.0);
-        PaintRow(painter, top, y + 1 - top, halfWidth_ + (flareHalfWidth - halfWidth_) * u * u);
+        PaintRow(painter, top, y + 1 - top, shape_.HalfWidth + (flareHalfWidth - shape_.HalfWidth) * u * u);
     }
     const QPointF mouth(centre_, mouthY);
-    const qreal lip = Px(edge_ / scale_ >= 20 ? 1.5 : 1);
+    const qreal lip = shape_.Lip;
     painter.setBrush(ColourAt(profile_, 0.3));
     painter.drawEllipse(mouth, flareHalfWidth, mouthHalfHeight);
     QLinearGradient throat(0, mouthY - mouthHalfHeight, 0, mouthY + mouthHalfHeight);
@@ -129,12 +134,13 @@ void TubePainter::PaintEyes(QPainter& painter, qreal top, bool dead) const {
     if (edge_ / scale_ < 20) {
         const qreal y = std::floor(top + Px(1));
         for (const qreal side : {-1.0, 1.0})
-            painter.fillRect(QRectF(centre_ + side * (halfWidth_ / 2 - Px(0.5)) - Px(0.5), y, Px(1), Px(1)), Qt::black);
+            painter.fillRect(QRectF(centre_ + side * (shape_.HalfWidth / 2 - Px(0.5)) - Px(0.5), y, Px(1), Px(1)),
+                             Qt::black);
         return;
     }
     const qreal radius = Px(1.6);
     for (const qreal side : {-1.0, 1.0}) {
-        const QPointF eye(centre_ + side * halfWidth_ / 2, top + radius + Px(0.5));
+        const QPointF eye(centre_ + side * shape_.HalfWidth / 2, top + radius + Px(0.5));
         painter.setBrush(Qt::white);
         painter.drawEllipse(eye, radius, radius);
         if (dead) {
@@ -175,11 +181,11 @@ void TubePainter::PaintCracks(QPainter& painter) const {
 void TubePainter::PaintTail(QPainter& painter) const {
     // The tube runs in from the top and closes in a rounded, slightly pointed end that darkens
     // as it turns away.
-    const qreal roundFrom = edge_ * 0.42;
-    const qreal tip = edge_ - Px(1.5);
+    const qreal roundFrom = shape_.RoundFrom;
+    const qreal tip = shape_.Tip;
     for (int y = 0; y < tip; ++y) {
         const qreal bottom = std::min<qreal>(y + 1, tip);
         const qreal v = std::max<qreal>(0, ((y + bottom) / 2 - roundFrom) / (tip - roundFrom));
-        PaintRow(painter, y, bottom - y, halfWidth_ * std::sqrt(std::max<qreal>(0, 1 - v * v)), 0.5 * v * v);
+        PaintRow(painter, y, bottom - y, shape_.HalfWidth * std::sqrt(std::max<qreal>(0, 1 - v * v)), 0.5 * v * v);
     }
 }

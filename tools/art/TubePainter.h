@@ -23,6 +23,19 @@ public:
     // turned clockwise by quarterTurns.
     void Paint(QPainter& painter, Piece piece, int quarterTurns) const;
 
+    // Where the tube, the head and the tail lie in the cell, in device pixels, before any turn.
+    struct Shape {
+        qreal HalfWidth;       // of the tube
+        qreal FlareHalfWidth;  // of the head at its mouth
+        qreal MouthY;          // the mouth's centre, near the top edge
+        qreal MouthHalfHeight;
+        qreal NeckY;      // where the flare has narrowed to the tube
+        qreal Lip;        // the mouth's rim
+        qreal RoundFrom;  // where the tail starts to round off
+        qreal Tip;        // where the tail ends
+    };
+    const Shape& Measures() const { return shape_; }
+
     static QGradientStops Grey();
     static QGradientStops Yellow();
     // The profile's colour at t (0 axis .. 1 rim), interpolated as the gradients do.
@@ -44,5 +57,5 @@ private:
     int edge_;
     int scale_;
     qreal centre_;
-    qreal halfWidth_;
+    Shape shape_;
 };

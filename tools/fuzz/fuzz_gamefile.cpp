@@ -8,7 +8,6 @@
 #include <string>
 #include <vector>
 
-#include "game/GameStep.h"
 #include "game/LevelSetUp.h"
 #include "game/modZurk3.h"
 #include "pond/CellPainter.h"
@@ -49,10 +48,7 @@ void PlayLevel(modZurk3& world, ShadowPainter& screen, const std::vector<std::ui
     if (world.HouseX == 0) return;
     world.GameState = StateRunning;
     for (int step = 1; step <= StepsPerLevel && world.GameState == StateRunning; ++step) {
-        const PondInvariants::Before before = PondInvariants::Snapshot(world);
-        MovePond(world, KeyAt(bytes, step + level * StepsPerLevel));
-        FailIf(PondInvariants::CheckStep(before, world), level, step);
-        FailIf(PondInvariants::Check(world, screen), level, step);
+        FailIf(PondInvariants::Step(world, screen, KeyAt(bytes, step + level * StepsPerLevel)), level, step);
     }
 }
 }  // namespace

@@ -21,8 +21,6 @@ public:
     // text. Every message the flow shows must be one of the game's own.
     std::string Play(int ticks);
 
-    int GamesEnded() const { return frontEnd_.gamesEnded; }
-
 private:
     // The keys' state words, as the window keeps them, tapped by the soak.
     class Keys : public KeyStateSource {

@@ -6,6 +6,7 @@
 #include "creatures/clsMuska.h"
 #include "creatures/clsPotapnik.h"
 #include "creatures/clsZmije.h"
+#include "game/GameStep.h"
 #include "game/modZurk3.h"
 #include "pond/CellSprites.h"
 
@@ -195,7 +196,12 @@ std::string PondInvariants::Check(const modZurk3& world, const ShadowPainter& sc
     return fault.empty() ? CheckScreen(world, screen) : fault;
 }
 
-PondInvariants::Before PondInvariants::Snapshot(const modZurk3& world) { return {world.Score, world.SnakeLength()}; }
+std::string PondInvariants::Step(modZurk3& world, const ShadowPainter& screen, int direction) {
+    const Before before{world.Score, world.SnakeLength()};
+    MovePond(world, direction);
+    const std::string fault = CheckStep(before, world);
+    return fault.empty() ? Check(world, screen) : fault;
+}
 
 std::string PondInvariants::CheckStep(const Before& before, const modZurk3& world) {
     const bool moves = world.SnakeMoving();

@@ -46,16 +46,19 @@ public:
     // the cell holds, so that no change was left undrawn.
     static std::string Check(const modZurk3& world, const ShadowPainter& screen);
 
+    // One step of the pond in direction, then its checks: a step costs one point and may bring one
+    // of the event's points, or nothing at all while the snake waits in its house; the snake grows
+    // by at most one segment and never shrinks; and the pond holds as Check asks.
+    static std::string Step(modZurk3& world, const ShadowPainter& screen, int direction);
+
+    // After the level objects are released: no snake cell left, no viper cell left inside.
+    static std::string CheckReleased(const modZurk3& world);
+
+private:
     // What a step can be told apart by: the points and the snake's length before it.
     struct Before {
         std::int32_t Score = 0;
         int SnakeLength = 0;
     };
-    static Before Snapshot(const modZurk3& world);
-    // A step costs one point and may bring one of the event's points, or nothing at all while the
-    // snake waits in its house; the snake grows by at most one segment and never shrinks.
     static std::string CheckStep(const Before& before, const modZurk3& world);
-
-    // After the level objects are released: no snake cell left, no viper cell left inside.
-    static std::string CheckReleased(const modZurk3& world);
 };

@@ -1,6 +1,5 @@
 #include "tools/stress/PondSoak.h"
 
-#include "game/GameStep.h"
 #include "game/LevelSetUp.h"
 #include "pond/clsHraZurk3.h"
 #include "tools/levels/AutoPlayer.h"
@@ -39,11 +38,9 @@ std::string PondSoak::Steps(SoakPlayer player, int stepLimit) {
     AutoPlayer autoPlayer(world_);
     RandomKeyPlayer randomPlayer(world_, static_cast<std::uint32_t>(playerSeeds_()));
     for (int step = 1; step <= stepLimit; ++step) {
-        const PondInvariants::Before before = PondInvariants::Snapshot(world_);
-        MovePond(world_, player == SoakPlayer::Auto ? autoPlayer.NextDirection() : randomPlayer.NextDirection());
+        const int direction = player == SoakPlayer::Auto ? autoPlayer.NextDirection() : randomPlayer.NextDirection();
+        const std::string fault = PondInvariants::Step(world_, screen_, direction);
         ++tally_.Steps;
-        std::string fault = PondInvariants::CheckStep(before, world_);
-        if (fault.empty()) fault = PondInvariants::Check(world_, screen_);
         if (!fault.empty()) return "step " + std::to_string(step) + ": " + fault;
         if (world_.GameState != StateRunning) {
             ++(world_.Snake->Zije() ? tally_.Won : tally_.Crashed);

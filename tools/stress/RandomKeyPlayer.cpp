@@ -6,10 +6,7 @@ RandomKeyPlayer::RandomKeyPlayer(modZurk3& world, std::uint32_t seed) : world_(w
 
 bool RandomKeyPlayer::Enterable(int direction) const {
     const CellPos head = world_.Snake->Head();
-    const CellPos next = Neighbour(head.x, head.y, direction);
-    const std::uint8_t kind = world_.Field.Kind(next.x, next.y);
-    if (kind == CellHouse) return world_.Field.At(next.x, next.y).Data == HouseOpenSprite;
-    return kind == CellFree || kind == CellBoulder || kind == CellBall || kind == CellFly || kind == CellGoldenBall;
+    return clsZurk::MayEnter(world_.Field, Neighbour(head.x, head.y, direction));
 }
 
 int RandomKeyPlayer::SomeEnterableDirection() {

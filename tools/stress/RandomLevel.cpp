@@ -64,10 +64,8 @@ LevelRecord RandomLevel::Make(std::mt19937& rng) {
     level.RandomBoulders = Count(rng);
     level.GoldenBallChance = static_cast<std::uint8_t>(Between(rng, 0, 100));
     for (int x = 1; x <= level.FieldWidth; ++x)
-        for (int y = 1; y <= level.FieldHeight; ++y) {
-            const bool border = x == 1 || x == level.FieldWidth || y == 1 || y == level.FieldHeight;
-            level.Cell(x, y) = {border ? CellWall : CellFree, 0};
-        }
+        for (int y = 1; y <= level.FieldHeight; ++y)
+            level.Cell(x, y) = StandardCell(x, y, level.FieldWidth, level.FieldHeight);
     FillInterior(level, rng);
     if (Between(rng, 0, 4) == 0) BreakRing(level, rng);
     PlaceHouses(level, rng);
