@@ -9,7 +9,7 @@ class QWidget;
 
 // Keeps the state word of the twenty keys the snake's keyboard reader asks about, the way
 // the game has always read keys: top bit while the key is down, low bit flipping on every
-// real press. Only the keys the pond window itself receives count, whichever of its children
+// real press. Only the keys the main window itself receives count, whichever of its children
 // has the focus; the help, the dialogs and the boxes keep their keys. Auto-repeat is no new press.
 class KeyTracker : public QObject, public KeyStateSource {
     Q_OBJECT

@@ -3,7 +3,7 @@
 class QAction;
 class QMenuBar;
 
-// The three menus of the pond window with their captions, access keys and shortcuts.
+// The three menus of the main window with their captions, access keys and shortcuts.
 // Start and Informace wait for a game file; WWW Zurk waits for its address file.
 class MainMenu {
 public:

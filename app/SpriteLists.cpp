@@ -10,7 +10,7 @@ SpriteLists::SpriteLists() {
         for (int scale = 1; scale <= Scales; ++scale) blanks_[set][scale - 1] = White(set, scale);
 }
 
-int SpriteLists::CellSize(int spriteSet) { return spriteSet == 1 ? SpriteEdges[1] : SpriteEdges[0]; }
+int SpriteLists::CellSize(int spriteSet) { return spriteSet == 1 ? 20 : 12; }
 
 const QPixmap& SpriteLists::Sprite(int spriteSet, int n, qreal devicePixelRatio) const {
     const int set = spriteSet == 1 ? 1 : 0;

@@ -5,6 +5,9 @@
 
 class QLabel;
 
+// The grey panel beside the pond, in pixels: the window is this much wider than the pond.
+constexpr int SidePanelWidth = 89;
+
 // picPanel: points, level, lives, required and current length, and the "Bonus" mark.
 class StatusPanel : public QWidget {
     Q_OBJECT

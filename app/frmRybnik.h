@@ -1,47 +1,27 @@
 #pragma once
 #include <QMainWindow>
-#include <QTimer>
 #include <memory>
 
-#include "app/KeyTracker.h"
-#include "app/QtCuePlayer.h"
-#include "app/SpriteLists.h"
-#include "game/LevelFlow.h"
-#include "game/modZurk3.h"
-#include "pond/GameFrontEnd.h"
-#include "pond/RandomSource.h"
-#include "pond/clsHraZurk3.h"
+#include "app/GameSession.h"
+#include "app/HandlerGuard.h"
 
+class GameScreen;
 class HelpViewer;
 class MainMenu;
-class PondSurface;
-class QLabel;
-class StatusPanel;
 
-// The pond window: the program's one main window. It turns key presses, menu commands and
-// timer ticks into calls on the level flow, and the rules' requests into pixels, labels,
-// boxes and sounds.
-class frmRybnik : public QMainWindow, public GameFrontEnd {
+// The main window: shows the game's screen under its menu bar, and turns key presses, menu
+// commands, timer ticks and close requests into calls on the running game.
+class frmRybnik : public QMainWindow {
     Q_OBJECT
 public:
     // folder: where the game file, the cues, the help and the web address file lie.
-    // random: the game's source of chance; the window seeds its own from the clock when none is given.
+    // random: the game's source of chance; the session seeds its own from the clock when none is given.
     explicit frmRybnik(const QString& folder, RandomSource* random = nullptr);
     ~frmRybnik() override;
 
-    void SetLabelVisible(HintLabel label, bool visible) override;
-    void MoveLabel(HintLabel label, int x, int y) override;
-    void ShowCriticalBox(const std::string& text) override;
-    void ShowMessage(const std::string& text) override;
-    void SetStepTimer(bool enabled) override;
-    void ShowPanel(const PanelValues& values) override;
-    ScreenSize ScreenPixels() const override;
-    void LayOutForLevel(int fieldWidth, int fieldHeight, int cellSize) override;
-    void LetPendingEventsRun() override;
-    void ClearPond() override;
-    void ShowTitle() override;
-    void HideTitle() override;
-    void HideStartPicture() override;
+    // Start-up: shows the window with the title, and loads the game file, telling in a box when
+    // it cannot be read.
+    void Form_Load();
 
 protected:
     bool event(QEvent* event) override;
@@ -51,16 +31,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    class HandlerScope;
-
     // One tick of tmrPohyb: one game step, unless one of our handlers is still running.
     void tmrPohyb_Timer();
-
-    void BuildClientArea();
-    void Form_Load();
-    void EnableGameMenu();
-    void PlaceSidePanel(int pondWidth, int pondHeight);
-    QLabel* Label(HintLabel label) const;
 
     void ShowLevelInfo();
     void AskForLevel();
@@ -71,31 +43,10 @@ private:
     void mnuNapovedaObsah_Click();
 
     const QString folder_;
-    std::unique_ptr<RandomSource> ownRandom_;
-    KeyTracker keys_;
-    QtCuePlayer cues_;
-    SpriteLists sprites_;
-    PondSurface* pond_;  // made first, as the world paints on it; laid into the window later
-    clsHraZurk3 CurrentGame;
-    modZurk3 world_;
-    LevelFlow flow_;
-    QTimer tmrPohyb;
-
-    // Handlers of ours now running; a box they show counts as running.
-    int handlerDepth_ = 0;
-    // Those of them that hold the steps: all but the speed dialog.
-    int holdDepth_ = 0;
-    bool boxClosed_ = false;
-    bool closePending_ = false;
-    bool shutDown_ = false;  // the window has closed and the level has stopped
-
+    HandlerGuard guard_;
     std::unique_ptr<MainMenu> menu_;
-    QWidget* picPodklad = nullptr;
-    StatusPanel* picPanel = nullptr;
-    QLabel* picPozadi = nullptr;
-    QLabel* picUvod = nullptr;
-    QLabel* lblPauza = nullptr;
-    QLabel* lblUvod = nullptr;
-    QLabel* lblUvodKonec = nullptr;
+    GameScreen* screen_;  // the client area, owned by the window as its central widget
+    GameSession session_;
+    bool shutDown_ = false;  // the window has closed and the level has stopped
     HelpViewer* help_ = nullptr;
 };

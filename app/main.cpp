@@ -12,5 +12,6 @@ int main(int argc, char* argv[]) {
     if (standardBoxes.load(QStringLiteral("qtbase_cs"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&standardBoxes);
     frmRybnik window(QCoreApplication::applicationDirPath());
+    window.Form_Load();
     return application.exec();
 }

@@ -1,5 +1,46 @@
 #include "dialogs/WebAddress.h"
 
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QMessageBox>
+
+#include "pond/RegularFile.h"
+
+namespace {
+QString WwwZurkPath(const QString& folder) { return QDir(folder).filePath(QStringLiteral("WWW_Zurk.txt")); }
+}  // namespace
+
+bool HasWwwZurkFile(const QString& folder) { return QFileInfo::exists(WwwZurkPath(folder)); }
+
+void OpenWwwZurk(QWidget& parent, const QString& folder) {
+    // The address is one short line; a file far larger is no address file.
+    constexpr std::size_t MaxAddressFileSize = 64u << 10;
+    const FileRead file = ReadRegularFile(QFile::encodeName(WwwZurkPath(folder)).toStdString(), MaxAddressFileSize);
+    const auto refuse = [&parent](const QString& why) { QMessageBox::critical(&parent, parent.windowTitle(), why); };
+    if (file.Status == FileReadStatus::Missing) {
+        refuse(
+            QStringLiteral("V domovské složce programu nelze najít soubor WWW_Zurk.txt, "
+                           "kde je uložena internetová adresa WWW Zurk !"));
+        return;
+    }
+    if (file.Status != FileReadStatus::Read) {
+        refuse(QStringLiteral("Soubor WWW_Zurk.txt v domovské složce programu nelze přečíst !"));
+        return;
+    }
+    const std::string item = FirstItem({reinterpret_cast<const char*>(file.Bytes.data()), file.Bytes.size()});
+    if (item.empty()) return;
+    const QUrl address = WebAddress(QString::fromLocal8Bit(item.data(), static_cast<qsizetype>(item.size())));
+    if (!address.isValid()) {
+        refuse(
+            QStringLiteral("Soubor WWW_Zurk.txt v domovské složce programu neobsahuje "
+                           "internetovou adresu WWW Zurk !"));
+        return;
+    }
+    QDesktopServices::openUrl(address);
+}
+
 std::string FirstItem(std::string_view text) {
     const std::size_t lineEnd = text.find('\n');
     std::string_view line = text.substr(0, lineEnd);

@@ -3,6 +3,14 @@
 #include <string>
 #include <string_view>
 
+class QWidget;
+
+// Whether folder holds a WWW_Zurk.txt for the menu to offer.
+bool HasWwwZurkFile(const QString& folder);
+// WWW Zurk: reads the address from WWW_Zurk.txt in folder and hands it to the desktop's browser.
+// A missing or unreadable file, or one that holds no web address, is told in a box over parent.
+void OpenWwwZurk(QWidget& parent, const QString& folder);
+
 // The first item of a text file, read the way the game reads its web address: leading blanks
 // skipped; a quoted item runs to the next double quote (quotes dropped), any other item to the
 // first comma or the end of the line. Empty when the text holds no item.

@@ -6,11 +6,8 @@
 
 #include "game/GameStep.h"
 #include "game/LevelSetUp.h"
-#include "pond/CellSprites.h"
 
 namespace {
-constexpr int TwipsPerPixel = 15;
-
 // Marks the flow busy while a level starts or ends, so commands arriving from a nested
 // event loop are refused instead of running inside it.
 class BusyScope {
@@ -28,15 +25,6 @@ private:
 
 LevelFlow::LevelFlow(modZurk3& world, const clsHraZurk3& game, const KeyStateSource& keys)
     : world_(world), game_(game), Keyboard(keys) {}
-
-int ChooseSpriteSet(int fieldWidth, int fieldHeight, ScreenSize screen) {
-    const int large = SpriteEdges[1];
-    const double width = (fieldWidth * large + SidePanelWidth) * TwipsPerPixel;
-    const double height = fieldHeight * large * TwipsPerPixel;
-    const bool tooWide = 0.95 * screen.width * TwipsPerPixel < width;
-    const bool tooHigh = 0.9 * screen.height * TwipsPerPixel < height;
-    return tooWide || tooHigh ? 0 : 1;
-}
 
 void LevelFlow::Start() {
     if (busy_ || game_.PocetUrovni() == 0) return;
@@ -115,9 +103,7 @@ void LevelFlow::StartLevel() {
     // A level the game file announces but does not hold has no cells. Set-up skips it as a level
     // without a house; the window keeps its size rather than shrink to an empty pond.
     if (world_.Level.FieldWidth > 0 && world_.Level.FieldHeight > 0) {
-        world_.SpriteSet = ChooseSpriteSet(world_.Level.FieldWidth, world_.Level.FieldHeight, frontEnd.ScreenPixels());
-        world_.CellSize = SpriteEdges[world_.SpriteSet];
-        frontEnd.LayOutForLevel(world_.Level.FieldWidth, world_.Level.FieldHeight, world_.CellSize);
+        frontEnd.LayOutForLevel(world_.Level.FieldWidth, world_.Level.FieldHeight);
         frontEnd.LetPendingEventsRun();
     }
     SetUpLevel(world_);
@@ -126,7 +112,6 @@ void LevelFlow::StartLevel() {
         EndLevel();
         return;
     }
-    if (world_.LevelNo == 1) frontEnd.MoveLabel(HintLabel::Uvod, 210, 162);
     frontEnd.SetLabelVisible(HintLabel::Uvod, world_.LevelNo == 1);
     frontEnd.SetLabelVisible(HintLabel::Bonus, IsBonus());
     Keyboard.GetKeyboard();

@@ -51,10 +51,6 @@ private:
     bool gameOver_ = false;  // won or lost: a stray tick must not end the game again
 };
 
-// The large sprites (set 1, 20-pixel cells) when the level drawn with them and its side panel fits
-// 95 % of the screen's width and 90 % of its height, else the small ones (set 0, 12 pixels).
-int ChooseSpriteSet(int fieldWidth, int fieldHeight, ScreenSize screen);
-
 // Reads the answer of the level choice: its leading number, rounded half to even; 0 when it
 // has none.
 double ParseLevelAnswer(const std::string& answer);

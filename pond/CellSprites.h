@@ -4,15 +4,10 @@
 #include "pond/Playfield.h"
 
 constexpr int SpriteCount = 45;
-// The edge of a cell in pixels for each sprite set: 0 the small sprites, 1 the large ones.
-constexpr int SpriteEdges[2] = {12, 20};
 constexpr int WhiteBoxSprite = 0;  // no picture: drawn as a white box
 
 // Which of the 45 pictures a cell shows; WhiteBoxSprite for an unknown kind or a Data with no picture.
 int SpriteForCell(const FieldCell& cell);
-
-// The pixel of the pond where cell (x, y) starts, in 16-bit arithmetic like the surface's units.
-inline int CellPixel(int coordinate, int cellSize) { return static_cast<std::int16_t>((coordinate - 1) * cellSize); }
 
 // The pieces of a tube-shaped body, the player's snake or a viper. Each group of pictures
 // follows the order of the directions (up, right, down, left) or of the bends.

@@ -1,8 +1,10 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
-#include <functional>
 #include <vector>
+
+#include "pond/CellKinds.h"
+#include "pond/LevelRecord.h"
 
 // The game file: a 34-byte header, then records of a code byte and a payload.
 constexpr std::size_t GameFileHeaderSize = 34;
@@ -24,13 +26,29 @@ enum RecordCode : std::uint8_t {
 };
 
 // Payload bytes that follow a record's code.
-std::size_t RecordPayloadSize(std::uint8_t code);
+constexpr std::size_t RecordPayloadSize(std::uint8_t code) {
+    switch (code) {
+    case CodeRandomBalls:
+    case CodeRandomFlies:
+    case CodeRandomBoulders:
+    case CodeGoldenBallChance: return 1;
+    case CellWall:
+    case CellBoulder: return 2;
+    case CellBall:
+    case CellFly:
+    case CellViper:
+    case CellHouse: return 3;
+    case CodeLevelStart: return 6;
+    default: return 0;
+    }
+}
 
 struct GameFileRecord {
     std::size_t Offset = 0;  // of its code byte
     std::uint8_t Code = 0;
     int Level = 0;  // the level it belongs to; a level start opens this level
     const std::uint8_t* Payload = nullptr;
+    std::size_t PayloadSize = 0;
 };
 
 // What makes a game file unreadable, and where.
@@ -52,6 +70,39 @@ struct GameFileFault {
 
 // Walks the records of a game file in order and hands every record to onRecord, up to the first
 // fault. The walk itself goes on, so that every fault of the file is returned, in order; it ends
-// at a record cut short by the end of the file.
-std::vector<GameFileFault> WalkRecords(const std::vector<std::uint8_t>& bytes,
-                                       const std::function<void(const GameFileRecord&)>& onRecord);
+// at a record cut short by the end of the file. A template, so that the handler of the million
+// records of a large file is inlined into the walk.
+template <class OnRecord>
+std::vector<GameFileFault> WalkRecords(const std::vector<std::uint8_t>& bytes, OnRecord&& onRecord) {
+    std::vector<GameFileFault> faults;
+    if (bytes.size() < GameFileHeaderSize) {
+        faults.push_back({GameFileFault::ShortHeader, 0, 0, 0, static_cast<int>(bytes.size()), 0});
+        return faults;
+    }
+    const int levelCount = bytes[LevelCountOffset];
+    int level = 0;
+    for (std::size_t at = GameFileHeaderSize; at < bytes.size();) {
+        GameFileRecord record{at, bytes[at], level, bytes.data() + at + 1, RecordPayloadSize(bytes[at])};
+        if (bytes.size() - at - 1 < record.PayloadSize) {
+            faults.push_back({GameFileFault::CutShort, at, level, record.Code, 0, 0});
+            break;
+        }
+        if (record.Code == CodeLevelStart) {
+            level = record.Level = level + 1;
+            const int width = record.Payload[0];
+            const int height = record.Payload[1];
+            if (level > levelCount)
+                faults.push_back({GameFileFault::TooManyLevels, at, level, record.Code, levelCount, 0});
+            if (width > MaxFieldWidth || height > MaxFieldHeight)
+                faults.push_back({GameFileFault::TooLarge, at, level, record.Code, width, height});
+        } else if (record.PayloadSize >= 2) {
+            const int x = record.Payload[0];
+            const int y = record.Payload[1];
+            if (x < 1 || x > MaxFieldWidth || y < 1 || y > MaxFieldHeight)
+                faults.push_back({GameFileFault::CellOffMap, at, level, record.Code, x, y});
+        }
+        if (faults.empty()) onRecord(record);
+        at += 1 + record.PayloadSize;
+    }
+    return faults;
+}

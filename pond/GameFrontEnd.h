@@ -2,13 +2,11 @@
 #include <cstdint>
 #include <string>
 
-// The grey panel beside the pond, in pixels: the window is this much wider than the pond.
-constexpr int SidePanelWidth = 89;
-
-// The labels over the pond and the panel that the rules show and hide.
+// The labels over the pond and the panel that the rules show and hide; where each stands is the
+// front end's business.
 enum class HintLabel {
-    Uvod,       // lblUvod: how to start, shown on level 1
-    UvodKonec,  // lblUvodKonec: "go back home", shown when the house opens on level 1
+    Uvod,       // lblUvod: how to start, beside the house on level 1
+    UvodKonec,  // lblUvodKonec: the way home, near the house once it opens on level 1
     Pauza,      // lblPauza
     Bonus,      // lblBonus on the status panel
 };
@@ -24,18 +22,12 @@ struct PanelValues {
     bool operator==(const PanelValues&) const = default;
 };
 
-struct ScreenSize {
-    int width = 1024;
-    int height = 768;
-};
-
 // Everything the rules ask of the window. The window implements it; tests record it.
 class GameFrontEnd {
 public:
     virtual ~GameFrontEnd() = default;
 
     virtual void SetLabelVisible(HintLabel label, bool visible) = 0;
-    virtual void MoveLabel(HintLabel label, int x, int y) = 0;
 
     // A critical box with the default title; returns when the player closed it.
     virtual void ShowCriticalBox(const std::string& text) = 0;
@@ -45,9 +37,9 @@ public:
     virtual void SetStepTimer(bool enabled) = 0;
     virtual void ShowPanel(const PanelValues& values) = 0;
 
-    virtual ScreenSize ScreenPixels() const = 0;
-    // Size the window for a level of fieldWidth x fieldHeight cells of cellSize pixels and centre it.
-    virtual void LayOutForLevel(int fieldWidth, int fieldHeight, int cellSize) = 0;
+    // Lay the window out for a level of fieldWidth x fieldHeight cells, at a cell size that suits
+    // the screen, and centre it.
+    virtual void LayOutForLevel(int fieldWidth, int fieldHeight) = 0;
     // Let the window repaint in its new size; no user input may be handled here.
     virtual void LetPendingEventsRun() = 0;
     virtual void ClearPond() = 0;
@@ -61,13 +53,11 @@ public:
 class NullFrontEnd : public GameFrontEnd {
 public:
     void SetLabelVisible(HintLabel, bool) override {}
-    void MoveLabel(HintLabel, int, int) override {}
     void ShowCriticalBox(const std::string&) override {}
     void ShowMessage(const std::string&) override {}
     void SetStepTimer(bool) override {}
     void ShowPanel(const PanelValues&) override {}
-    ScreenSize ScreenPixels() const override { return {}; }
-    void LayOutForLevel(int, int, int) override {}
+    void LayOutForLevel(int, int) override {}
     void LetPendingEventsRun() override {}
     void ClearPond() override {}
     void ShowTitle() override {}

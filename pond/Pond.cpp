@@ -4,13 +4,11 @@
 
 void Pond::DrawCell(int x, int y) {
     if (!Field.Inside(x, y)) return;
-    const int px = CellPixel(x, CellSize);
-    const int py = CellPixel(y, CellSize);
     const int sprite = SpriteForCell(Field.At(x, y));
     if (sprite == WhiteBoxSprite)
-        painter_.PaintWhiteBox(px, py, CellSize);
+        painter_.PaintWhiteBox(x, y);
     else
-        painter_.PaintSprite(px, py, sprite, SpriteSet);
+        painter_.PaintSprite(x, y, sprite);
 }
 
 void Pond::DrawPlayfield() {

@@ -44,8 +44,6 @@ public:
     std::int32_t Score = 0;
     std::uint8_t HouseX = 0;
     std::uint8_t HouseY = 0;
-    int SpriteSet = 1;
-    int CellSize = 20;
 
 private:
     RandomSource& random_;

@@ -53,9 +53,9 @@ void Apply(const GameFileRecord& record, LevelRecord& level) {
     case CodeGoldenBallChance: level.GoldenBallChance = payload[0]; break;
     case CodeLevelStart: OpenLevel(level, payload); break;
     default:
-        if (RecordPayloadSize(record.Code) >= 2)
+        if (record.PayloadSize >= 2)
             level.Cell(payload[0], payload[1]) =
-                MapCell{record.Code, RecordPayloadSize(record.Code) == 3 ? payload[2] : std::uint8_t{0}};
+                MapCell{record.Code, record.PayloadSize == 3 ? payload[2] : std::uint8_t{0}};
     }
 }
 }  // namespace

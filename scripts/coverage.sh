@@ -6,7 +6,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 sources=("$@")
-[ ${#sources[@]} -gt 0 ] || sources=(pond/clsHraZurk3.cpp pond/GameFileFormat.cpp)
+[ ${#sources[@]} -gt 0 ] || sources=(pond/clsHraZurk3.cpp pond/GameFileFormat.h)
 
 tool() {
   command -v "$1-14" || command -v "$1" || { echo "coverage.sh: $1 not found (apt-get install llvm-14)" >&2; exit 2; }

@@ -79,10 +79,7 @@ void clsZurk::OpenHouse() {
     if (!pond_.Field.Inside(pond_.HouseX, pond_.HouseY)) return;
     pond_.Field.At(pond_.HouseX, pond_.HouseY).Data = HouseOpenSprite;
     pond_.DrawCell(pond_.HouseX, pond_.HouseY);
-    if (pond_.LevelNo == 1) {
-        pond_.FrontEnd().MoveLabel(HintLabel::UvodKonec, 210, 175);
-        pond_.FrontEnd().SetLabelVisible(HintLabel::UvodKonec, true);
-    }
+    if (pond_.LevelNo == 1) pond_.FrontEnd().SetLabelVisible(HintLabel::UvodKonec, true);
 }
 
 void clsZurk::EatBall() {

@@ -32,8 +32,8 @@ private:
 // Counts what is painted; what is painted where is the soak's screen check.
 class CountingPainter : public CellPainter {
 public:
-    void PaintSprite(int, int, int, int) override { ++paints; }
-    void PaintWhiteBox(int, int, int) override { ++paints; }
+    void PaintSprite(int, int, int) override { ++paints; }
+    void PaintWhiteBox(int, int) override { ++paints; }
     int paints = 0;
 };
 
@@ -47,7 +47,6 @@ public:
 class RecordingFrontEnd : public NullFrontEnd {
 public:
     void SetLabelVisible(HintLabel label, bool visible) override { visibleLabels[label] = visible; }
-    void MoveLabel(HintLabel label, int x, int y) override { labelPlaces[label] = {x, y}; }
     void ShowCriticalBox(const std::string& text) override { boxes.push_back(text); }
     void ShowMessage(const std::string& text) override {
         messages.push_back(text);
@@ -56,8 +55,7 @@ public:
     }
     void SetStepTimer(bool enabled) override { timerOn = enabled; }
     void ShowPanel(const PanelValues& values) override { panel = values; }
-    ScreenSize ScreenPixels() const override { return {1024, 768}; }
-    void LayOutForLevel(int w, int h, int cell) override { layouts.push_back({w, h, cell}); }
+    void LayOutForLevel(int w, int h) override { layouts.push_back({w, h}); }
     void LetPendingEventsRun() override {
         if (duringLayout) duringLayout();
     }
@@ -66,7 +64,6 @@ public:
     bool Visible(HintLabel label) const { return visibleLabels.count(label) && visibleLabels.at(label); }
 
     std::map<HintLabel, bool> visibleLabels;
-    std::map<HintLabel, std::pair<int, int>> labelPlaces;
     std::vector<std::string> boxes;
     std::vector<std::string> messages;
     std::vector<std::vector<int>> layouts;

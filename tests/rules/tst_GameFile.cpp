@@ -42,6 +42,31 @@ TEST(GameFile, WorkedExampleLoadsCellForCell) {
     EXPECT_EQ(level.FieldWidth, 10) << "no level outside the game is loaded";
 }
 
+// The signed fields at both ends of their range, flags with every bit, counts at 0 and at 255.
+TEST(GameFile, HeaderFieldsReadWholeAtTheirExtremes) {
+    for (const int count : {0, 255}) {
+        GameFileBytes file(count, 255 - count);
+        for (int n = 0; n < count; ++n) file.Level(50, 40, -32768 + n, 32767 - n);
+        clsHraZurk3 game;
+        ASSERT_TRUE(game.NactiHruZPameti(file.bytes, "x")) << game.LastError();
+        EXPECT_EQ(std::vector<int>({game.PocetUrovni(), game.Zivoty()}), std::vector<int>({count, 255 - count}));
+        if (count == 0) continue;
+        for (const int u : {1, 255}) {
+            const LevelRecord level = LoadLevel(game, u);
+            EXPECT_EQ(std::vector<int>({level.FieldWidth, level.FieldHeight, level.LevelFlags, level.RequiredLength}),
+                      std::vector<int>({50, 40, -32768 + u - 1, 32767 - u + 1}));
+        }
+    }
+    for (const int field : {-32768, -1, 32767}) {
+        GameFileBytes file(1, 3);
+        file.Level(3, 3, field, field);
+        clsHraZurk3 game;
+        ASSERT_TRUE(game.NactiHruZPameti(file.bytes, "x"));
+        const LevelRecord level = LoadLevel(game, 1);
+        EXPECT_EQ(std::vector<int>({level.LevelFlags, level.RequiredLength}), std::vector<int>({field, field}));
+    }
+}
+
 // Codes without a record of their own carry no data: the record after them still counts.
 TEST(GameFile, CodesOfNoRecordCarryNothing) {
     for (int code : {0, 1, 2, 7, 9, 14, 42, 50, 52, 99, 101, 200, 254}) {

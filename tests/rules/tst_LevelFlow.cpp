@@ -52,9 +52,8 @@ TEST_F(LevelFlowTest, StartLaysOutLevelOneAndWaitsForTheFirstArrow) {
     keys.Press(Key::RIGHT);  // held since before the start: no new press
     flow->Start();
     EXPECT_TRUE(frontEnd.timerOn);
-    EXPECT_EQ(frontEnd.layouts, (std::vector<std::vector<int>>{{5, 3, 20}}));
+    EXPECT_EQ(frontEnd.layouts, (std::vector<std::vector<int>>{{5, 3}}));
     EXPECT_TRUE(frontEnd.Visible(HintLabel::Uvod));
-    EXPECT_EQ(frontEnd.labelPlaces[HintLabel::Uvod], (std::pair{210, 162}));
     for (int i = 0; i < 3; ++i) Tick();
     EXPECT_FALSE(world.SnakeMoving());
     EXPECT_EQ(frontEnd.panel, (PanelValues{0, 3, 1, 2, 1, false}));
@@ -131,6 +130,16 @@ TEST_F(LevelFlowTest, BonusLevelsGiveALifeUpTo255AndCostNone) {
     EXPECT_EQ(frontEnd.panel.LivesLeft, 255);
 }
 
+TEST_F(LevelFlowTest, OnlyTheLowestFlagBitMakesABonusLevel) {
+    for (const auto& [flags, bonus] : {std::pair{-1, true}, {-2, false}, {-32768, false}, {-32767, true}}) {
+        GameFileBytes file(1, 3);
+        Corridor(file, flags);
+        Load(file);
+        flow->Start();
+        EXPECT_EQ(frontEnd.Visible(HintLabel::Bonus), bonus) << flags;
+    }
+}
+
 TEST_F(LevelFlowTest, LevelsWithoutAHouseOrNotInTheFileAreSkippedToTheEnd) {
     GameFileBytes file(4, 3);  // announces a fourth level the file does not hold
     Corridor(file);
@@ -141,7 +150,7 @@ TEST_F(LevelFlowTest, LevelsWithoutAHouseOrNotInTheFileAreSkippedToTheEnd) {
     EXPECT_EQ(frontEnd.messages, (std::vector<std::string>{"Postup do další úrovně !", "Postup do další úrovně !",
                                                            "Postup do další úrovně !", "Fantastické vítězství !!!"}));
     EXPECT_EQ(frontEnd.boxes, std::vector<std::string>(3, "Úroveň neobsahuje zurka, bude tedy přeskočena !"));
-    EXPECT_EQ(frontEnd.layouts, (std::vector<std::vector<int>>{{5, 3, 20}, {1, 1, 20}}))
+    EXPECT_EQ(frontEnd.layouts, (std::vector<std::vector<int>>{{5, 3}, {1, 1}}))
         << "no window is laid out for a level of no cells";
     EXPECT_EQ(world.LevelNo, 4);
     EXPECT_FALSE(frontEnd.timerOnUnderAMessage);
@@ -216,17 +225,6 @@ TEST_F(LevelFlowTest, NoCommandRunsInsideALevelStart) {
     EXPECT_EQ(nested, 1) << "the commands from inside were refused";
     EXPECT_EQ(world.LevelNo, 1);
     EXPECT_EQ(world.GameState, StateRunning);
-}
-
-TEST(SpriteSet, TheLargeOnesWhenTheLevelFitsTheScreen) {
-    struct Case {
-        int width, height;
-        ScreenSize screen;
-        int set;
-    };
-    for (const Case& c : {Case{44, 34, {1024, 768}, 1}, Case{45, 34, {1024, 768}, 0}, Case{44, 35, {1024, 768}, 0},
-                          Case{33, 27, {800, 600}, 1}, Case{34, 27, {800, 600}, 0}})
-        EXPECT_EQ(ChooseSpriteSet(c.width, c.height, c.screen), c.set) << c.width << " x " << c.height;
 }
 
 TEST(LevelAnswer, ReadsTheLeadingNumberRoundingHalvesToEven) {

@@ -82,7 +82,6 @@ TEST(Snake, TheHouseOpensOnTheStepTheGrowingSnakeReachesTheLength) {
     pond.snake().Posun();
     EXPECT_EQ(pond.Data(4, 2), HouseOpenSprite);
     EXPECT_TRUE(pond.frontEnd.Visible(HintLabel::UvodKonec)) << "on level 1 the way home is shown";
-    EXPECT_EQ(pond.frontEnd.labelPlaces[HintLabel::UvodKonec], (std::pair{210, 175}));
 
     SnakePond growingOut(5, 3);
     growingOut.world.LevelNo = 2;

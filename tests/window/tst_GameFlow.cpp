@@ -2,8 +2,9 @@
 #include <QSlider>
 #include <QTextBrowser>
 
+#include "GameWindow.h"
 #include "ModalBoxes.h"
-#include "PondWindow.h"
+#include "app/GameScreen.h"
 #include "app/KeyTracker.h"
 
 // Playing through the window: its keys, its menus, its step timer, its boxes and what it paints.
@@ -15,49 +16,47 @@ private:
     // Three levels: 1 and 2 alike, 3 a little larger. The snake starts at (3, 4) with room to move
     // every way; on level 1 its house opens at length 3.
     static GameFileBytes ThreeLevels() {
-        GameFileBytes game(3, 3);
-        game.Level(10, 8, 0, 3).House(3, 4, 4);
-        game.Level(10, 8, 0, 3).House(3, 4, 4);
-        game.Level(12, 9, 0, 5).House(3, 4, 2);
-        return game;
+        GameFileBytes file(3, 3);
+        file.Level(10, 8, 0, 3).House(3, 4, 4);
+        file.Level(10, 8, 0, 3).House(3, 4, 4);
+        file.Level(12, 9, 0, 5).House(3, 4, 2);
+        return file;
     }
     static void Send(QWidget& target, QEvent::Type type, int key, bool autoRepeat = false) {
         QKeyEvent event(type, key, Qt::NoModifier, QString(), autoRepeat);
         QApplication::sendEvent(&target, &event);
     }
-    static std::unique_ptr<PondWindow> Started(const GameFileBytes& game = ThreeLevels()) {
-        auto pond = std::make_unique<PondWindow>(game);
-        pond->Tap(Qt::Key_F2);
-        return pond;
+    static std::unique_ptr<GameWindow> Started(const GameFileBytes& file = ThreeLevels()) {
+        auto game = std::make_unique<GameWindow>(file);
+        game->Tap(Qt::Key_F2);
+        return game;
     }
 
 private slots:
     void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
 
     void f2LaysLevelOneOutAndNothingMovesBeforeAnArrow() {
-        auto pond = Started();
-        frmRybnik& window = *pond->window;
+        auto game = Started();
+        frmRybnik& window = *game->window;
         QCOMPARE(window.centralWidget()->size(), QSize(10 * 20 + 89, 8 * 20));
-        QCOMPARE(window.findChild<QWidget*>(QStringLiteral("picPodklad"))->geometry(), QRect(200, 0, 89, 160));
-        QCOMPARE(window.findChild<QWidget*>(QStringLiteral("picPanel"))->y(), (160 - 200) / 2);
-        QCOMPARE(pond->Label("lblPauza")->pos(), QPoint(20, 7 * 20 - 33));
-        QVERIFY(pond->Label("picPozadi")->isHidden() && pond->Label("picUvod")->isHidden());
-        QVERIFY(!pond->Label("lblUvod")->isHidden());
+        QCOMPARE(window.findChild<QWidget*>(QStringLiteral("picPanel"))->mapTo(&window, QPoint()).y() -
+                     window.centralWidget()->y(),
+                 (160 - 200) / 2);
+        QVERIFY(game->Label("picPozadi")->isHidden() && game->Label("picUvod")->isHidden());
+        QVERIFY(!game->Label("lblUvod")->isHidden());
         const QPoint off = window.frameGeometry().center() - window.screen()->geometry().center();
         QVERIFY(qAbs(off.x()) <= 1 && qAbs(off.y()) <= 1);
 
-        for (int i = 0; i < 3; ++i) pond->Tick();
-        QCOMPARE(pond->SpriteAt(3, 4), HouseClosedSprite);
-        QCOMPARE(pond->Panel(), (QStringList{"0", "1", "3", "3", "1"}));
+        for (int i = 0; i < 3; ++i) game->Tick();
+        QCOMPARE(game->SpriteAt(3, 4), HouseClosedSprite);
+        QCOMPARE(game->Panel(), (QStringList{"0", "1", "3", "3", "1"}));
 
-        pond->Steer(Qt::Key_Right);
-        QCOMPARE(pond->SpriteAt(4, 4), 11);
-        QCOMPARE(pond->Panel(), (QStringList{"-1", "1", "3", "3", "2"}));
-        QCOMPARE(pond->Label("lblDelka")->palette().color(QPalette::Window), QColor(0, 192, 192));
-        pond->Steer(Qt::Key_Down);  // length 3: the house opens
-        QCOMPARE(pond->SpriteAt(3, 4), HouseOpenSprite);
-        QCOMPARE(pond->Label("lblDelka")->palette().color(QPalette::Window), QColor(0, 255, 0));
-        QVERIFY(!pond->Label("lblUvodKonec")->isHidden());
+        game->Steer(Qt::Key_Right);
+        QCOMPARE(game->SpriteAt(4, 4), 11);
+        QCOMPARE(game->Panel(), (QStringList{"-1", "1", "3", "3", "2"}));
+        game->Steer(Qt::Key_Down);  // length 3: the house opens
+        QCOMPARE(game->SpriteAt(3, 4), HouseOpenSprite);
+        QVERIFY(!game->Label("lblUvodKonec")->isHidden());
     }
 
     // The key state words the snake's keyboard reader sees: top bit while down, low bit flipping on
@@ -88,86 +87,126 @@ private slots:
     }
 
     void twoArrowsInOneTickAreTakenInTwoTicks() {
-        auto pond = Started();
-        pond->Tap(Qt::Key_Right);
-        pond->Tap(Qt::Key_Up);
-        pond->Tick();
-        QCOMPARE(pond->SpriteAt(3, 3), 10);
-        pond->Tick();
-        QCOMPARE(pond->SpriteAt(3, 3), 15);
-        QCOMPARE(pond->SpriteAt(4, 3), 11);
+        auto game = Started();
+        game->Tap(Qt::Key_Right);
+        game->Tap(Qt::Key_Up);
+        game->Tick();
+        QCOMPARE(game->SpriteAt(3, 3), 10);
+        game->Tick();
+        QCOMPARE(game->SpriteAt(3, 3), 15);
+        QCOMPARE(game->SpriteAt(4, 3), 11);
     }
 
     void theWindowsOwnKeys() {
-        auto pond = Started();
-        QTimer* timer = pond->StepTimer();
-        pond->Tap(Qt::Key_Space);  // no pause before the snake moves
+        auto game = Started();
+        QTimer* timer = game->StepTimer();
+        game->Tap(Qt::Key_Space);  // no pause before the snake moves
         QVERIFY(timer->isActive());
-        pond->Steer(Qt::Key_Right);
-        pond->Tap(Qt::Key_Space);
-        QVERIFY(!timer->isActive() && pond->Label("lblPauza")->isVisible());
-        pond->Tap(Qt::Key_Space);
+        game->Steer(Qt::Key_Right);
+        game->Tap(Qt::Key_Space);
+        QVERIFY(!timer->isActive() && game->Label("lblPauza")->isVisible());
+        game->Tap(Qt::Key_Space);
         QVERIFY(timer->isActive());
 
         ModalBoxes boxes;
-        pond->Tap(Qt::Key_Tab);
-        pond->Tap(Qt::Key_I, Qt::ControlModifier);  // the same character as Tab
-        QCOMPARE(boxes.Texts(QStringLiteral("information")),
-                 QStringList(2, QStringLiteral("Velikost:10x8\nNáhodné kuličky:0\nNáhodné mušky:0\n"
-                                               "Náhodné balvany:0\nVýskyt zlaté kuličky:0 %\nPočet zmijí:0")));
+        game->Tap(Qt::Key_Tab);
+        game->Tap(Qt::Key_I, Qt::ControlModifier);  // the same character as Tab
+        QCOMPARE(boxes.Texts(QStringLiteral("information")).size(), 2);
+        QVERIFY(boxes.seen[1].text.startsWith(QStringLiteral("Velikost:10x8\n")));
         QCOMPARE(boxes.seen[0].title, QStringLiteral("Informace o úrovni"));
 
-        QTest::keyPress(pond->window.get(), Qt::Key_F3);
-        QVERIFY(pond->Label("picPozadi")->isHidden());  // F3 acts when it is released
-        QTest::keyRelease(pond->window.get(), Qt::Key_F3);
-        QVERIFY(!pond->Label("picPozadi")->isHidden() && !timer->isActive());
-        QCOMPARE(pond->window->centralWidget()->size(), QSize(489, 300));
+        QTest::keyPress(game->window.get(), Qt::Key_F3);
+        QVERIFY(game->Label("picPozadi")->isHidden());  // F3 acts when it is released
+        QTest::keyRelease(game->window.get(), Qt::Key_F3);
+        QVERIFY(!game->Label("picPozadi")->isHidden() && !timer->isActive());
     }
 
     void ctrlUChoosesALevelOrCancels() {
         for (const bool cancel : {false, true}) {
-            auto pond = Started();
-            pond->Steer(Qt::Key_Right);
+            auto game = Started();
+            game->Steer(Qt::Key_Right);
             ModalBoxes boxes;
             boxes.answer = QStringLiteral("3");
             boxes.cancelInput = cancel;
-            pond->Tap(Qt::Key_U, Qt::ControlModifier);
+            game->Tap(Qt::Key_U, Qt::ControlModifier);
             QCOMPARE(boxes.Texts(QStringLiteral("input")), QStringList{QStringLiteral("Zadejte číslo úrovně !")});
             QCOMPARE(boxes.seen[0].title, QStringLiteral("Zurk3"));
-            pond->Tick();
-            QCOMPARE(pond->Panel().mid(0, 2), (cancel ? QStringList{"-2", "1"} : QStringList{"0", "3"}));
-            QCOMPARE(pond->window->centralWidget()->width(), (cancel ? 10 : 12) * 20 + 89);
+            game->Tick();
+            QCOMPARE(game->Panel().mid(0, 2), (cancel ? QStringList{"-2", "1"} : QStringList{"0", "3"}));
+            QCOMPARE(game->window->centralWidget()->width(), (cancel ? 10 : 12) * 20 + 89);
         }
     }
 
     void aSkippedLevelIsSaidInABoxAndTheEndInTheMessage() {
-        GameFileBytes game(2, 3);
-        game.Level(10, 8, 0, 0);
-        game.Level(10, 8, 0, 2).House(3, 4, 2);
-        PondWindow pond(game);
+        GameFileBytes file(2, 3);
+        file.Level(10, 8, 0, 0);
+        file.Level(10, 8, 0, 2).House(3, 4, 2);
+        GameWindow game(file);
         ModalBoxes boxes;
-        pond.Tap(Qt::Key_F2);
-        for (Qt::Key key : {Qt::Key_Right, Qt::Key_Up, Qt::Key_Left, Qt::Key_Down}) pond.Steer(key);
-        pond.Tick();
+        QStringList scoresUnderTheBoxes;
+        boxes.whileOpen = [&] {
+            game.StrayTick();
+            scoresUnderTheBoxes << game.Shown("lblBody");
+        };
+        game.Tap(Qt::Key_F2);
+        for (Qt::Key key : {Qt::Key_Right, Qt::Key_Up, Qt::Key_Left, Qt::Key_Down}) game.Steer(key);
+        game.Tick();
         QCOMPARE(boxes.Texts(QStringLiteral("critical")),
                  QStringList{QStringLiteral("Úroveň neobsahuje zurka, bude tedy přeskočena !")});
         QCOMPARE(boxes.seen[0].title, QStringLiteral("Zurk3"));
         QCOMPARE(boxes.Texts(QStringLiteral("message")), (QStringList{QStringLiteral("Postup do další úrovně !"),
                                                                       QStringLiteral("Fantastické vítězství !!!")}));
-        QVERIFY(!pond.StepTimer()->isActive());
+        QVERIFY(!game.StepTimer()->isActive());
+        QCOMPARE(scoresUnderTheBoxes, (QStringList{"0", "0", "16996"}));  // no stray tick stepped
+    }
+
+    // Tab, Ctrl+U and Informace hold the steps while their box is open; the speed dialog does not.
+    void theGamesBoxesHoldTheSteps() {
+        const std::function<void(GameWindow&)> openers[] = {
+            [](GameWindow& w) { w.Tap(Qt::Key_Tab); }, [](GameWindow& w) { w.Tap(Qt::Key_U, Qt::ControlModifier); },
+            [](GameWindow& w) { w.Choose("mnuHraInformace"); }};
+        for (const auto& open : openers) {
+            auto game = Started();
+            game->Steer(Qt::Key_Right);
+            ModalBoxes boxes;
+            boxes.cancelInput = true;
+            QString scoreUnderTheBox;
+            boxes.whileOpen = [&] {
+                game->Tick();
+                scoreUnderTheBox = game->Shown("lblBody");
+            };
+            open(*game);
+            QCOMPARE(boxes.seen.size(), std::size_t(1));
+            QCOMPARE(scoreUnderTheBox, QStringLiteral("-1"));
+        }
+    }
+
+    // The large cells when the level with its panel fits 95 % of the screen's width and 90 % of its
+    // height, at 15 twips a pixel: exactly at either edge and one unit off.
+    void theCellSizeFollowsTheScreensEdges() {
+        struct Case {
+            int width, height;
+            QSize screen;
+            int set;
+        };
+        for (const Case& c : {Case{6, 9, {220, 200}, 1}, Case{6, 9, {219, 200}, 0}, Case{6, 9, {220, 199}, 0},
+                              Case{7, 9, {220, 200}, 0}, Case{6, 10, {220, 200}, 0}, Case{44, 34, {1024, 768}, 1},
+                              Case{33, 27, {800, 600}, 1}, Case{34, 27, {800, 600}, 0}})
+            QVERIFY2(ChooseSpriteSet(c.width, c.height, c.screen) == c.set,
+                     qPrintable(QStringLiteral("%1 x %2").arg(c.width).arg(c.height)));
     }
 
     void minimisingPauses() {
-        auto pond = Started();
-        pond->Steer(Qt::Key_Right);
-        pond->window->showMinimized();
-        QVERIFY(!pond->StepTimer()->isActive());
-        QVERIFY(!pond->Label("lblPauza")->isHidden());
+        auto game = Started();
+        game->Steer(Qt::Key_Right);
+        game->window->showMinimized();
+        QVERIFY(!game->StepTimer()->isActive());
+        QVERIFY(!game->Label("lblPauza")->isHidden());
     }
 
     void theGameRunsOnUnderTheSpeedDialogAtTheChosenSpeed() {
-        auto pond = Started();
-        pond->Steer(Qt::Key_Right);
+        auto game = Started();
+        game->Steer(Qt::Key_Right);
         ModalBoxes boxes;
         int spriteWhileOpen = 0;
         boxes.whileOpen = [&] {
@@ -175,51 +214,51 @@ private slots:
             // Arrows on the slider change the speed, and never steer the snake.
             QTest::keyClick(slider, Qt::Key_Up);
             QTest::keyClick(slider, Qt::Key_Up);
-            pond->Tick();
-            spriteWhileOpen = pond->SpriteAt(5, 4);
+            game->Tick();
+            spriteWhileOpen = game->SpriteAt(5, 4);
         };
-        pond->Choose("mnuNastav");
+        game->Choose("mnuNastav");
         QCOMPARE(boxes.seen[0].title, QStringLiteral("Nastavení"));
-        QCOMPARE(pond->StepTimer()->interval(), 130);  // from the test's hour a step the slider opened at 0
+        QCOMPARE(game->StepTimer()->interval(), 130);  // from the test's hour a step the slider opened at 0
         QCOMPARE(spriteWhileOpen, 11);
     }
 
     void arrowsTypedIntoOtherWindowsNeverSteer() {
-        auto pond = Started();
-        pond->Choose("mnuNapovedaObsah");
-        auto* help = pond->window->findChild<QWidget*>(QStringLiteral("HelpViewer"));
+        auto game = Started();
+        game->Choose("mnuNapovedaObsah");
+        auto* help = game->window->findChild<QWidget*>(QStringLiteral("HelpViewer"));
         QVERIFY(help && help->isVisible());
         for (Qt::Key key : {Qt::Key_Down, Qt::Key_Right, Qt::Key_Up})
             QTest::keyClick(help->findChild<QTextBrowser*>(), key);
         help->close();
-        pond->window->activateWindow();
-        pond->Tick();
-        QCOMPARE(pond->Shown("lblBody"), QStringLiteral("0"));
+        game->window->activateWindow();
+        game->Tick();
+        QCOMPARE(game->Shown("lblBody"), QStringLiteral("0"));
 
-        pond->Steer(Qt::Key_Right);
+        game->Steer(Qt::Key_Right);
         ModalBoxes boxes;
         boxes.cancelInput = true;
         boxes.whileOpen = [&] { QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Up); };
-        pond->Tap(Qt::Key_U, Qt::ControlModifier);
-        pond->Tick();
-        QCOMPARE(pond->SpriteAt(5, 4), 11);
+        game->Tap(Qt::Key_U, Qt::ControlModifier);
+        game->Tick();
+        QCOMPARE(game->SpriteAt(5, 4), 11);
     }
 
     void aCloseWhileABoxIsOpenWaitsForTheBoxThenStopsTheLevel() {
-        auto pond = Started();
-        pond->Steer(Qt::Key_Right);
+        auto game = Started();
+        game->Steer(Qt::Key_Right);
         ModalBoxes boxes;
         bool closedUnderTheBox = false;
         boxes.whileOpen = [&] {
-            pond->window->close();
-            closedUnderTheBox = !pond->window->isVisible() || !pond->StepTimer()->isActive();
+            game->window->close();
+            closedUnderTheBox = !game->window->isVisible() || !game->StepTimer()->isActive();
         };
-        pond->Tap(Qt::Key_Tab);
+        game->Tap(Qt::Key_Tab);
         QCOMPARE(boxes.seen.size(), std::size_t(1));
         QVERIFY(!closedUnderTheBox);
-        QTRY_VERIFY(!pond->window->isVisible());
-        QVERIFY(!pond->StepTimer()->isActive());
-        QCOMPARE(pond->SpriteAt(4, 4), 1);
+        QTRY_VERIFY(!game->window->isVisible());
+        QVERIFY(!game->StepTimer()->isActive());
+        QCOMPARE(game->SpriteAt(4, 4), 1);
     }
 };
 

@@ -1,5 +1,5 @@
+#include "GameWindow.h"
 #include "ModalBoxes.h"
-#include "PondWindow.h"
 
 // Quitting ends the program, whatever the player types right after it.
 class QuitTest : public QObject {
@@ -12,6 +12,7 @@ private slots:
         game.Level(10, 8, 0, 3).House(3, 4, 4);
         WriteGameFile(dir, game);
         auto* window = new frmRybnik(dir.path());
+        window->Form_Load();
         window->setAttribute(Qt::WA_DeleteOnClose);
         QVERIFY(QTest::qWaitForWindowActive(window));
         ModalBoxes boxes;

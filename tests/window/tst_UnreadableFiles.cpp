@@ -1,7 +1,7 @@
 #include <sys/stat.h>
 
+#include "GameWindow.h"
 #include "ModalBoxes.h"
-#include "PondWindow.h"
 
 // Every file the game reads from its folder, there but unreadable (a folder or a FIFO stands in
 // its place) or damaged: the game starts, goes on, and tells the player in Czech where it should.
@@ -28,6 +28,7 @@ private slots:
         Block("zaklad.zurk");
         ModalBoxes boxes;
         frmRybnik window(dir_->path());
+        window.Form_Load();
         QCOMPARE(
             boxes.Texts(QStringLiteral("critical")),
             QStringList{
@@ -38,18 +39,18 @@ private slots:
     }
 
     void brokenAndUnreadableCuesLeaveTheGameGoing() {
-        GameFileBytes game(1, 3);
-        game.Level(8, 4, 0, 50).House(2, 2, 1).Cell(CellBall, 3, 2, 1);  // the first step eats a ball
-        PondWindow pond(game);
-        QFile broken(pond.dir.filePath(QStringLiteral("Mnam1.wav")));
+        GameFileBytes file(1, 3);
+        file.Level(8, 4, 0, 50).House(2, 2, 1).Cell(CellBall, 3, 2, 1);  // the first step eats a ball
+        GameWindow game(file);
+        QFile broken(game.dir.filePath(QStringLiteral("Mnam1.wav")));
         QVERIFY(broken.open(QIODevice::WriteOnly));
         broken.write("RIFF\x10\0\0\0WAVEnonsense", 20);
         broken.close();
-        QVERIFY(QDir(pond.dir.path()).mkdir(QStringLiteral("Naraz.wav")));
-        pond.Tap(Qt::Key_F2);
-        pond.Steer(Qt::Key_Right);
-        pond.Tick();  // the step after the broken cue
-        QCOMPARE(pond.Panel(), (QStringList{"98", "1", "3", "50", "3"}));
+        QVERIFY(QDir(game.dir.path()).mkdir(QStringLiteral("Naraz.wav")));
+        game.Tap(Qt::Key_F2);
+        game.Steer(Qt::Key_Right);
+        game.Tick();  // the step after the broken cue
+        QCOMPARE(game.Panel(), (QStringList{"98", "1", "3", "50", "3"}));
     }
 
     // A folder in its place, or a FIFO, which must not block.
@@ -58,6 +59,7 @@ private slots:
             init();
             Block("WWW_Zurk.txt", fifo);
             frmRybnik window(dir_->path());
+            window.Form_Load();
             ModalBoxes boxes;
             window.findChild<QAction*>(QStringLiteral("mnuWWW"))->trigger();
             QCOMPARE(boxes.Texts(QStringLiteral("critical")),

@@ -14,10 +14,8 @@ class modZurk3;
 class ShadowPainter : public CellPainter {
 public:
     ShadowPainter() { Clear(); }
-    void PaintSprite(int px, int py, int sprite, int spriteSet) override {
-        Remember(px, py, SpriteEdges[spriteSet == 1 ? 1 : 0], sprite);
-    }
-    void PaintWhiteBox(int px, int py, int size) override { Remember(px, py, size, 0); }
+    void PaintSprite(int x, int y, int sprite) override { Remember(x, y, sprite); }
+    void PaintWhiteBox(int x, int y) override { Remember(x, y, 0); }
     void Clear() { shown_.assign(MaxFieldWidth * MaxFieldHeight, Nothing); }
     // The sprite last painted on cell (x, y): 0 for the white box, Nothing when none was.
     int Shown(int x, int y) const { return shown_[GridIndex(x, y, MaxFieldWidth)]; }
@@ -25,9 +23,7 @@ public:
     static constexpr int Nothing = -1;
 
 private:
-    void Remember(int px, int py, int edge, int sprite) {
-        const int x = px / edge + 1;
-        const int y = py / edge + 1;
+    void Remember(int x, int y, int sprite) {
         if (x >= 1 && x <= MaxFieldWidth && y >= 1 && y <= MaxFieldHeight)
             shown_[GridIndex(x, y, MaxFieldWidth)] = sprite;
     }

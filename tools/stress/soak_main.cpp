@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <set>
 
 #include "pond/clsHraZurk3.h"
 #include "tools/stress/FlowSoak.h"
@@ -85,14 +86,22 @@ TEST(Stress, WholeGamesOfTheDefaultGame) {
     ASSERT_EQ(FlowSoak(game, 3).Play(5000), "");
 }
 
-// Every seed of the fuzzer, damaged ones among them: what the reader accepts plays level by level
-// and as whole games with the rules kept.
+// Every seed of the fuzzer: the damaged ones are refused with the reason said; the others load
+// and play level by level and as whole games with the rules kept.
 class FuzzSeed : public testing::TestWithParam<std::string> {};
 
-TEST_P(FuzzSeed, PlaysWithTheRulesKept) {
+TEST_P(FuzzSeed, IsRefusedForItsFaultOrPlaysWithTheRulesKept) {
+    const std::set<std::string> damaged = {"off_map_cell.zurk", "oversize_level.zurk", "short_header.zurk",
+                                           "too_many_levels.zurk", "truncated_record.zurk"};
     clsHraZurk3 game;
-    if (!game.NactiHru(std::string(ZURK3_FUZZ_CORPUS) + "/" + GetParam())) return;
-    EveryLevel(game, 11, 1, 1000);
+    const bool loaded = game.NactiHru(std::string(ZURK3_FUZZ_CORPUS) + "/" + GetParam());
+    ASSERT_EQ(loaded, damaged.count(GetParam()) == 0) << game.LastError();
+    if (!loaded) {
+        EXPECT_NE(game.LastError(), "");
+        return;
+    }
+    EXPECT_EQ(game.PocetUrovni() == 0, GetParam() == "empty_game.zurk") << "only the empty game has no level";
+    EXPECT_EQ(EveryLevel(game, 11, 1, 1000).Levels, 2 * game.PocetUrovni()) << "both players play every level";
     if (game.PocetUrovni() > 0) {
         EXPECT_EQ(FlowSoak(game, 12).Play(3000), "");
     }

@@ -1,31 +1,39 @@
-#include "app/PondSurface.h"
+#include "app/PlayfieldCanvas.h"
 
 #include <QPaintEvent>
 #include <QPainter>
+#include <cstdint>
 
 #include "app/SpriteLists.h"
 
-PondSurface::PondSurface(const SpriteLists& sprites, QWidget* parent) : QWidget(parent), sprites_(sprites) {
+PlayfieldCanvas::PlayfieldCanvas(const SpriteLists& sprites, QWidget* parent) : QWidget(parent), sprites_(sprites) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::NoFocus);
     FitImage();
 }
 
-void PondSurface::PaintSprite(int px, int py, int sprite, int spriteSet) {
+void PlayfieldCanvas::UseSpriteSet(int spriteSet) { spriteSet_ = spriteSet; }
+
+QRect PlayfieldCanvas::CellSquare(int x, int y) const {
+    const int edge = SpriteLists::CellSize(spriteSet_);
+    const auto corner = [edge](int cell) { return static_cast<std::int16_t>((cell - 1) * edge); };
+    return {corner(x), corner(y), edge, edge};
+}
+
+void PlayfieldCanvas::PaintSprite(int x, int y, int sprite) {
     FitImage();
-    const int edge = SpriteLists::CellSize(spriteSet);
-    const QRect cell(px, py, edge, edge);
+    const QRect cell = CellSquare(x, y);
     {
         QPainter painter(&image_);
         painter.setCompositionMode(QPainter::CompositionMode_Source);
-        painter.drawPixmap(cell, sprites_.Sprite(spriteSet, sprite, image_.devicePixelRatio()));
+        painter.drawPixmap(cell, sprites_.Sprite(spriteSet_, sprite, image_.devicePixelRatio()));
     }
     update(cell);
 }
 
-void PondSurface::PaintWhiteBox(int px, int py, int size) {
+void PlayfieldCanvas::PaintWhiteBox(int x, int y) {
     FitImage();
-    const QRect box(px, py, size, size);
+    const QRect box = CellSquare(x, y);
     {
         QPainter painter(&image_);
         painter.fillRect(box, Qt::white);
@@ -33,13 +41,13 @@ void PondSurface::PaintWhiteBox(int px, int py, int size) {
     update(box);
 }
 
-void PondSurface::Clear() {
+void PlayfieldCanvas::Clear() {
     FitImage();
     image_.fill(Qt::black);
     update();
 }
 
-void PondSurface::FitImage() {
+void PlayfieldCanvas::FitImage() {
     const qreal dpr = devicePixelRatioF();
     const QSize pixels = size() * dpr;
     if (!image_.isNull() && image_.size() == pixels && image_.devicePixelRatio() == dpr) return;
@@ -54,9 +62,9 @@ void PondSurface::FitImage() {
     image_ = fitted;
 }
 
-void PondSurface::resizeEvent(QResizeEvent*) { FitImage(); }
+void PlayfieldCanvas::resizeEvent(QResizeEvent*) { FitImage(); }
 
-void PondSurface::paintEvent(QPaintEvent* event) {
+void PlayfieldCanvas::paintEvent(QPaintEvent* event) {
     FitImage();
     QPainter painter(this);
     const QRect area = event->rect();

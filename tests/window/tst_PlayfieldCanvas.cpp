@@ -1,9 +1,9 @@
-#include "PondSurfaceChecks.h"
+#include "PlayfieldCanvasChecks.h"
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
-    PondSurfaceChecks checks(1.0);
+    PlayfieldCanvasChecks checks(1.0);
     return QTest::qExec(&checks, argc, argv);
 }
 
-#include "moc_PondSurfaceChecks.cpp"
+#include "moc_PlayfieldCanvasChecks.cpp"

@@ -1,11 +1,11 @@
-#include "PondSurfaceChecks.h"
+#include "PlayfieldCanvasChecks.h"
 
 // The same checks on a screen of twice the pixels, as a 4K screen at 200 %.
 int main(int argc, char* argv[]) {
     qputenv("QT_SCALE_FACTOR", "2");
     QApplication application(argc, argv);
-    PondSurfaceChecks checks(2.0);
+    PlayfieldCanvasChecks checks(2.0);
     return QTest::qExec(&checks, argc, argv);
 }
 
-#include "moc_PondSurfaceChecks.cpp"
+#include "moc_PlayfieldCanvasChecks.cpp"

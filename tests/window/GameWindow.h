@@ -16,13 +16,14 @@ inline void WriteGameFile(const QTemporaryDir& dir, const GameFileBytes& game) {
     game.WriteTo(QFile::encodeName(dir.filePath(QStringLiteral("zaklad.zurk"))).toStdString());
 }
 
-// The pond window on a game file of the test's, in a folder of its own, driven as a player drives
+// The main window on a game file of the test's, in a folder of its own, driven as a player drives
 // it: keys typed into the window, menu items, and the step timer's ticks.
-class PondWindow {
+class GameWindow {
 public:
-    explicit PondWindow(const GameFileBytes& game) {
+    explicit GameWindow(const GameFileBytes& game) {
         WriteGameFile(dir, game);
         window = std::make_unique<frmRybnik>(dir.path(), &random);
+        window->Form_Load();
         // An hour a step, so that no tick comes but those the test gives.
         StepTimer()->setInterval(3600 * 1000);
         window->activateWindow();
@@ -37,6 +38,8 @@ public:
         QTimerEvent tick(timer->timerId());
         QCoreApplication::sendEvent(timer, &tick);
     }
+    // A tick that was already queued when the timer stopped.
+    void StrayTick() const { QMetaObject::invokeMethod(StepTimer(), "timeout"); }
     void Tap(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) const {
         QTest::keyClick(window.get(), key, modifiers);
     }
@@ -54,11 +57,11 @@ public:
         return shown;
     }
 
-    // The sprite the pond shows on cell (x, y) of a level drawn at 20 pixels a cell, -1 for none.
+    // The sprite the canvas shows on cell (x, y) of a level drawn at 20 pixels a cell, -1 for none.
     int SpriteAt(int x, int y) const {
-        const QImage pond = window->findChild<QWidget*>(QStringLiteral("pond"))->grab().toImage();
-        const qreal dpr = pond.devicePixelRatio();
-        const QImage cell = pond.copy(QRect(QPoint((x - 1) * 20, (y - 1) * 20) * dpr, QSize(20, 20) * dpr))
+        const QImage canvas = window->findChild<QWidget*>(QStringLiteral("canvas"))->grab().toImage();
+        const qreal dpr = canvas.devicePixelRatio();
+        const QImage cell = canvas.copy(QRect(QPoint((x - 1) * 20, (y - 1) * 20) * dpr, QSize(20, 20) * dpr))
                                 .convertToFormat(QImage::Format_RGB32);
         for (int n = 1; n <= SpriteCount; ++n)
             if (sprites.Sprite(1, n, dpr).toImage().convertToFormat(QImage::Format_RGB32) == cell) return n;
