@@ -6,6 +6,7 @@
 #include <chrono>
 
 #include "app/GameScreen.h"
+#include "app/GameWording.h"
 #include "app/PlayfieldCanvas.h"
 
 namespace {
@@ -33,6 +34,5 @@ GameSession::Loading GameSession::LoadGameFile() {
     const QString gameFile = QDir(folder_).filePath(QStringLiteral("zaklad.zurk"));
     if (CurrentGame.NactiHru(gameFile.toStdString())) return {true, {}};
     if (!QFileInfo::exists(gameFile)) return {};
-    return {false, QStringLiteral("Hru ze souboru %1 nelze načíst. %2")
-                       .arg(QDir::toNativeSeparators(gameFile), QString::fromStdString(CurrentGame.LastError()))};
+    return {false, GameWording::LoadFault(gameFile, *CurrentGame.LastFault())};
 }

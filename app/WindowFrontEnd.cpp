@@ -7,6 +7,7 @@
 #include <QTimer>
 
 #include "app/GameScreen.h"
+#include "app/GameWording.h"
 #include "app/HandlerGuard.h"
 #include "app/PlayfieldCanvas.h"
 #include "app/QtCuePlayer.h"
@@ -19,15 +20,15 @@ WindowFrontEnd::WindowFrontEnd(QMainWindow& window, GameScreen& screen, HandlerG
 
 void WindowFrontEnd::SetLabelVisible(HintLabel label, bool visible) { screen_.SetLabelVisible(label, visible); }
 
-void WindowFrontEnd::ShowCriticalBox(const std::string& text) {
+void WindowFrontEnd::ShowNoSnakeBox() {
     HandlerGuard::Scope scope(guard_, HandlerGuard::ShowsBox);
-    QMessageBox::critical(&window_, window_.windowTitle(), QString::fromStdString(text));
+    QMessageBox::critical(&window_, window_.windowTitle(), GameWording::NoSnake());
 }
 
-void WindowFrontEnd::ShowMessage(const std::string& text) {
+void WindowFrontEnd::ShowMessage(FlowMessage message) {
     HandlerGuard::Scope scope(guard_, HandlerGuard::ShowsBox);
-    frmZprava message(QString::fromStdString(text), &window_);
-    message.exec();
+    frmZprava box(GameWording::Message(message), &window_);
+    box.exec();
 }
 
 void WindowFrontEnd::SetStepTimer(bool enabled) {

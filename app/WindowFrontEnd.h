@@ -16,8 +16,8 @@ public:
     WindowFrontEnd(QMainWindow& window, GameScreen& screen, HandlerGuard& guard, QTimer& stepTimer, QtCuePlayer& cues);
 
     void SetLabelVisible(HintLabel label, bool visible) override;
-    void ShowCriticalBox(const std::string& text) override;
-    void ShowMessage(const std::string& text) override;
+    void ShowNoSnakeBox() override;
+    void ShowMessage(FlowMessage message) override;
     void SetStepTimer(bool enabled) override;
     void ShowPanel(const PanelValues& values) override;
     void LayOutForLevel(int fieldWidth, int fieldHeight) override;

@@ -9,18 +9,12 @@
 #include <exception>
 
 #include "app/GameScreen.h"
+#include "app/GameWording.h"
 #include "app/MainMenu.h"
 #include "dialogs/HelpViewer.h"
 #include "dialogs/Pictures.h"
 #include "dialogs/WebAddress.h"
 #include "dialogs/frmNastav.h"
-
-namespace {
-// The box's text as the game gives it, lines ending the Windows way.
-QString BoxText(const std::string& text) {
-    return QString::fromStdString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-}
-}  // namespace
 
 frmRybnik::frmRybnik(const QString& folder, RandomSource* random)
     : folder_(folder),
@@ -113,13 +107,14 @@ void frmRybnik::keyReleaseEvent(QKeyEvent* event) {
 void frmRybnik::ShowLevelInfo() {
     if (!session_.Flow().CanShowLevelInfo()) return;
     HandlerGuard::Scope scope(guard_, HandlerGuard::ShowsBox);
-    QMessageBox::information(this, QStringLiteral("Informace o úrovni"), BoxText(session_.Flow().LevelInfoText()));
+    QMessageBox::information(this, tr("Informace o úrovni"),
+                             GameWording::LevelInfoText(session_.Flow().CurrentLevelInfo()));
 }
 
 void frmRybnik::AskForLevel() {
     if (!session_.Flow().CanChooseLevel()) return;
     HandlerGuard::Scope scope(guard_, HandlerGuard::ShowsBox);
-    const QString answer = QInputDialog::getText(this, windowTitle(), QStringLiteral("Zadejte číslo úrovně !"));
+    const QString answer = QInputDialog::getText(this, windowTitle(), tr("Zadejte číslo úrovně !"));
     session_.Flow().ChooseLevel(answer.toStdString());
 }
 
@@ -157,7 +152,7 @@ void frmRybnik::mnuHraStart_Click() {
 void frmRybnik::mnuHraInformace_Click() {
     HandlerGuard::Scope scope(guard_, HandlerGuard::ShowsBox);
     try {
-        QMessageBox::information(this, windowTitle(), BoxText(session_.Flow().GameInfoText()));
+        QMessageBox::information(this, windowTitle(), GameWording::GameInfoText(session_.Flow().CurrentGameInfo()));
     } catch (const std::exception&) {}
 }
 

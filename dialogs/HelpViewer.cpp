@@ -11,7 +11,6 @@
 #include "pond/RegularFile.h"
 
 namespace {
-const QString HelpFileName = QStringLiteral("Zurk3.hlp");
 // Far more than any help needs; a larger file is no help file.
 constexpr std::size_t MaxHelpFileSize = 4u << 20;
 // Every level of tables inside tables doubles the time a page takes to lay out, so a few
@@ -72,13 +71,13 @@ QVariant HelpBrowser::loadResource(int type, const QUrl& name) {
     if (!page) return {};
     const QString fileName = QFileInfo(url.path()).fileName();
     return Page(file.Status == FileReadStatus::Missing
-                    ? QStringLiteral("Soubor nápovědy %1 nebyl nalezen v domovské složce programu.").arg(fileName)
-                    : QStringLiteral("Soubor nápovědy %1 v domovské složce programu nelze přečíst.").arg(fileName));
+                    ? tr("Soubor nápovědy %1 nebyl nalezen v domovské složce programu.").arg(fileName)
+                    : tr("Soubor nápovědy %1 v domovské složce programu nelze přečíst.").arg(fileName));
 }
 
 HelpViewer::HelpViewer(const QString& folder, QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("HelpViewer"));
-    setWindowTitle(QStringLiteral("Zurk3 - Nápověda"));
+    setWindowTitle(tr("Zurk3 - Nápověda"));
     resize(640, 520);
     CenterForm(*this);
 
@@ -86,7 +85,15 @@ HelpViewer::HelpViewer(const QString& folder, QWidget* parent) : QWidget(parent,
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(browser_);
-    browser_->setSource(QUrl::fromLocalFile(QDir(folder).filePath(HelpFileName)));
+    browser_->setSource(QUrl::fromLocalFile(QDir(folder).filePath(HelpFileName(folder))));
+}
+
+QString HelpViewer::HelpFileName(const QString& folder) {
+    const QString czech = QStringLiteral("Zurk3.hlp");
+    //: The help file in the language of the translation, beside the Czech Zurk3.hlp in the
+    //: program's folder, e.g. Zurk3.en.hlp.
+    const QString translated = tr("Zurk3.hlp");
+    return QFileInfo::exists(QDir(folder).filePath(translated)) ? translated : czech;
 }
 
 void HelpViewer::ShowTopic(int topic) {

@@ -20,7 +20,7 @@ private:
     QString folder_;
 };
 
-// The help: Zurk3.hlp from the program's folder, an HTML file whose topics are anchors,
+// The help: Zurk3.hlp (or its translation) from the program's folder, an HTML file whose topics are anchors,
 // opened at the topic it was asked for.
 class HelpViewer : public QWidget {
     Q_OBJECT
@@ -34,6 +34,9 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // The help in the player's language when the folder holds it, else the Czech one.
+    static QString HelpFileName(const QString& folder);
+
     HelpBrowser* browser_;
     QString topic_;
 };

@@ -1,5 +1,6 @@
 #include "dialogs/WebAddress.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
@@ -20,22 +21,23 @@ void OpenWwwZurk(QWidget& parent, const QString& folder) {
     const FileRead file = ReadRegularFile(QFile::encodeName(WwwZurkPath(folder)).toStdString(), MaxAddressFileSize);
     const auto refuse = [&parent](const QString& why) { QMessageBox::critical(&parent, parent.windowTitle(), why); };
     if (file.Status == FileReadStatus::Missing) {
-        refuse(
-            QStringLiteral("V domovské složce programu nelze najít soubor WWW_Zurk.txt, "
-                           "kde je uložena internetová adresa WWW Zurk !"));
+        refuse(QCoreApplication::translate("WebAddress",
+                                           "V domovské složce programu nelze najít soubor WWW_Zurk.txt, "
+                                           "kde je uložena internetová adresa WWW Zurk !"));
         return;
     }
     if (file.Status != FileReadStatus::Read) {
-        refuse(QStringLiteral("Soubor WWW_Zurk.txt v domovské složce programu nelze přečíst !"));
+        refuse(QCoreApplication::translate("WebAddress",
+                                           "Soubor WWW_Zurk.txt v domovské složce programu nelze přečíst !"));
         return;
     }
     const std::string item = FirstItem({reinterpret_cast<const char*>(file.Bytes.data()), file.Bytes.size()});
     if (item.empty()) return;
     const QUrl address = WebAddress(QString::fromLocal8Bit(item.data(), static_cast<qsizetype>(item.size())));
     if (!address.isValid()) {
-        refuse(
-            QStringLiteral("Soubor WWW_Zurk.txt v domovské složce programu neobsahuje "
-                           "internetovou adresu WWW Zurk !"));
+        refuse(QCoreApplication::translate("WebAddress",
+                                           "Soubor WWW_Zurk.txt v domovské složce programu neobsahuje "
+                                           "internetovou adresu WWW Zurk !"));
         return;
     }
     QDesktopServices::openUrl(address);

@@ -11,20 +11,20 @@
 frmNastav::frmNastav(QTimer& tmrPohyb, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), tmrPohyb_(tmrPohyb) {
     setObjectName(QStringLiteral("frmNastav"));
-    setWindowTitle(QStringLiteral("Nastavení"));
+    setWindowTitle(tr("Nastavení"));
     setFixedSize(200, 138);
 
-    auto* lblRychlost = new QLabel(QStringLiteral("Rychlost pohybu Zurka"), this);
+    auto* lblRychlost = new QLabel(tr("Rychlost pohybu Zurka"), this);
     lblRychlost->setObjectName(QStringLiteral("lblRychlost"));
     lblRychlost->setGeometry(0, 8, 201, 17);
     lblRychlost->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
-    auto* lblPomalu = new QLabel(QStringLiteral("Pomalu"), this);
+    auto* lblPomalu = new QLabel(tr("Pomalu"), this);
     lblPomalu->setObjectName(QStringLiteral("lblPomalu"));
     lblPomalu->setGeometry(16, 32, 65, 17);
     lblPomalu->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    auto* lblRychle = new QLabel(QStringLiteral("Rychle"), this);
+    auto* lblRychle = new QLabel(tr("Rychle"), this);
     lblRychle->setObjectName(QStringLiteral("lblRychle"));
     lblRychle->setGeometry(120, 32, 65, 17);
     lblRychle->setAlignment(Qt::AlignRight | Qt::AlignTop);
@@ -38,10 +38,10 @@ frmNastav::frmNastav(QTimer& tmrPohyb, QWidget* parent)
     sldRychlost->setTickPosition(QSlider::TicksBelow);
     sldRychlost->setTickInterval(1);
 
-    cmdOK = new QPushButton(QStringLiteral("&OK"), this);
+    cmdOK = new QPushButton(tr("&OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setGeometry(104, 104, 89, 25);
-    cmdStorno = new QPushButton(QStringLiteral("&Storno"), this);
+    cmdStorno = new QPushButton(tr("&Storno"), this);
     cmdStorno->setObjectName(QStringLiteral("cmdStorno"));
     cmdStorno->setGeometry(8, 104, 89, 25);
     // Neither button answers Enter or Escape on its own.
