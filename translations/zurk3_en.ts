@@ -184,6 +184,14 @@ Note: %3</translation>
     </message>
 </context>
 <context>
+    <name>Pictures</name>
+    <message>
+        <source>starthint</source>
+        <extracomment>The start hint drawn in the language of the translation, &quot;starthint.&lt;language&gt;&quot;; the Czech one stands in when the program has no such picture.</extracomment>
+        <translation>starthint.en</translation>
+    </message>
+</context>
+<context>
     <name>StatusPanel</name>
     <message>
         <source>Celkem bodů</source>
