@@ -121,22 +121,6 @@ private slots:
         QVERIFY(!game->Label("picPozadi")->isHidden() && !timer->isActive());
     }
 
-    void ctrlUChoosesALevelOrCancels() {
-        for (const bool cancel : {false, true}) {
-            auto game = Started();
-            game->Steer(Qt::Key_Right);
-            ModalBoxes boxes;
-            boxes.answer = QStringLiteral("3");
-            boxes.cancelInput = cancel;
-            game->Tap(Qt::Key_U, Qt::ControlModifier);
-            QCOMPARE(boxes.Texts(QStringLiteral("input")), QStringList{QStringLiteral("Zadejte číslo úrovně !")});
-            QCOMPARE(boxes.seen[0].title, QStringLiteral("Zurk3"));
-            game->Tick();
-            QCOMPARE(game->Panel().mid(0, 2), (cancel ? QStringList{"-2", "1"} : QStringList{"0", "3"}));
-            QCOMPARE(game->window->centralWidget()->width(), (cancel ? 10 : 12) * 20 + 89);
-        }
-    }
-
     // The large cells when the level with its panel fits 95 % of the screen's width and 90 % of its
     // height, at 15 twips a pixel: exactly at either edge and one unit off.
     void theCellSizeFollowsTheScreensEdges() {

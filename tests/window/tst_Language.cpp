@@ -92,13 +92,17 @@ private slots:
         QVERIFY(held);
         const QStringList said[] = {
             {"Úroveň se zopakuje !", "Postup do další úrovně !", "Totální prohra ...", "Fantastické vítězství !!!",
-             "Úroveň neobsahuje zurka, bude tedy přeskočena !", "Zadejte číslo úrovně !"},
+             "Úroveň neobsahuje zurka, bude tedy přeskočena !", "Zadejte číslo úrovně !", "Informace o úrovni"},
             {"The level starts over!", "On to the next level!", "Game over ...", "Fantastic victory!!!",
-             "The level has no Zurk, so it is skipped!", "Enter the number of the level!"}};
+             "The level has no Zurk, so it is skipped!", "Enter the number of the level!", "Level information"}};
         const QStringList& is = said[english];
         QCOMPARE(boxes.Texts(QStringLiteral("message")), (QStringList{is[0], is[1], is[1], is[3], is[0], is[2]}));
         QCOMPARE(boxes.Texts(QStringLiteral("critical")), QStringList{is[4]});
         QCOMPARE(boxes.Texts(QStringLiteral("input")), QStringList{is[5]});
+        QCOMPARE(boxes.seen[0].title, is[6]);  // Tab's
+        for (const ModalBoxes::Seen& box : boxes.seen)
+            if (box.kind == QStringLiteral("critical") || box.kind == QStringLiteral("input"))
+                QCOMPARE(box.title, QStringLiteral("Zurk3"));
         if (!english) return;
         QVERIFY(!texts_.filter(QStringLiteral("Back to the contents")).isEmpty());  // the English help
         const QRegularExpression czech(QStringLiteral(

@@ -46,8 +46,6 @@ private slots:
             return GameLoadFault{FileReadStatus::Read, {what, at, level, 0, a, b}};
         };
         const std::pair<GameLoadFault, const char*> reasons[] = {
-            {{FileReadStatus::Missing, {}}, "Soubor a.zurk neexistuje."},
-            {{FileReadStatus::TooLarge, {}}, "Soubor a.zurk je příliš velký, než aby byl souborem hry."},
             {in(F::ShortHeader, 0, 0, 1, 0), "Hlavička hry je useknutá: soubor má jen 1 bajt ze 34."},
             {in(F::ShortHeader, 0, 0, 3, 0), "jen 3 bajty ze 34."},
             {in(F::ShortHeader, 0, 0, 0, 0), "jen 0 bajtů ze 34."},
