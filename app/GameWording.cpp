@@ -46,14 +46,16 @@ QString GameWording::Reason(const QString& path, const GameLoadFault& fault) {
     const QString offset = QString::number(at.Offset);
     switch (at.What) {
     case GameFileFault::ShortHeader:
-        return tr("Hlavička hry je useknutá: soubor má jen %1 ze 34.").arg(ByteCount(at.A));
+        return tr("Hlavička hry je useknutá: soubor má jen %1 ze %2.")
+            .arg(ByteCount(at.A), QString::number(GameFileHeaderSize));
     case GameFileFault::CutShort: return tr("Záznam na pozici %1 je useknutý koncem souboru.").arg(offset);
     case GameFileFault::TooManyLevels:
         return tr("Na pozici %1 začíná úroveň %2, hlavička ale ohlašuje jen %3.")
             .arg(offset, QString::number(at.Level), LevelCount(at.A));
     case GameFileFault::TooLarge:
-        return tr("Úroveň %1 na pozici %2 má rozměr %3x%4, největší dovolený je 50x40.")
-            .arg(QString::number(at.Level), offset, QString::number(at.A), QString::number(at.B));
+        return tr("Úroveň %1 na pozici %2 má rozměr %3x%4, největší dovolený je %5x%6.")
+            .arg(QString::number(at.Level), offset, QString::number(at.A), QString::number(at.B),
+                 QString::number(MaxFieldWidth), QString::number(MaxFieldHeight));
     case GameFileFault::CellOffMap:
         return tr("Záznam buňky na pozici %1 míří mimo mapu (%2, %3).")
             .arg(offset, QString::number(at.A), QString::number(at.B));

@@ -77,20 +77,12 @@ Note: %3</translation>
         <translation>The file %1 is far too large to be a game file.</translation>
     </message>
     <message>
-        <source>Hlavička hry je useknutá: soubor má jen %1 ze 34.</source>
-        <translation>The game header is cut short: the file has only %1 of 34.</translation>
-    </message>
-    <message>
         <source>Záznam na pozici %1 je useknutý koncem souboru.</source>
         <translation>The record at offset %1 is cut short by the end of the file.</translation>
     </message>
     <message>
         <source>Na pozici %1 začíná úroveň %2, hlavička ale ohlašuje jen %3.</source>
         <translation>Level %2 starts at offset %1, but the header announces only %3.</translation>
-    </message>
-    <message>
-        <source>Úroveň %1 na pozici %2 má rozměr %3x%4, největší dovolený je 50x40.</source>
-        <translation>Level %1 at offset %2 is %3x%4 in size; the largest allowed is 50x40.</translation>
     </message>
     <message>
         <source>Záznam buňky na pozici %1 míří mimo mapu (%2, %3).</source>
@@ -119,6 +111,14 @@ Note: %3</translation>
     <message>
         <source>%1 úrovní</source>
         <translation>%1 levels</translation>
+    </message>
+    <message>
+        <source>Hlavička hry je useknutá: soubor má jen %1 ze %2.</source>
+        <translation>The game header is cut short: the file has only %1 of %2.</translation>
+    </message>
+    <message>
+        <source>Úroveň %1 na pozici %2 má rozměr %3x%4, největší dovolený je %5x%6.</source>
+        <translation>Level %1 at offset %2 is %3x%4 in size; the largest allowed is %5x%6.</translation>
     </message>
 </context>
 <context>
