@@ -42,11 +42,12 @@ private:
     void mnuWWW_Click();
     void mnuNapovedaObsah_Click();
 
+    // First of all: creating the menu bar below already sends the window events, which read it.
+    bool shutDown_ = false;  // the window has closed and the level has stopped
     const QString folder_;
     HandlerGuard guard_;
     std::unique_ptr<MainMenu> menu_;
     GameScreen* screen_;  // the client area, owned by the window as its central widget
     GameSession session_;
-    bool shutDown_ = false;  // the window has closed and the level has stopped
     HelpViewer* help_ = nullptr;
 };
