@@ -3,6 +3,7 @@
 #include <QTranslator>
 
 #include "app/frmRybnik.h"
+#include "dialogs/WholeTitles.h"
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
@@ -14,6 +15,7 @@ int main(int argc, char* argv[]) {
     QTranslator standardBoxes;
     if (standardBoxes.load(QStringLiteral("qtbase_cs"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&standardBoxes);
+    WholeTitles wholeTitles(application);
     frmRybnik window(QCoreApplication::applicationDirPath());
     return application.exec();
 }
