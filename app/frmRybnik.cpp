@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -21,6 +20,7 @@
 #include "app/StatusPanel.h"
 #include "dialogs/GameFonts.h"
 #include "dialogs/HelpViewer.h"
+#include "dialogs/OpenWebPage.h"
 #include "dialogs/Pictures.h"
 #include "dialogs/WebAddress.h"
 #include "dialogs/WindowPlacement.h"
@@ -399,7 +399,7 @@ void frmRybnik::mnuWWW_Click() {
                                              "internetovou adresu WWW Zurk !"));
         return;
     }
-    QDesktopServices::openUrl(address);
+    OpenWebPage(address, this);
 }
 
 void frmRybnik::mnuNapovedaObsah_Click() {
