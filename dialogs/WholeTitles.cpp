@@ -6,13 +6,12 @@
 #include <QEvent>
 #include <QFontMetrics>
 #include <QLayout>
-#include <algorithm>
 
 namespace {
 // Title bars set the title in a bold font, often a size larger than the one of the window's text.
 constexpr double TitleFontScale = 1.25;
-// Either side of a centred title has room for the icon or the buttons: up to three buttons
-// about as wide as the bar is high, the bar some one and a half lines of its font.
+// Either side of a centred title keeps room for the window's icon or its buttons: up to three
+// buttons, together some four lines of the title's font wide.
 constexpr int SideRoomInLines = 4;
 }  // namespace
 
