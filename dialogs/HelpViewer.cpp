@@ -1,11 +1,11 @@
 #include "dialogs/HelpViewer.h"
 
-#include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "dialogs/OpenWebPage.h"
 #include "dialogs/WebAddress.h"
 #include "dialogs/WindowPlacement.h"
 #include "pond/RegularFile.h"
@@ -52,7 +52,7 @@ QString HelpBrowser::FileInFolder(const QUrl& url) const {
 void HelpBrowser::FollowLink(const QUrl& link) {
     const QUrl target = source().resolved(link);
     if (IsWebAddress(target))
-        QDesktopServices::openUrl(target);
+        OpenWebPage(target, this);
     else if (!FileInFolder(target).isEmpty())
         setSource(target);
     // Any other link (mail, other programs' schemes, files elsewhere) leads nowhere.

@@ -1,11 +1,12 @@
 #include "dialogs/WebAddress.h"
 
-#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QMessageBox>
 
+#include "dialogs/OpenWebPage.h"
+#include "dialogs/OpenWebPage.h"
 #include "pond/RegularFile.h"
 
 namespace {
@@ -38,7 +39,7 @@ void OpenWwwZurk(QWidget& parent, const QString& folder) {
                            "internetovou adresu WWW Zurk !"));
         return;
     }
-    QDesktopServices::openUrl(address);
+    OpenWebPage(address, &parent);
 }
 
 std::string FirstItem(std::string_view text) {

@@ -5,7 +5,7 @@
 # its game file (Start enabled) on the offscreen platform.
 #
 #   check-install.sh --cmake CMAKE --build DIR --probe LIB --id APPID --bindir DIR
-#                    --programdir DIR --datadir DIR --mandir DIR
+#                    --programdir DIR --datadir DIR --mandir DIR --docdir DIR
 # The folders are the install folders relative to the prefix, as the build's CMake has them.
 set -euo pipefail
 
@@ -20,6 +20,7 @@ while [ $# -gt 0 ]; do
     --programdir) programdir=$2 ;;
     --datadir) datadir=$2 ;;
     --mandir) mandir=$2 ;;
+    --docdir) docdir=$2 ;;
     *) echo "check-install: unknown argument $1" >&2; exit 2 ;;
   esac
   shift 2
@@ -61,6 +62,8 @@ expected=(
   "$datadir/metainfo/$id.metainfo.xml"
   "$mandir/man6/zurk3.6.gz"
   "$mandir/man1/zurk3-levels.1.gz"
+  "$docdir/copyright"
+  "$docdir/changelog.gz"
   "$datadir/icons/hicolor/scalable/apps/$id.svg"
 )
 sizes=(16 24 32 48 64 128 256)

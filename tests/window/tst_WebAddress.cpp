@@ -68,12 +68,20 @@ private slots:
         QVERIFY(opened.isEmpty());
     }
 
-    void aFileGoneSinceStartUpIsReported() {
-        const auto boxes = Choose(QByteArray());
+    // A file gone since start-up, and an address the desktop cannot open (offscreen there is no
+    // browser at all), which the box gives to copy.
+    void whatCannotBeOpenedIsReported() {
+        auto boxes = Choose(QByteArray());
         QCOMPARE(boxes.size(), 1);
         QCOMPARE(boxes[0].text, QStringLiteral("V domovské složce programu nelze najít soubor WWW_Zurk.txt, "
                                                "kde je uložena internetová adresa WWW Zurk !"));
         QVERIFY(opened.isEmpty());
+        QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+        boxes = Choose("https://zurk.example/a");
+        QDesktopServices::setUrlHandler(QStringLiteral("https"), this, "Open");
+        QCOMPARE(boxes.size(), 1);
+        QCOMPARE(boxes[0].text, QStringLiteral("Internetovou adresu nelze otevřít v prohlížeči ! Zkopírujte si ji:\n\n"
+                                               "https://zurk.example/a"));
     }
 };
 
