@@ -11,7 +11,7 @@ int main(int argc, char* argv[]) {
     QTranslator standardBoxes;
     if (standardBoxes.load(QStringLiteral("qtbase_cs"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&standardBoxes);
-    frmRybnik window(QCoreApplication::applicationDirPath());
+    frmRybnik window(ProgramFolder::OfRunningProgram());
     window.Form_Load();
     return application.exec();
 }
