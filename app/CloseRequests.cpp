@@ -31,10 +31,9 @@ CloseRequests::~CloseRequests() {
 }
 
 bool CloseRequests::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() != QEvent::KeyPress || !QApplication::activeModalWidget())
+    if (event->type() != QEvent::KeyPress ||
+        static_cast<QKeyEvent*>(event)->keyCombination() != QKeyCombination(Qt::ControlModifier, Qt::Key_X))
         return QObject::eventFilter(watched, event);
-    if (static_cast<QKeyEvent*>(event)->keyCombination() != QKeyCombination(Qt::ControlModifier, Qt::Key_X))
-        return false;
     window_.close();
     return true;
 }

@@ -5,10 +5,10 @@
 
 class QWidget;
 
-// Hears the player ask to quit while a box of the game is up and blocks the main window: Ctrl+X
-// typed into the box, which the window's menu shortcut never sees, and the window's close button,
-// whose request Qt drops for a blocked window. Either becomes a close of the main window, which
-// ends the box and every box still to come.
+// Hears the player ask to quit where the main window does not: Ctrl+X typed into a box of the game
+// or into the help, which the window's menu shortcut never sees, and the window's close button
+// while a box blocks the window, whose request Qt drops. Either becomes a close of the main window,
+// which ends the box and every box still to come.
 class CloseRequests : public QObject, public QAbstractNativeEventFilter {
 public:
     explicit CloseRequests(QWidget& window);
