@@ -20,19 +20,23 @@ const QUrl HelpFile(QStringLiteral("file:///Zurk3.hlp"));
 // Pictures and style sheets of a help are small; a larger file is none of them.
 constexpr std::size_t MaxPictureFileSize = 4u << 20;
 constexpr std::size_t MaxStyleSheetSize = 64u << 10;
-// A picture larger than a screen or two is no picture of the help.
-constexpr int MaxPictureMegabytes = 64;
+// A picture larger than a screen or two is no picture of the help, and the pictures of one page
+// together take no more than a few such.
+constexpr std::size_t MaxPictureBytes = 64u << 20;
+constexpr std::size_t MaxPictureBytesPerPage = 256u << 20;
 
 QByteArray Bytes(const FileRead& file) {
     return {reinterpret_cast<const char*>(file.Bytes.data()), static_cast<qsizetype>(file.Bytes.size())};
 }
 
-QImage Picture(const FileRead& file) {
+// The picture in file, drawing on what the page may still spend on pictures.
+QImage Picture(const FileRead& file, std::size_t& bytesLeft) {
     QByteArray bytes = Bytes(file);
     QBuffer buffer(&bytes);
     QImageReader reader(&buffer);
-    reader.setAllocationLimit(MaxPictureMegabytes);
-    const QImage picture = file.Status == FileReadStatus::Read ? reader.read() : QImage();
+    reader.setAllocationLimit(static_cast<int>(std::min(MaxPictureBytes, bytesLeft) >> 20));
+    const QImage picture = file.Status == FileReadStatus::Read && bytesLeft >= (1u << 20) ? reader.read() : QImage();
+    bytesLeft -= std::min(bytesLeft, static_cast<std::size_t>(picture.sizeInBytes()));
     if (!picture.isNull()) return picture;
     // A picture that cannot be shown takes no room; an empty answer would let Qt look for it itself.
     QImage nothing(1, 1, QImage::Format_ARGB32);
@@ -76,7 +80,7 @@ void HelpBrowser::FollowLink(const QUrl& link) {
 QVariant HelpBrowser::loadResource(int type, const QUrl& name) {
     const QUrl url = source().isValid() ? source().resolved(name) : HelpFile.resolved(name);
     switch (type) {
-    case QTextDocument::ImageResource: return Picture(Read(url, MaxPictureFileSize));
+    case QTextDocument::ImageResource: return Picture(Read(url, MaxPictureFileSize), pictureBytesLeft_);
     case QTextDocument::StyleSheetResource: {
         const FileRead file = Read(url, MaxStyleSheetSize);
         return file.Status == FileReadStatus::Read ? QString::fromUtf8(Bytes(file)) : QString(QLatin1String(""));
@@ -88,7 +92,8 @@ QVariant HelpBrowser::loadResource(int type, const QUrl& name) {
     }
 }
 
-QVariant HelpBrowser::Page(const QUrl& url, int type) const {
+QVariant HelpBrowser::Page(const QUrl& url, int type) {
+    pictureBytesLeft_ = MaxPictureBytesPerPage;
     const FileRead file = Read(url, HelpPageBound::MaxBytes);
     if (file.Status == FileReadStatus::Read && type != QTextDocument::MarkdownResource) {
         // Measured as the very text Qt will read, whatever encoding the page declares.

@@ -24,9 +24,10 @@ private:
     std::string Resolve(const QUrl& url) const;
     bool InFolder(const std::string& path) const;
     FileRead Read(const QUrl& url, std::size_t maxBytes) const;
-    QVariant Page(const QUrl& url, int type) const;
+    QVariant Page(const QUrl& url, int type);
 
-    std::string folder_;  // resolved through every link
+    std::string folder_;                // resolved through every link
+    std::size_t pictureBytesLeft_ = 0;  // what the pictures of the page in view may still take
 };
 
 // The help: Zurk3.hlp from the program's folder, an HTML file whose topics are anchors,
