@@ -44,11 +44,12 @@ private:
     void mnuWWW_Click();
     void mnuNapovedaObsah_Click();
 
+    // First of all: making the menu bar and the screen already sends the window events.
+    bool shutDown_ = false;  // the window has closed and the level has stopped
     const ProgramFolder folder_;
     HandlerGuard guard_;
     std::unique_ptr<MainMenu> menu_;
     GameScreen* screen_;  // the client area, owned by the window as its central widget
     GameSession session_;
-    bool shutDown_ = false;  // the window has closed and the level has stopped
     HelpViewer* help_ = nullptr;
 };
