@@ -1,7 +1,5 @@
 #include "app/GameSession.h"
 
-#include <QDir>
-#include <QFileInfo>
 #include <QMainWindow>
 #include <chrono>
 
@@ -14,12 +12,12 @@ std::uint32_t ClockSeed() {
 }
 }  // namespace
 
-GameSession::GameSession(QMainWindow& window, GameScreen& screen, HandlerGuard& guard, const QString& folder,
+GameSession::GameSession(QMainWindow& window, GameScreen& screen, HandlerGuard& guard, const ProgramFolder& folder,
                          RandomSource* random)
     : folder_(folder),
       ownRandom_(random ? nullptr : std::make_unique<SeededRandom>(ClockSeed())),
       keys_(window),
-      cues_(folder),
+      cues_(ProgramFolder::Shown(folder.Path())),
       frontEnd_(window, screen, guard, tmrPohyb, cues_),
       world_(random ? *random : *ownRandom_, screen.Canvas(), cues_, frontEnd_),
       flow_(world_, CurrentGame, keys_) {
@@ -30,9 +28,11 @@ GameSession::GameSession(QMainWindow& window, GameScreen& screen, HandlerGuard& 
 }
 
 GameSession::Loading GameSession::LoadGameFile() {
-    const QString gameFile = QDir(folder_).filePath(QStringLiteral("zaklad.zurk"));
-    if (CurrentGame.NactiHru(gameFile.toStdString())) return {true, {}};
-    if (!QFileInfo::exists(gameFile)) return {};
+    constexpr std::string_view GameFile = "zaklad.zurk";
+    const std::string gameFile = folder_.FilePath(GameFile);
+    if (CurrentGame.NactiHru(gameFile)) return {true, {}};
+    // A link that leads nowhere is a file that cannot be read, not a folder without a game.
+    if (!folder_.HasEntry(GameFile)) return {};
     return {false, QStringLiteral("Hru ze souboru %1 nelze načíst. %2")
-                       .arg(QDir::toNativeSeparators(gameFile), QString::fromStdString(CurrentGame.LastError()))};
+                       .arg(ProgramFolder::Shown(gameFile), QString::fromStdString(CurrentGame.LastError()))};
 }

@@ -1,8 +1,8 @@
 #include "app/WindowFrontEnd.h"
 
-#include <QGuiApplication>
+#include <QApplication>
+#include <QEventLoop>
 #include <QMainWindow>
-#include <QMessageBox>
 #include <QScreen>
 #include <QTimer>
 
@@ -10,6 +10,7 @@
 #include "app/HandlerGuard.h"
 #include "app/PlayfieldCanvas.h"
 #include "app/QtCuePlayer.h"
+#include "dialogs/GameBox.h"
 #include "dialogs/WindowPlacement.h"
 #include "dialogs/frmZprava.h"
 
@@ -20,14 +21,27 @@ WindowFrontEnd::WindowFrontEnd(QMainWindow& window, GameScreen& screen, HandlerG
 void WindowFrontEnd::SetLabelVisible(HintLabel label, bool visible) { screen_.SetLabelVisible(label, visible); }
 
 void WindowFrontEnd::ShowCriticalBox(const std::string& text) {
+    // Once the player has asked to quit, no box comes any more, and no level is laid out.
+    if (guard_.ClosePending()) return;
     HandlerGuard::Scope scope(guard_, HandlerGuard::ShowsBox);
-    QMessageBox::critical(&window_, window_.windowTitle(), QString::fromStdString(text));
+    ShowGameBox(&window_, QMessageBox::Critical, window_.windowTitle(), QString::fromStdString(text));
 }
 
 void WindowFrontEnd::ShowMessage(const std::string& text) {
+    if (guard_.ClosePending()) return;
     HandlerGuard::Scope scope(guard_, HandlerGuard::ShowsBox);
     frmZprava message(QString::fromStdString(text), &window_);
-    message.exec();
+    if (!QApplication::activeModalWidget()) {
+        message.exec();
+        return;
+    }
+    // Over the speed dialog, under which the game goes on, the message does not block the dialog
+    // (a click on OK or Storno would be lost); the dialog still holds the main window.
+    message.setWindowModality(Qt::NonModal);
+    QEventLoop untilClosed;
+    QObject::connect(&message, &QDialog::finished, &untilClosed, &QEventLoop::quit);
+    message.show();
+    untilClosed.exec();
 }
 
 void WindowFrontEnd::SetStepTimer(bool enabled) {
@@ -45,12 +59,14 @@ void WindowFrontEnd::FitWindow(QSize clientSize) {
 }
 
 void WindowFrontEnd::LayOutForLevel(int fieldWidth, int fieldHeight) {
+    if (guard_.ClosePending()) return;
     cues_.Prepare();
     const QSize screen = QGuiApplication::primaryScreen()->size();
     FitWindow(screen_.LayOutForLevel(fieldWidth, fieldHeight, ChooseSpriteSet(fieldWidth, fieldHeight, screen)));
 }
 
 void WindowFrontEnd::LetPendingEventsRun() {
+    if (guard_.ClosePending()) return;
     // Repaint in the new size, but no key or click may start or stop a level from in here.
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }

@@ -5,11 +5,12 @@
 #include <QInputDialog>
 #include <QKeyEvent>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <exception>
 
+#include "app/CloseRequests.h"
 #include "app/GameScreen.h"
 #include "app/MainMenu.h"
+#include "dialogs/GameBox.h"
 #include "dialogs/HelpViewer.h"
 #include "dialogs/Pictures.h"
 #include "dialogs/WebAddress.h"
@@ -22,7 +23,7 @@ QString BoxText(const std::string& text) {
 }
 }  // namespace
 
-frmRybnik::frmRybnik(const QString& folder, RandomSource* random)
+frmRybnik::frmRybnik(const ProgramFolder& folder, RandomSource* random)
     : folder_(folder),
       guard_(*this),
       menu_(std::make_unique<MainMenu>(*menuBar())),
@@ -41,6 +42,7 @@ frmRybnik::frmRybnik(const QString& folder, RandomSource* random)
     connect(menu_->mnuWWW, &QAction::triggered, this, &frmRybnik::mnuWWW_Click);
     connect(menu_->mnuNapovedaObsah, &QAction::triggered, this, &frmRybnik::mnuNapovedaObsah_Click);
     connect(&session_.StepTimer(), &QTimer::timeout, this, &frmRybnik::tmrPohyb_Timer);
+    new CloseRequests(*this);
 
     // Sized for the title before it first shows, so the window does not jump.
     session_.Flow().ShowTitle();
@@ -59,7 +61,7 @@ void frmRybnik::Form_Load() {
     menu_->mnuWWW->setEnabled(HasWwwZurkFile(folder_));
     if (!game.Problem.isEmpty()) {
         HandlerGuard::Scope scope(guard_, HandlerGuard::ShowsBox);
-        QMessageBox::critical(this, windowTitle(), game.Problem);
+        ShowGameBox(this, QMessageBox::Critical, windowTitle(), game.Problem);
     }
 }
 
@@ -113,7 +115,8 @@ void frmRybnik::keyReleaseEvent(QKeyEvent* event) {
 void frmRybnik::ShowLevelInfo() {
     if (!session_.Flow().CanShowLevelInfo()) return;
     HandlerGuard::Scope scope(guard_, HandlerGuard::ShowsBox);
-    QMessageBox::information(this, QStringLiteral("Informace o úrovni"), BoxText(session_.Flow().LevelInfoText()));
+    ShowGameBox(this, QMessageBox::Information, QStringLiteral("Informace o úrovni"),
+                BoxText(session_.Flow().LevelInfoText()));
 }
 
 void frmRybnik::AskForLevel() {
@@ -157,7 +160,7 @@ void frmRybnik::mnuHraStart_Click() {
 void frmRybnik::mnuHraInformace_Click() {
     HandlerGuard::Scope scope(guard_, HandlerGuard::ShowsBox);
     try {
-        QMessageBox::information(this, windowTitle(), BoxText(session_.Flow().GameInfoText()));
+        ShowGameBox(this, QMessageBox::Information, windowTitle(), BoxText(session_.Flow().GameInfoText()));
     } catch (const std::exception&) {}
 }
 

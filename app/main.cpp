@@ -16,7 +16,7 @@ int main(int argc, char* argv[]) {
     if (standardBoxes.load(QStringLiteral("qtbase_cs"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&standardBoxes);
     WholeTitles wholeTitles(application);
-    frmRybnik window(QCoreApplication::applicationDirPath());
+    frmRybnik window(ProgramFolder::OfRunningProgram());
     window.Form_Load();
     return application.exec();
 }

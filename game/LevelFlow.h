@@ -31,7 +31,9 @@ public:
     std::string GameInfoText() const;   // Informace's three lines
 
 private:
-    void StartGame(int levelNo);
+    bool StartGame(int levelNo);
+    // Whether any level of the game has a house for the snake to start from.
+    bool AnyLevelPlayable() const;
     void NewGame();
     void StartLevel();
     void StopLevel();

@@ -9,7 +9,7 @@ cd "$(dirname "$0")/.."
 
 # What the game needs to build and to run: Qt, the fonts it asks for, Czech box buttons, sound.
 game_packages=(build-essential cmake git pkg-config
-               qt6-base-dev qt6-multimedia-dev
+               qt6-base-dev qt6-multimedia-dev libxcb1-dev
                fonts-liberation fonts-dejavu-core qt6-translations-l10n
                gstreamer1.0-plugins-base gstreamer1.0-plugins-good)
 # What the tests and tools need besides: the test frameworks, clang for the sanitizers and the

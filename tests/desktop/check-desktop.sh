@@ -82,7 +82,7 @@ presented_main_window() {
       # A frame request belongs to the commit that follows it, with the buffer attached by then.
       frame_of[${pending_frame[${BASH_REMATCH[1]}]}]="${BASH_REMATCH[1]} ${size[${attached[${BASH_REMATCH[1]}]:-none}]:-}"
       unset "pending_frame[${BASH_REMATCH[1]}]"
-    elif [[ $line =~ ^\[[0-9.]+\]\ wl_callback@([0-9]+)\.done\( ]] && [ -n "$main" ]; then
+    elif [[ $line =~ ^\[\ *[0-9.]+\]\ wl_callback@([0-9]+)\.done\( ]] && [ -n "$main" ]; then
       # The compositor has shown what the surface committed with this frame request.
       read -r surface width height <<<"${frame_of[${BASH_REMATCH[1]}]:-}"
       if [ "${surface:-}" = "${top_wl[$main]:-}" ] && [ -n "${width:-}" ]; then shown="$width $height"; fi

@@ -170,6 +170,21 @@ else
   cat "$elsewhere/game.err"
 fi
 
+# A copy of the program's folder under a name that is not valid UTF-8 (Latin-2 "hra_česká"): the
+# game finds its files there by the bytes of the name, and never takes the current folder's.
+latin2="$elsewhere/hra_$(printf '\350esk\341')"
+cp -r "$prefix/$programdir" "$latin2"
+printf 'no game' >"$elsewhere/zaklad.zurk"
+report=$(cd "$elsewhere" && start_probed "$latin2/$(basename "$(readlink -f "$link")")" 2>/dev/null) || true
+rm "$elsewhere/zaklad.zurk"
+if grep -qx "start: enabled" <<<"$report" && grep -qx "www: enabled" <<<"$report" \
+  && grep -qx "message box: no" <<<"$report"; then
+  pass "from a folder whose name is not UTF-8 the game found its own files, not the current folder's"
+else
+  fail "from a folder whose name is not UTF-8 the game did not come up ready to start:"
+  printf '%s\n' "$report"
+fi
+
 # The same game without its game file comes up with Start disabled: the probe tells the two apart.
 rm "$prefix/$programdir/zaklad.zurk"
 report=$(cd "$elsewhere" && start_probed "$link" 2>/dev/null) || true

@@ -159,6 +159,22 @@ TEST_F(LevelFlowTest, LevelsWithoutAHouseOrNotInTheFileAreSkippedToTheEnd) {
     flow->Start();
     EXPECT_FALSE(flow->ChooseLevel("1"));
     EXPECT_EQ(frontEnd.messages.size(), 4u) << "a game of no levels starts nothing";
+    EXPECT_EQ(frontEnd.boxes.size(), 3u);
+}
+
+TEST_F(LevelFlowTest, AGameWithNoPlayableLevelIsToldOnceAndNotStarted) {
+    GameFileBytes noHouses(255, 3);
+    for (int level = 0; level < 255; ++level) noHouses.Level(5, 3, 0, 2);
+    for (const GameFileBytes& file : {GameFileBytes(255, 3), noHouses}) {
+        Load(file);
+        frontEnd.boxes.clear();
+        flow->Start();
+        EXPECT_FALSE(flow->ChooseLevel("7"));
+        EXPECT_EQ(frontEnd.boxes,
+                  std::vector<std::string>(2, "Žádná úroveň této hry neobsahuje zurka, hru tedy nelze hrát !"));
+        EXPECT_TRUE(frontEnd.messages.empty() && frontEnd.layouts.empty());
+        EXPECT_EQ(world.LevelNo, 0);
+    }
 }
 
 TEST_F(LevelFlowTest, PauseOnlyOnceTheSnakeMovesAndUntilTheNextLevel) {
