@@ -82,7 +82,7 @@ frmRybnik::frmRybnik(const QString& folder, RandomSource* random)
     : folder_(folder),
       ownRandom_(random ? nullptr : std::make_unique<SeededRandom>(ClockSeed())),
       keys_(*this),
-      cues_(folder),
+      cues_(folder, &QApplication::beep),
       pond_(new PondSurface(sprites_, nullptr)),
       world_(random ? *random : *ownRandom_, *pond_, cues_, *this),
       flow_(world_, CurrentGame, keys_) {

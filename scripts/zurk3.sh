@@ -13,10 +13,12 @@ game_packages=(build-essential cmake git pkg-config
                fonts-liberation fonts-dejavu-core qt6-translations-l10n
                gstreamer1.0-plugins-base gstreamer1.0-plugins-good)
 # What the tests and tools need besides: the test frameworks, clang for the sanitizers and the
-# fuzzer, a virtual X server for trying the game by hand, and the validators of the install check.
+# fuzzer, a virtual X server for trying the game by hand, the validators of the install check, and
+# a sound server of the tests' own with its recorder, for hearing the cues.
 test_packages=(libgtest-dev libgmock-dev libbenchmark-dev
                clang libclang-rt-14-dev xvfb xdotool x11-utils imagemagick
-               desktop-file-utils appstream groff-base man-db dpkg-dev file)
+               desktop-file-utils appstream groff-base man-db dpkg-dev file
+               pulseaudio pulseaudio-utils)
 
 install_missing() {
   local missing=()
