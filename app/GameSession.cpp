@@ -1,5 +1,6 @@
 #include "app/GameSession.h"
 
+#include <QApplication>
 #include <QMainWindow>
 #include <chrono>
 
@@ -17,7 +18,7 @@ GameSession::GameSession(QMainWindow& window, GameScreen& screen, HandlerGuard& 
     : folder_(folder),
       ownRandom_(random ? nullptr : std::make_unique<SeededRandom>(ClockSeed())),
       keys_(window),
-      cues_(ProgramFolder::Shown(folder.Path())),
+      cues_(folder, &QApplication::beep),
       frontEnd_(window, screen, guard, tmrPohyb, cues_),
       world_(random ? *random : *ownRandom_, screen.Canvas(), cues_, frontEnd_),
       flow_(world_, CurrentGame, keys_) {

@@ -14,10 +14,12 @@ game_packages=(build-essential cmake git pkg-config
                gstreamer1.0-plugins-base gstreamer1.0-plugins-good)
 # What the tests and tools need besides: the test frameworks, clang for the sanitizers and the
 # fuzzer, a virtual X server with a window manager and a Wayland compositor with Qt's Wayland
-# platform to run the game on, and the validators of the install and package checks.
+# platform to run the game on, the validators of the install and package checks, and a sound
+# server of the tests' own with its recorder, for hearing the cues.
 test_packages=(libgtest-dev libgmock-dev libbenchmark-dev
                clang libclang-rt-14-dev xvfb xdotool x11-utils imagemagick openbox weston qt6-wayland
-               desktop-file-utils appstream groff-base man-db dpkg-dev file lintian)
+               desktop-file-utils appstream groff-base man-db dpkg-dev file lintian
+               pulseaudio pulseaudio-utils)
 
 install_missing() {
   local missing=()
