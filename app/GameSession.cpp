@@ -1,7 +1,6 @@
 #include "app/GameSession.h"
 
-#include <QDir>
-#include <QFileInfo>
+#include <QApplication>
 #include <QMainWindow>
 #include <chrono>
 
@@ -15,12 +14,12 @@ std::uint32_t ClockSeed() {
 }
 }  // namespace
 
-GameSession::GameSession(QMainWindow& window, GameScreen& screen, HandlerGuard& guard, const QString& folder,
+GameSession::GameSession(QMainWindow& window, GameScreen& screen, HandlerGuard& guard, const ProgramFolder& folder,
                          RandomSource* random)
     : folder_(folder),
       ownRandom_(random ? nullptr : std::make_unique<SeededRandom>(ClockSeed())),
       keys_(window),
-      cues_(folder),
+      cues_(folder, &QApplication::beep),
       frontEnd_(window, screen, guard, tmrPohyb, cues_),
       world_(random ? *random : *ownRandom_, screen.Canvas(), cues_, frontEnd_),
       flow_(world_, CurrentGame, keys_) {
@@ -31,8 +30,10 @@ GameSession::GameSession(QMainWindow& window, GameScreen& screen, HandlerGuard& 
 }
 
 GameSession::Loading GameSession::LoadGameFile() {
-    const QString gameFile = QDir(folder_).filePath(QStringLiteral("zaklad.zurk"));
-    if (CurrentGame.NactiHru(gameFile.toStdString())) return {true, {}};
-    if (!QFileInfo::exists(gameFile)) return {};
-    return {false, GameWording::LoadFault(gameFile, *CurrentGame.LastFault())};
+    constexpr std::string_view GameFile = "zaklad.zurk";
+    const std::string gameFile = folder_.FilePath(GameFile);
+    if (CurrentGame.NactiHru(gameFile)) return {true, {}};
+    // A link that leads nowhere is a file that cannot be read, not a folder without a game.
+    if (!folder_.HasEntry(GameFile)) return {};
+    return {false, GameWording::LoadFault(ProgramFolder::Shown(gameFile), *CurrentGame.LastFault())};
 }

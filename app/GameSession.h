@@ -6,6 +6,7 @@
 #include "app/KeyTracker.h"
 #include "app/QtCuePlayer.h"
 #include "app/WindowFrontEnd.h"
+#include "dialogs/ProgramFolder.h"
 #include "game/LevelFlow.h"
 #include "game/modZurk3.h"
 #include "pond/RandomSource.h"
@@ -23,7 +24,7 @@ class GameSession {
 public:
     // folder: where the game file and the cues lie. random: the game's source of chance; the
     // session seeds its own from the clock when none is given.
-    GameSession(QMainWindow& window, GameScreen& screen, HandlerGuard& guard, const QString& folder,
+    GameSession(QMainWindow& window, GameScreen& screen, HandlerGuard& guard, const ProgramFolder& folder,
                 RandomSource* random);
 
     LevelFlow& Flow() { return flow_; }
@@ -37,7 +38,7 @@ public:
     Loading LoadGameFile();
 
 private:
-    const QString folder_;
+    const ProgramFolder folder_;
     std::unique_ptr<RandomSource> ownRandom_;
     KeyTracker keys_;
     QtCuePlayer cues_;

@@ -14,6 +14,8 @@ QString GameWording::Message(FlowMessage message) {
 
 QString GameWording::NoSnake() { return tr("Úroveň neobsahuje zurka, bude tedy přeskočena !"); }
 
+QString GameWording::NoPlayableLevel() { return tr("Žádná úroveň této hry neobsahuje zurka, hru tedy nelze hrát !"); }
+
 QString GameWording::LevelInfoText(const LevelInfo& level) {
     return tr("Velikost:%1x%2\nNáhodné kuličky:%3\nNáhodné mušky:%4\nNáhodné balvany:%5\n"
               "Výskyt zlaté kuličky:%6 %\nPočet zmijí:%7")

@@ -13,6 +13,7 @@ class GameWording {
 public:
     static QString Message(FlowMessage message);
     static QString NoSnake();
+    static QString NoPlayableLevel();
     static QString LevelInfoText(const LevelInfo& level);  // Tab's six lines
     static QString GameInfoText(const GameInfo& game);     // Informace's three lines
     // Why the game file at path cannot be loaded, in one paragraph.

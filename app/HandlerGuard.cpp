@@ -1,7 +1,8 @@
 #include "app/HandlerGuard.h"
 
+#include <QApplication>
+#include <QDialog>
 #include <QTimer>
-#include <QWidget>
 
 HandlerGuard::Scope::Scope(HandlerGuard& guard, Kind kind) : guard_(guard), kind_(kind) {
     ++guard_.handlerDepth_;
@@ -16,6 +17,9 @@ HandlerGuard::Scope::~Scope() {
 
 bool HandlerGuard::PostponeClose() {
     closePending_ = handlerDepth_ > 0;
+    if (closePending_)
+        for (QWidget* widget : QApplication::topLevelWidgets())
+            if (auto* box = qobject_cast<QDialog*>(widget); box && box->isVisible()) box->reject();
     return closePending_;
 }
 

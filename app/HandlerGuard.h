@@ -28,8 +28,10 @@ public:
     };
 
     bool StepsHeld() const { return holdDepth_ > 0; }
-    // Asked to close while a handler runs: true when the close must wait for it.
+    // Asked to close while a handler runs: true when the close must wait for it. The boxes still
+    // open are closed, and none comes any more (ClosePending), so the handler soon returns.
     bool PostponeClose();
+    bool ClosePending() const { return closePending_; }
 
 private:
     void OutermostHandlerEnded();

@@ -1,28 +1,31 @@
 #pragma once
 #include <QObject>
 #include <QString>
-#include <map>
+#include <QThread>
+#include <functional>
 
+#include "dialogs/ProgramFolder.h"
 #include "pond/CuePlayer.h"
 
-class QSoundEffect;
+class CueOutput;
 
-// The six cues, each loaded once from the program's folder. Playing never waits: a new cue
-// cuts off the one still sounding, and a cue that cannot sound gives the system beep instead.
+// The six cues from the program's folder. Playing never waits: the sound thread starts the cue
+// within a few milliseconds, a new cue fades out the one still sounding, and a cue that cannot
+// sound gives the fallback (the system beep) instead.
 class QtCuePlayer : public QObject, public CuePlayer {
     Q_OBJECT
 public:
-    explicit QtCuePlayer(const QString& folder, QObject* parent = nullptr);
+    QtCuePlayer(ProgramFolder folder, std::function<void()> fallback, QObject* parent = nullptr);
+    ~QtCuePlayer() override;
 
     void PlayCue(Cue cue) override;
-    // Opens the sound device and loads the cues; done once, when the first level starts,
-    // so that the window does not wait for the sound system while it first appears.
+    // Starts the sound thread, which reads the cues and opens the sound device; done once, when
+    // the first level starts, so that nothing competes with the window's first showing.
     void Prepare();
 
 private:
-    QString folder_;
-    bool prepared_ = false;
-    std::map<Cue, QSoundEffect*> cues_;  // a cue whose file is missing or damaged has none
-    QSoundEffect* playing_ = nullptr;
-    bool haveAudio_ = false;
+    ProgramFolder folder_;
+    std::function<void()> fallback_;
+    QThread thread_;
+    CueOutput* output_ = nullptr;  // lives in thread_
 };

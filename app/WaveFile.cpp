@@ -60,3 +60,18 @@ std::optional<WaveFormat> ReadWaveFormat(const std::vector<std::uint8_t>& bytes)
     }
     return std::nullopt;
 }
+
+std::vector<std::int16_t> DecodeSamples(const std::vector<std::uint8_t>& bytes, const WaveFormat& format) {
+    const std::size_t width = format.BitsPerSample / 8u;
+    // Whole frames only: a data chunk may end in a frame's first bytes.
+    const std::size_t frame = width * format.Channels;
+    const std::size_t count = format.DataSize / frame * format.Channels;
+    std::vector<std::int16_t> samples(count);
+    for (std::size_t i = 0; i < count; ++i) {
+        const std::size_t at = format.DataOffset + i * width;
+        // 8-bit samples are unsigned; wider ones keep their two most significant bytes.
+        const std::uint32_t top = width == 1 ? (bytes[at] ^ 0x80u) << 8 : Le(bytes, at + width - 2, 2);
+        samples[i] = static_cast<std::int16_t>(top);
+    }
+    return samples;
+}

@@ -17,3 +17,6 @@ struct WaveFormat {
 // whose every chunk lies inside the file: the sound system is never handed a file that claims
 // more than it holds.
 std::optional<WaveFormat> ReadWaveFormat(const std::vector<std::uint8_t>& bytes);
+
+// The samples of a file that ReadWaveFormat took, as 16-bit values, channels interleaved.
+std::vector<std::int16_t> DecodeSamples(const std::vector<std::uint8_t>& bytes, const WaveFormat& format);

@@ -1,5 +1,6 @@
 #pragma once
 #include <QSize>
+#include <QString>
 
 #include "pond/GameFrontEnd.h"
 
@@ -17,6 +18,7 @@ public:
 
     void SetLabelVisible(HintLabel label, bool visible) override;
     void ShowNoSnakeBox() override;
+    void ShowNoPlayableLevelBox() override;
     void ShowMessage(FlowMessage message) override;
     void SetStepTimer(bool enabled) override;
     void ShowPanel(const PanelValues& values) override;
@@ -28,6 +30,7 @@ public:
     void HideStartPicture() override;
 
 private:
+    void ShowCriticalBox(const QString& text);
     // Sizes the window for a client area of clientSize and centres it on its screen.
     void FitWindow(QSize clientSize);
 

@@ -5,18 +5,19 @@
 #include <QInputDialog>
 #include <QKeyEvent>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <exception>
 
+#include "app/CloseRequests.h"
 #include "app/GameScreen.h"
 #include "app/GameWording.h"
 #include "app/MainMenu.h"
+#include "dialogs/GameBox.h"
 #include "dialogs/HelpViewer.h"
 #include "dialogs/Pictures.h"
 #include "dialogs/WebAddress.h"
 #include "dialogs/frmNastav.h"
 
-frmRybnik::frmRybnik(const QString& folder, RandomSource* random)
+frmRybnik::frmRybnik(const ProgramFolder& folder, RandomSource* random)
     : folder_(folder),
       guard_(*this),
       menu_(std::make_unique<MainMenu>(*menuBar())),
@@ -35,6 +36,7 @@ frmRybnik::frmRybnik(const QString& folder, RandomSource* random)
     connect(menu_->mnuWWW, &QAction::triggered, this, &frmRybnik::mnuWWW_Click);
     connect(menu_->mnuNapovedaObsah, &QAction::triggered, this, &frmRybnik::mnuNapovedaObsah_Click);
     connect(&session_.StepTimer(), &QTimer::timeout, this, &frmRybnik::tmrPohyb_Timer);
+    new CloseRequests(*this);
 
     // Sized for the title before it first shows, so the window does not jump.
     session_.Flow().ShowTitle();
@@ -53,7 +55,7 @@ void frmRybnik::Form_Load() {
     menu_->mnuWWW->setEnabled(HasWwwZurkFile(folder_));
     if (!game.Problem.isEmpty()) {
         HandlerGuard::Scope scope(guard_, HandlerGuard::ShowsBox);
-        QMessageBox::critical(this, windowTitle(), game.Problem);
+        ShowGameBox(this, QMessageBox::Critical, windowTitle(), game.Problem);
     }
 }
 
@@ -107,8 +109,8 @@ void frmRybnik::keyReleaseEvent(QKeyEvent* event) {
 void frmRybnik::ShowLevelInfo() {
     if (!session_.Flow().CanShowLevelInfo()) return;
     HandlerGuard::Scope scope(guard_, HandlerGuard::ShowsBox);
-    QMessageBox::information(this, tr("Informace o úrovni"),
-                             GameWording::LevelInfoText(session_.Flow().CurrentLevelInfo()));
+    ShowGameBox(this, QMessageBox::Information, tr("Informace o úrovni"),
+                GameWording::LevelInfoText(session_.Flow().CurrentLevelInfo()));
 }
 
 void frmRybnik::AskForLevel() {
@@ -152,7 +154,8 @@ void frmRybnik::mnuHraStart_Click() {
 void frmRybnik::mnuHraInformace_Click() {
     HandlerGuard::Scope scope(guard_, HandlerGuard::ShowsBox);
     try {
-        QMessageBox::information(this, windowTitle(), GameWording::GameInfoText(session_.Flow().CurrentGameInfo()));
+        ShowGameBox(this, QMessageBox::Information, windowTitle(),
+                    GameWording::GameInfoText(session_.Flow().CurrentGameInfo()));
     } catch (const std::exception&) {}
 }
 

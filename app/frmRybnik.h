@@ -4,7 +4,9 @@
 
 #include "app/GameSession.h"
 #include "app/HandlerGuard.h"
+#include "dialogs/ProgramFolder.h"
 
+class CloseRequests;
 class GameScreen;
 class HelpViewer;
 class MainMenu;
@@ -16,7 +18,7 @@ class frmRybnik : public QMainWindow {
 public:
     // folder: where the game file, the cues, the help and the web address file lie.
     // random: the game's source of chance; the session seeds its own from the clock when none is given.
-    explicit frmRybnik(const QString& folder, RandomSource* random = nullptr);
+    explicit frmRybnik(const ProgramFolder& folder, RandomSource* random = nullptr);
     ~frmRybnik() override;
 
     // Start-up: shows the window with the title, and loads the game file, telling in a box when
@@ -42,9 +44,9 @@ private:
     void mnuWWW_Click();
     void mnuNapovedaObsah_Click();
 
-    // First of all: creating the menu bar below already sends the window events, which read it.
+    // First of all: making the menu bar and the screen already sends the window events.
     bool shutDown_ = false;  // the window has closed and the level has stopped
-    const QString folder_;
+    const ProgramFolder folder_;
     HandlerGuard guard_;
     std::unique_ptr<MainMenu> menu_;
     GameScreen* screen_;  // the client area, owned by the window as its central widget

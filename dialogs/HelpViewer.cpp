@@ -1,81 +1,120 @@
 #include "dialogs/HelpViewer.h"
 
-#include <QDesktopServices>
-#include <QDir>
+#include <QBuffer>
+#include <QFile>
 #include <QFileInfo>
+#include <QImageReader>
+#include <QStringDecoder>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <cerrno>
 
+#include "dialogs/HelpPageBound.h"
+#include "dialogs/OpenWebPage.h"
+#include "dialogs/ProgramFolder.h"
 #include "dialogs/WebAddress.h"
 #include "dialogs/WindowPlacement.h"
-#include "pond/RegularFile.h"
 
 namespace {
-// Far more than any help needs; a larger file is no help file.
-constexpr std::size_t MaxHelpFileSize = 4u << 20;
-// Every level of tables inside tables doubles the time a page takes to lay out, so a few
-// kilobytes of deeply nested tables would hold the game for good. Real help pages nest a few.
-constexpr int MaxTableNesting = 8;
+// The help's addresses name the program's folder as their root.
+const QUrl HelpRoot(QStringLiteral("file:///"));
+// Pictures and style sheets of a help are small; a larger file is none of them.
+constexpr std::size_t MaxPictureFileSize = 4u << 20;
+constexpr std::size_t MaxStyleSheetSize = 64u << 10;
+// A picture larger than a screen or two is no picture of the help, and the pictures of one page
+// together take no more than a few such.
+constexpr std::size_t MaxPictureBytes = 64u << 20;
+constexpr std::size_t MaxPictureBytesPerPage = 256u << 20;
 
-int TableNesting(const QByteArray& page) {
-    const QByteArray text = page.toLower();
-    int depth = 0;
-    int deepest = 0;
-    for (qsizetype at = text.indexOf('<'); at >= 0; at = text.indexOf('<', at + 1)) {
-        if (text.mid(at, 6) == "<table")
-            deepest = std::max(deepest, ++depth);
-        else if (text.mid(at, 7) == "</table")
-            depth = std::max(0, depth - 1);
-    }
-    return deepest;
+QByteArray Bytes(const FileRead& file) {
+    return {reinterpret_cast<const char*>(file.Bytes.data()), static_cast<qsizetype>(file.Bytes.size())};
 }
 
-QString Page(const QString& sentence) {
-    return QStringLiteral("<p>") + sentence.toHtmlEscaped() + QStringLiteral("</p>");
+// The picture in file, drawing on what the page may still spend on pictures.
+QImage Picture(const FileRead& file, std::size_t& bytesLeft) {
+    QByteArray bytes = Bytes(file);
+    QBuffer buffer(&bytes);
+    QImageReader reader(&buffer);
+    reader.setAllocationLimit(static_cast<int>(std::min(MaxPictureBytes, bytesLeft) >> 20));
+    const QImage picture = file.Status == FileReadStatus::Read && bytesLeft >= (1u << 20) ? reader.read() : QImage();
+    bytesLeft -= std::min(bytesLeft, static_cast<std::size_t>(picture.sizeInBytes()));
+    if (!picture.isNull()) return picture;
+    // A picture that cannot be shown takes no room; an empty answer would let Qt look for it itself.
+    QImage nothing(1, 1, QImage::Format_ARGB32);
+    nothing.fill(Qt::transparent);
+    return nothing;
 }
 }  // namespace
 
-HelpBrowser::HelpBrowser(const QString& folder, QWidget* parent)
-    : QTextBrowser(parent), folder_(QFileInfo(folder).canonicalFilePath()) {
+HelpBrowser::HelpBrowser(const ProgramFolder& folder, QWidget* parent)
+    : QTextBrowser(parent), folder_(ProgramFolder::Resolved(folder.Path())) {
     setOpenLinks(false);
     connect(this, &QTextBrowser::anchorClicked, this, &HelpBrowser::FollowLink);
 }
 
-QString HelpBrowser::FileInFolder(const QUrl& url) const {
-    if (!url.isLocalFile() || folder_.isEmpty()) return {};
-    // Resolved through every link, so a link inside the folder cannot lead out of it.
-    const QString path = QFileInfo(url.toLocalFile()).canonicalFilePath();
-    return path.startsWith(folder_ + QLatin1Char('/')) ? path : QString();
+std::string HelpBrowser::Resolve(const QUrl& url) const {
+    if (!url.isLocalFile() || folder_.empty()) return {};
+    return ProgramFolder::Resolved(folder_ + QFile::encodeName(url.path()).toStdString());
+}
+
+bool HelpBrowser::InFolder(const std::string& path) const {
+    return path.size() > folder_.size() && path.compare(0, folder_.size(), folder_) == 0 && path[folder_.size()] == '/';
+}
+
+FileRead HelpBrowser::Read(const QUrl& url, std::size_t maxBytes) const {
+    errno = 0;
+    const std::string path = Resolve(url);
+    if (InFolder(path)) return ReadRegularFile(path, maxBytes);
+    const bool missing = path.empty() && (errno == ENOENT || errno == ENOTDIR);
+    return {missing ? FileReadStatus::Missing : FileReadStatus::NotReadable, {}};
 }
 
 void HelpBrowser::FollowLink(const QUrl& link) {
     const QUrl target = source().resolved(link);
     if (IsWebAddress(target))
-        QDesktopServices::openUrl(target);
-    else if (!FileInFolder(target).isEmpty())
+        OpenWebPage(target, this);
+    else if (InFolder(Resolve(target)))
         setSource(target);
     // Any other link (mail, other programs' schemes, files elsewhere) leads nowhere.
 }
 
 QVariant HelpBrowser::loadResource(int type, const QUrl& name) {
-    const bool page = type == QTextDocument::HtmlResource || type == QTextDocument::UnknownResource;
-    const QUrl url = source().isValid() ? source().resolved(name) : name;
-    const QString path = FileInFolder(url);
-    FileRead file{FileReadStatus::NotReadable, {}};  // anything outside the folder stays unread
-    if (!path.isEmpty())
-        file = ReadRegularFile(QFile::encodeName(path).toStdString(), MaxHelpFileSize);
-    else if (url.isLocalFile() && !QFileInfo::exists(url.toLocalFile()))
-        file.Status = FileReadStatus::Missing;
-    QByteArray bytes(reinterpret_cast<const char*>(file.Bytes.data()), static_cast<qsizetype>(file.Bytes.size()));
-    if (file.Status == FileReadStatus::Read && !(page && TableNesting(bytes) > MaxTableNesting)) return bytes;
-    if (!page) return {};
-    const QString fileName = QFileInfo(url.path()).fileName();
-    return Page(file.Status == FileReadStatus::Missing
-                    ? tr("Soubor nápovědy %1 nebyl nalezen v domovské složce programu.").arg(fileName)
-                    : tr("Soubor nápovědy %1 v domovské složce programu nelze přečíst.").arg(fileName));
+    const QUrl url = source().isValid() ? source().resolved(name) : HelpRoot.resolved(name);
+    switch (type) {
+    case QTextDocument::ImageResource: return Picture(Read(url, MaxPictureFileSize), pictureBytesLeft_);
+    case QTextDocument::StyleSheetResource: {
+        const FileRead file = Read(url, MaxStyleSheetSize);
+        return file.Status == FileReadStatus::Read ? QString::fromUtf8(Bytes(file)) : QString(QLatin1String(""));
+    }
+    case QTextDocument::HtmlResource:
+    case QTextDocument::MarkdownResource:
+    case QTextDocument::UnknownResource: return Page(url, type);
+    default: return QByteArray("");
+    }
 }
 
-HelpViewer::HelpViewer(const QString& folder, QWidget* parent) : QWidget(parent, Qt::Window) {
+QVariant HelpBrowser::Page(const QUrl& url, int type) {
+    pictureBytesLeft_ = MaxPictureBytesPerPage;
+    const FileRead file = Read(url, HelpPageBound::MaxBytes);
+    if (file.Status == FileReadStatus::Read && type != QTextDocument::MarkdownResource) {
+        // Measured as the very text Qt will read, whatever encoding the page declares.
+        const QByteArray bytes = Bytes(file);
+        QStringDecoder decoder = QStringDecoder::decoderForHtml(bytes);
+        if (!decoder.isValid()) decoder = QStringDecoder(QStringDecoder::Utf8);
+        const QString page = decoder(bytes);
+        const QByteArray text = page.toUtf8();
+        if (HelpPageBound::Admits(std::string_view(text.constData(), static_cast<std::size_t>(text.size()))))
+            return page;
+    }
+    const QString fileName = QFileInfo(url.path()).fileName();
+    const QString sentence = file.Status == FileReadStatus::Missing
+                                 ? tr("Soubor nápovědy %1 nebyl nalezen v domovské složce programu.").arg(fileName)
+                                 : tr("Soubor nápovědy %1 v domovské složce programu nelze přečíst.").arg(fileName);
+    return type == QTextDocument::MarkdownResource ? sentence
+                                                   : QStringLiteral("<p>") + sentence.toHtmlEscaped() + "</p>";
+}
+
+HelpViewer::HelpViewer(const ProgramFolder& folder, QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("HelpViewer"));
     setWindowTitle(tr("Zurk3 - Nápověda"));
     resize(640, 520);
@@ -85,15 +124,15 @@ HelpViewer::HelpViewer(const QString& folder, QWidget* parent) : QWidget(parent,
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(browser_);
-    browser_->setSource(QUrl::fromLocalFile(QDir(folder).filePath(HelpFileName(folder))));
+    browser_->setSource(HelpRoot.resolved(QUrl(HelpFileName(folder))));
 }
 
-QString HelpViewer::HelpFileName(const QString& folder) {
+QString HelpViewer::HelpFileName(const ProgramFolder& folder) {
     const QString czech = QStringLiteral("Zurk3.hlp");
     //: The help file in the language of the translation, beside the Czech Zurk3.hlp in the
     //: program's folder, e.g. Zurk3.en.hlp.
     const QString translated = tr("Zurk3.hlp");
-    return QFileInfo::exists(QDir(folder).filePath(translated)) ? translated : czech;
+    return folder.HasEntry(QFile::encodeName(translated).toStdString()) ? translated : czech;
 }
 
 void HelpViewer::ShowTopic(int topic) {

@@ -1,23 +1,33 @@
 #pragma once
 #include <QTextBrowser>
 #include <QWidget>
+#include <string>
+
+#include "dialogs/ProgramFolder.h"
+#include "pond/RegularFile.h"
 
 // The help browser keeps to the program's folder: it reads pages, pictures and style sheets only
-// from there, only from regular files of sensible size, and follows links to web pages out to the
-// desktop's browser and every other link nowhere.
+// from there, only from regular files of sensible size, pages only within what a help page may
+// cost, and follows links to web pages out to the desktop's browser and every other link nowhere.
+// Qt never opens a file of the help by itself: every resource comes from here, a refused one as an
+// empty one. The help's addresses name the folder as their root, so nothing above it can be named.
 class HelpBrowser : public QTextBrowser {
     Q_OBJECT
 public:
-    HelpBrowser(const QString& folder, QWidget* parent);
+    HelpBrowser(const ProgramFolder& folder, QWidget* parent);
 
     QVariant loadResource(int type, const QUrl& name) override;
 
 private:
     void FollowLink(const QUrl& link);
-    // The local file a link or resource names, if it lies inside the program's folder; else empty.
-    QString FileInFolder(const QUrl& url) const;
+    // The file a help address names, resolved through every link; empty when it leads nowhere.
+    std::string Resolve(const QUrl& url) const;
+    bool InFolder(const std::string& path) const;
+    FileRead Read(const QUrl& url, std::size_t maxBytes) const;
+    QVariant Page(const QUrl& url, int type);
 
-    QString folder_;
+    std::string folder_;                // resolved through every link
+    std::size_t pictureBytesLeft_ = 0;  // what the pictures of the page in view may still take
 };
 
 // The help: Zurk3.hlp (or its translation) from the program's folder, an HTML file whose topics are anchors,
@@ -25,7 +35,7 @@ private:
 class HelpViewer : public QWidget {
     Q_OBJECT
 public:
-    HelpViewer(const QString& folder, QWidget* parent = nullptr);
+    HelpViewer(const ProgramFolder& folder, QWidget* parent = nullptr);
 
     // Shows the help at a topic (1000 is the contents).
     void ShowTopic(int topic);
@@ -35,7 +45,7 @@ protected:
 
 private:
     // The help in the player's language when the folder holds it, else the Czech one.
-    static QString HelpFileName(const QString& folder);
+    static QString HelpFileName(const ProgramFolder& folder);
 
     HelpBrowser* browser_;
     QString topic_;

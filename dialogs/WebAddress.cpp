@@ -1,25 +1,26 @@
 #include "dialogs/WebAddress.h"
 
 #include <QCoreApplication>
-#include <QDesktopServices>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QMessageBox>
 
+#include "dialogs/GameBox.h"
+#include "dialogs/OpenWebPage.h"
+#include "dialogs/ProgramFolder.h"
 #include "pond/RegularFile.h"
 
 namespace {
-QString WwwZurkPath(const QString& folder) { return QDir(folder).filePath(QStringLiteral("WWW_Zurk.txt")); }
+constexpr std::string_view WwwZurkFile = "WWW_Zurk.txt";
 }  // namespace
 
-bool HasWwwZurkFile(const QString& folder) { return QFileInfo::exists(WwwZurkPath(folder)); }
+bool HasWwwZurkFile(const ProgramFolder& folder) { return folder.HasEntry(WwwZurkFile); }
 
-void OpenWwwZurk(QWidget& parent, const QString& folder) {
+void OpenWwwZurk(QWidget& parent, const ProgramFolder& folder) {
     // The address is one short line; a file far larger is no address file.
     constexpr std::size_t MaxAddressFileSize = 64u << 10;
-    const FileRead file = ReadRegularFile(QFile::encodeName(WwwZurkPath(folder)).toStdString(), MaxAddressFileSize);
-    const auto refuse = [&parent](const QString& why) { QMessageBox::critical(&parent, parent.windowTitle(), why); };
+    const FileRead file = ReadRegularFile(folder.FilePath(WwwZurkFile), MaxAddressFileSize);
+    const auto refuse = [&parent](const QString& why) {
+        ShowGameBox(&parent, QMessageBox::Critical, parent.windowTitle(), why);
+    };
     if (file.Status == FileReadStatus::Missing) {
         refuse(QCoreApplication::translate("WebAddress",
                                            "V domovské složce programu nelze najít soubor WWW_Zurk.txt, "
@@ -32,15 +33,15 @@ void OpenWwwZurk(QWidget& parent, const QString& folder) {
         return;
     }
     const std::string item = FirstItem({reinterpret_cast<const char*>(file.Bytes.data()), file.Bytes.size()});
-    if (item.empty()) return;
     const QUrl address = WebAddress(QString::fromLocal8Bit(item.data(), static_cast<qsizetype>(item.size())));
+    // An empty file holds no address either, and says so rather than do nothing.
     if (!address.isValid()) {
         refuse(QCoreApplication::translate("WebAddress",
                                            "Soubor WWW_Zurk.txt v domovské složce programu neobsahuje "
                                            "internetovou adresu WWW Zurk !"));
         return;
     }
-    QDesktopServices::openUrl(address);
+    OpenWebPage(address, &parent);
 }
 
 std::string FirstItem(std::string_view text) {

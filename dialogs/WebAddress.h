@@ -3,13 +3,16 @@
 #include <string>
 #include <string_view>
 
+#include "dialogs/ProgramFolder.h"
+
 class QWidget;
 
 // Whether folder holds a WWW_Zurk.txt for the menu to offer.
-bool HasWwwZurkFile(const QString& folder);
+bool HasWwwZurkFile(const ProgramFolder& folder);
 // WWW Zurk: reads the address from WWW_Zurk.txt in folder and hands it to the desktop's browser.
-// A missing or unreadable file, or one that holds no web address, is told in a box over parent.
-void OpenWwwZurk(QWidget& parent, const QString& folder);
+// A missing or unreadable file, or one that holds no web address (an empty one too), is told in a
+// box over parent.
+void OpenWwwZurk(QWidget& parent, const ProgramFolder& folder);
 
 // The first item of a text file, read the way the game reads its web address: leading blanks
 // skipped; a quoted item runs to the next double quote (quotes dropped), any other item to the

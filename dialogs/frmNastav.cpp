@@ -5,31 +5,38 @@
 #include <QPushButton>
 #include <QSlider>
 #include <QTimer>
+#include <algorithm>
 
+#include "dialogs/WholeTitles.h"
 #include "dialogs/WindowPlacement.h"
 
 frmNastav::frmNastav(QTimer& tmrPohyb, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), tmrPohyb_(tmrPohyb) {
     setObjectName(QStringLiteral("frmNastav"));
     setWindowTitle(tr("Nastavení"));
-    setFixedSize(200, 138);
+    // The controls keep their designed places on a panel of the designed size, in the middle
+    // of a window wide enough for its title.
+    auto* panel = new QWidget(this);
+    panel->setFixedSize(200, 138);
+    setFixedSize(std::max(panel->width(), WholeTitles::TitleWidth(*this)), panel->height());
+    panel->move((width() - panel->width()) / 2, 0);
 
-    auto* lblRychlost = new QLabel(tr("Rychlost pohybu Zurka"), this);
+    auto* lblRychlost = new QLabel(tr("Rychlost pohybu Zurka"), panel);
     lblRychlost->setObjectName(QStringLiteral("lblRychlost"));
     lblRychlost->setGeometry(0, 8, 201, 17);
     lblRychlost->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
-    auto* lblPomalu = new QLabel(tr("Pomalu"), this);
+    auto* lblPomalu = new QLabel(tr("Pomalu"), panel);
     lblPomalu->setObjectName(QStringLiteral("lblPomalu"));
     lblPomalu->setGeometry(16, 32, 65, 17);
     lblPomalu->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    auto* lblRychle = new QLabel(tr("Rychle"), this);
+    auto* lblRychle = new QLabel(tr("Rychle"), panel);
     lblRychle->setObjectName(QStringLiteral("lblRychle"));
     lblRychle->setGeometry(120, 32, 65, 17);
     lblRychle->setAlignment(Qt::AlignRight | Qt::AlignTop);
 
-    sldRychlost = new QSlider(Qt::Horizontal, this);
+    sldRychlost = new QSlider(Qt::Horizontal, panel);
     sldRychlost->setObjectName(QStringLiteral("sldRychlost"));
     sldRychlost->setGeometry(16, 56, 169, 33);
     sldRychlost->setRange(0, 10);
@@ -38,10 +45,10 @@ frmNastav::frmNastav(QTimer& tmrPohyb, QWidget* parent)
     sldRychlost->setTickPosition(QSlider::TicksBelow);
     sldRychlost->setTickInterval(1);
 
-    cmdOK = new QPushButton(tr("&OK"), this);
+    cmdOK = new QPushButton(tr("&OK"), panel);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setGeometry(104, 104, 89, 25);
-    cmdStorno = new QPushButton(tr("&Storno"), this);
+    cmdStorno = new QPushButton(tr("&Storno"), panel);
     cmdStorno->setObjectName(QStringLiteral("cmdStorno"));
     cmdStorno->setGeometry(8, 104, 89, 25);
     // Neither button answers Enter or Escape on its own.

@@ -21,6 +21,7 @@ frmZprava::frmZprava(const QString& text, QWidget* parent)
 
     lblZprava = new QLabel(text, this);
     lblZprava->setObjectName(QStringLiteral("lblZprava"));
+    lblZprava->setTextFormat(Qt::PlainText);
     lblZprava->setGeometry(0, 18, 609, 73);
     lblZprava->setFont(ArialPoints(36, true));
     lblZprava->setAlignment(Qt::AlignHCenter | Qt::AlignTop);

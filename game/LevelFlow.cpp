@@ -35,15 +35,31 @@ bool LevelFlow::ChooseLevel(const std::string& answer) {
     if (busy_ || !CanChooseLevel()) return false;
     const double level = ParseLevelAnswer(answer);
     if (!(level >= 1 && level <= game_.PocetUrovni())) return false;
-    StartGame(static_cast<int>(level));
-    return true;
+    return StartGame(static_cast<int>(level));
 }
 
-void LevelFlow::StartGame(int levelNo) {
+bool LevelFlow::StartGame(int levelNo) {
+    // Said once, rather than one box and one message for each of up to 255 levels.
+    if (!AnyLevelPlayable()) {
+        world_.FrontEnd().ShowNoPlayableLevelBox();
+        return false;
+    }
     StopLevel();
     world_.LevelNo = levelNo;
     NewGame();
     StartLevel();
+    return true;
+}
+
+bool LevelFlow::AnyLevelPlayable() const {
+    const std::vector<LevelRecord>& levels = game_.Levels();
+    for (std::size_t u = 1; u <= game_.PocetUrovni() && u < levels.size(); ++u) {
+        const LevelRecord& level = levels[u];
+        for (int x = 1; x <= std::min<int>(level.FieldWidth, MaxFieldWidth); ++x)
+            for (int y = 1; y <= std::min<int>(level.FieldHeight, MaxFieldHeight); ++y)
+                if (level.Cell(x, y).Kind == CellHouse) return true;
+    }
+    return false;
 }
 
 void LevelFlow::ReturnToTitle() {

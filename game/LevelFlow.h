@@ -50,7 +50,9 @@ public:
     GameInfo CurrentGameInfo() const;    // what Informace tells
 
 private:
-    void StartGame(int levelNo);
+    bool StartGame(int levelNo);
+    // Whether any level of the game has a house for the snake to start from.
+    bool AnyLevelPlayable() const;
     void NewGame();
     void StartLevel();
     void StopLevel();

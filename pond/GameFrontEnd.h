@@ -40,6 +40,9 @@ public:
     // A critical box telling that the level has no snake and is skipped; returns when the player
     // closed it.
     virtual void ShowNoSnakeBox() = 0;
+    // A critical box telling that no level of the game has a snake, so the game cannot be played;
+    // returns when the player closed it.
+    virtual void ShowNoPlayableLevelBox() = 0;
     // The message window: returns once it has closed itself or a key closed it.
     virtual void ShowMessage(FlowMessage message) = 0;
 
@@ -63,6 +66,7 @@ class NullFrontEnd : public GameFrontEnd {
 public:
     void SetLabelVisible(HintLabel, bool) override {}
     void ShowNoSnakeBox() override {}
+    void ShowNoPlayableLevelBox() override {}
     void ShowMessage(FlowMessage) override {}
     void SetStepTimer(bool) override {}
     void ShowPanel(const PanelValues&) override {}

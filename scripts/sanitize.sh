@@ -15,7 +15,7 @@ ctest --test-dir build/sanitize --output-on-failure -j"$jobs" -LE soak
 # The game file fuzzer for 60 seconds on its seeds and the default game: a crash, a leak, a
 # timeout or a broken rule of the pond fails the run, and the input that did it is shown.
 CC=clang CXX=clang++ cmake -S . -B build/fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZURK3_FUZZ=ON -DZURK3_BENCH=OFF
-cmake --build build/fuzz -j"$jobs" --target fuzz_gamefile
+cmake --build build/fuzz -j"$jobs" --target fuzz_gamefile fuzz_help_page fuzz_wave_format
 corpus=$(mktemp -d)
 trap 'rm -rf "$corpus"' EXIT
 cp tools/fuzz/corpus/* "$corpus"/
@@ -29,6 +29,16 @@ rm -rf "$artifacts" && mkdir -p "$artifacts"
 status=0
 build/fuzz/tools/fuzz/fuzz_gamefile -max_total_time=60 -timeout=10 -print_final_stats=1 \
   -artifact_prefix="$artifacts/" "$corpus" || status=$?
+# The help page bound and the cue check, 30 seconds each on their seeds: a crash, or an input that
+# takes more than a second, fails the run.
+help_corpus=$(mktemp -d) wave_corpus=$(mktemp -d)
+trap 'rm -rf "$corpus" "$help_corpus" "$wave_corpus"' EXIT
+cp tools/fuzz/help-corpus/* "$help_corpus"/
+cp assets/sounds/*.wav "$wave_corpus"/ 2>/dev/null || true
+[ "$status" -ne 0 ] || build/fuzz/tools/fuzz/fuzz_help_page -max_total_time=30 -timeout=1 -max_len=200000 \
+  -print_final_stats=1 -artifact_prefix="$artifacts/" "$help_corpus" || status=$?
+[ "$status" -ne 0 ] || build/fuzz/tools/fuzz/fuzz_wave_format -max_total_time=30 -timeout=1 -print_final_stats=1 \
+  -artifact_prefix="$artifacts/" "$wave_corpus" || status=$?
 if [ "$status" -ne 0 ]; then
   for input in "$artifacts"/*; do
     [ -f "$input" ] || continue

@@ -120,6 +120,10 @@ Note: %3</translation>
         <source>Úroveň %1 na pozici %2 má rozměr %3x%4, největší dovolený je %5x%6.</source>
         <translation>Level %1 at offset %2 is %3x%4 in size; the largest allowed is %5x%6.</translation>
     </message>
+    <message>
+        <source>Žádná úroveň této hry neobsahuje zurka, hru tedy nelze hrát !</source>
+        <translation>No level of this game has a Zurk, so the game cannot be played!</translation>
+    </message>
 </context>
 <context>
     <name>HelpBrowser</name>
@@ -181,6 +185,13 @@ Note: %3</translation>
     <message>
         <source>&amp;Obsah</source>
         <translation>&amp;Contents</translation>
+    </message>
+</context>
+<context>
+    <name>OpenWebPage</name>
+    <message>
+        <source>Internetovou adresu nelze otevřít v prohlížeči ! Zkopírujte si ji:</source>
+        <translation>The web address cannot be opened in a browser! Copy it from here:</translation>
     </message>
 </context>
 <context>

@@ -5,7 +5,7 @@
 # its game file (Start enabled) on the offscreen platform.
 #
 #   check-install.sh --cmake CMAKE --build DIR --probe LIB --id APPID --bindir DIR
-#                    --programdir DIR --datadir DIR --mandir DIR
+#                    --programdir DIR --datadir DIR --mandir DIR --docdir DIR
 # The folders are the install folders relative to the prefix, as the build's CMake has them.
 set -euo pipefail
 
@@ -20,6 +20,7 @@ while [ $# -gt 0 ]; do
     --programdir) programdir=$2 ;;
     --datadir) datadir=$2 ;;
     --mandir) mandir=$2 ;;
+    --docdir) docdir=$2 ;;
     *) echo "check-install: unknown argument $1" >&2; exit 2 ;;
   esac
   shift 2
@@ -61,6 +62,8 @@ expected=(
   "$datadir/metainfo/$id.metainfo.xml"
   "$mandir/man6/zurk3.6.gz"
   "$mandir/man1/zurk3-levels.1.gz"
+  "$docdir/copyright"
+  "$docdir/changelog.gz"
   "$datadir/icons/hicolor/scalable/apps/$id.svg"
 )
 sizes=(16 24 32 48 64 128 256)
@@ -165,6 +168,21 @@ else
   printf '%s\n' "$expected_report"
   echo "its error output:"
   cat "$elsewhere/game.err"
+fi
+
+# A copy of the program's folder under a name that is not valid UTF-8 (Latin-2 "hra_česká"): the
+# game finds its files there by the bytes of the name, and never takes the current folder's.
+latin2="$elsewhere/hra_$(printf '\350esk\341')"
+cp -r "$prefix/$programdir" "$latin2"
+printf 'no game' >"$elsewhere/zaklad.zurk"
+report=$(cd "$elsewhere" && start_probed "$latin2/$(basename "$(readlink -f "$link")")" 2>/dev/null) || true
+rm "$elsewhere/zaklad.zurk"
+if grep -qx "start: enabled" <<<"$report" && grep -qx "www: enabled" <<<"$report" \
+  && grep -qx "message box: no" <<<"$report"; then
+  pass "from a folder whose name is not UTF-8 the game found its own files, not the current folder's"
+else
+  fail "from a folder whose name is not UTF-8 the game did not come up ready to start:"
+  printf '%s\n' "$report"
 fi
 
 # The same game without its game file comes up with Start disabled: the probe tells the two apart.

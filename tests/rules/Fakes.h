@@ -48,6 +48,7 @@ class RecordingFrontEnd : public NullFrontEnd {
 public:
     void SetLabelVisible(HintLabel label, bool visible) override { visibleLabels[label] = visible; }
     void ShowNoSnakeBox() override { ++noSnakeBoxes; }
+    void ShowNoPlayableLevelBox() override { ++noPlayableLevelBoxes; }
     void ShowMessage(FlowMessage message) override {
         messages.push_back(message);
         timerOnUnderAMessage = timerOnUnderAMessage || timerOn;
@@ -65,6 +66,7 @@ public:
 
     std::map<HintLabel, bool> visibleLabels;
     int noSnakeBoxes = 0;
+    int noPlayableLevelBoxes = 0;
     std::vector<FlowMessage> messages;
     std::vector<std::vector<int>> layouts;
     bool timerOn = false;

@@ -161,6 +161,22 @@ TEST_F(LevelFlowTest, LevelsWithoutAHouseOrNotInTheFileAreSkippedToTheEnd) {
     flow->Start();
     EXPECT_FALSE(flow->ChooseLevel("1"));
     EXPECT_EQ(frontEnd.messages.size(), 4u) << "a game of no levels starts nothing";
+    EXPECT_TRUE(frontEnd.noSnakeBoxes == 3 && frontEnd.noPlayableLevelBoxes == 0);
+}
+
+TEST_F(LevelFlowTest, AGameWithNoPlayableLevelIsToldOnceAndNotStarted) {
+    GameFileBytes noHouses(255, 3);
+    for (int level = 0; level < 255; ++level) noHouses.Level(5, 3, 0, 2);
+    for (const GameFileBytes& file : {GameFileBytes(255, 3), noHouses}) {
+        Load(file);
+        frontEnd.noPlayableLevelBoxes = 0;
+        flow->Start();
+        EXPECT_FALSE(flow->ChooseLevel("7"));
+        EXPECT_EQ(frontEnd.noPlayableLevelBoxes, 2);
+        EXPECT_EQ(frontEnd.noSnakeBoxes, 0);
+        EXPECT_TRUE(frontEnd.messages.empty() && frontEnd.layouts.empty());
+        EXPECT_EQ(world.LevelNo, 0);
+    }
 }
 
 TEST_F(LevelFlowTest, PauseOnlyOnceTheSnakeMovesAndUntilTheNextLevel) {

@@ -8,11 +8,15 @@
 #include <functional>
 #include <vector>
 
+#include "dialogs/WholeTitles.h"
 #include "dialogs/frmZprava.h"
 
 // Watches for the modal boxes the game opens and deals with them as a quick player would:
 // message boxes are answered with OK, input boxes with the scripted answer (or cancelled), the
 // message window is closed with a key, any other dialog is closed. Each box is remembered once.
+// The boxes come up wide enough for their whole titles, as in the game, and each is checked
+// for it: the least width it asks of the window manager (on a real X server its geometry may
+// still be on its way) holds the title.
 class ModalBoxes {
 public:
     struct Seen {
@@ -22,6 +26,7 @@ public:
     };
 
     ModalBoxes() {
+        if (!qApp->findChild<WholeTitles*>()) new WholeTitles(*qApp);
         timer_.setInterval(10);
         QObject::connect(&timer_, &QTimer::timeout, [this] { Poll(); });
         timer_.start();
@@ -65,6 +70,8 @@ private:
             dialog->accept();
         else if (dialog)
             dialog->reject();
+        // Checked once the box is answered, so that a failure cannot leave it open.
+        QVERIFY2(top->minimumWidth() >= WholeTitles::TitleWidth(*top), qPrintable(top->windowTitle() + " too narrow"));
     }
 
     QTimer timer_;

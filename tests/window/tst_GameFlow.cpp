@@ -1,4 +1,5 @@
 #include <QKeyEvent>
+#include <QPushButton>
 #include <QSlider>
 #include <QTextBrowser>
 
@@ -161,6 +162,29 @@ private slots:
         QCOMPARE(boxes.seen[0].title, QStringLiteral("Nastavení"));
         QCOMPARE(game->StepTimer()->interval(), 130);  // from the test's hour a step the slider opened at 0
         QCOMPARE(spriteWhileOpen, 11);
+    }
+
+    // An end-of-level message over the speed dialog leaves the dialog's buttons working.
+    void aClickOnTheSpeedDialogUnderAMessageIsNotLost() {
+        auto game = Started();
+        bool closedUnderTheMessage = false;
+        QTimer::singleShot(0, [&] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            game->Tap(Qt::Key_Left);
+            for (int tick = 0; tick < 5 && dialog->isVisible(); ++tick) {
+                // Runs under the message, once a tick ends the level.
+                QTimer::singleShot(0, [&, dialog] {
+                    auto* message = game->window->findChild<frmZprava*>();
+                    if (!message || !message->isVisible()) return;
+                    QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("cmdOK")), Qt::LeftButton);
+                    closedUnderTheMessage = !dialog->isVisible() && message->isVisible();
+                    QTest::keyClick(message, Qt::Key_Return);
+                });
+                game->Tick();
+            }
+        });
+        game->Choose("mnuNastav");
+        QVERIFY(closedUnderTheMessage);
     }
 
     void arrowsTypedIntoOtherWindowsNeverSteer() {

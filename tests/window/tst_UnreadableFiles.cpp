@@ -25,18 +25,44 @@ private slots:
     void init() { dir_ = std::make_unique<QTemporaryDir>(); }
 
     // The reasons a game file is refused are the reader's; the box says which file and why.
+    // A folder, a link that leads nowhere, a link that loops.
     void anUnreadableGameFileIsReportedAndStartsNothing() {
-        Block("zaklad.zurk");
-        ModalBoxes boxes;
-        frmRybnik window(dir_->path());
+        enum Kind { Folder, Dangling, Looping };
+        const std::pair<Kind, const char*> cases[] = {
+            {Folder, "nelze přečíst."}, {Dangling, "neexistuje."}, {Looping, "nelze přečíst."}};
+        for (const auto& [kind, why] : cases) {
+            init();
+            if (kind == Folder)
+                Block("zaklad.zurk");
+            else
+                QVERIFY(QFile::link(Path(kind == Dangling ? "nowhere" : "zaklad.zurk"), Path("zaklad.zurk")));
+            ModalBoxes boxes;
+            frmRybnik window(dir_->path());
+            window.Form_Load();
+            QCOMPARE(boxes.Texts(QStringLiteral("critical")),
+                     QStringList{QStringLiteral("Hru ze souboru %1 nelze načíst. Soubor %1 %2")
+                                     .arg(Path("zaklad.zurk"), QString::fromUtf8(why))});
+            QVERIFY(!window.findChild<QAction*>(QStringLiteral("mnuHraStart"))->isEnabled());
+            QVERIFY(!window.findChild<QAction*>(QStringLiteral("mnuHraInformace"))->isEnabled());
+        }
+    }
+
+    // A path is shown to the player as it stands, never read as markup.
+    void informaceShowsThePathAsPlainText() {
+        const QString folder = Path("<img src=\"&#47;dev&#47;zero\">");
+        QVERIFY(QDir().mkdir(folder));
+        GameFileBytes(1, 3)
+            .Level(5, 3, 0, 2)
+            .House(2, 2, 2)
+            .WriteTo(QFile::encodeName(folder + "/zaklad.zurk").toStdString());
+        frmRybnik window(folder);
         window.Form_Load();
-        QCOMPARE(
-            boxes.Texts(QStringLiteral("critical")),
-            QStringList{
-                QStringLiteral("Hru ze souboru %1 nelze načíst. Soubor %1 nelze přečíst.").arg(Path("zaklad.zurk"))});
-        QCOMPARE(boxes.seen[0].title, QStringLiteral("Zurk3"));
-        QVERIFY(!window.findChild<QAction*>(QStringLiteral("mnuHraStart"))->isEnabled());
-        QVERIFY(!window.findChild<QAction*>(QStringLiteral("mnuHraInformace"))->isEnabled());
+        ModalBoxes boxes;
+        Qt::TextFormat format = Qt::RichText;
+        boxes.whileOpen = [&] { format = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())->textFormat(); };
+        window.findChild<QAction*>(QStringLiteral("mnuHraInformace"))->trigger();
+        QVERIFY(boxes.seen.at(0).text.startsWith(QStringLiteral("Název hry : ") + folder + "/zaklad.zurk"));
+        QCOMPARE(format, Qt::PlainText);
     }
 
     // Each fault of the reader in Czech, with its counts in their three forms.

@@ -1,0 +1,28 @@
+#pragma once
+#include <QString>
+#include <string>
+#include <string_view>
+
+// The program's own folder, where every file the game reads lies. It is kept as the bytes the file
+// system gave, because a folder's name need not be text in the system's encoding (a folder named
+// in Latin-2 on a UTF-8 desktop); only a path shown to the player is turned into text.
+class ProgramFolder {
+public:
+    explicit ProgramFolder(std::string path) : path_(std::move(path)) {}
+    // A folder named by text in the system's encoding.
+    ProgramFolder(const QString& path);  // NOLINT(google-explicit-constructor): a path is a folder
+    // The folder of the running program, as the system knows it; never the current folder.
+    static ProgramFolder OfRunningProgram();
+
+    const std::string& Path() const { return path_; }
+    std::string FilePath(std::string_view name) const;
+    // Whether anything at all bears that name in the folder, a broken link included.
+    bool HasEntry(std::string_view name) const;
+    // The path with every link resolved, or empty when it leads nowhere.
+    static std::string Resolved(const std::string& path);
+    // A path as the player reads it.
+    static QString Shown(const std::string& path);
+
+private:
+    std::string path_;
+};

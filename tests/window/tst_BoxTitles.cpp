@@ -1,0 +1,28 @@
+#include "ModalBoxes.h"
+#include "GameWindow.h"
+
+// Every box of the game, at both cell sizes, each checked by ModalBoxes for room for its whole
+// title. The suite runs this offscreen at pixel ratios 1 and 2, and on Xvfb under openbox.
+class BoxTitlesTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void everyBoxAtBothCellSizes() {
+        QApplication::setQuitOnLastWindowClosed(false);
+        ModalBoxes boxes;
+        boxes.answer = QStringLiteral("2");
+        GameWindow game(GameFileBytes(2, 3).Level(10, 8, 0, 9).House(2, 2, 1).Level(50, 40, 0, 9).House(2, 2, 1));
+        game.Tap(Qt::Key_F2);
+        for (const int canvasWidth : {10 * 20, 50 * 12}) {
+            QCOMPARE(game.window->findChild<QWidget*>(QStringLiteral("canvas"))->width(), canvasWidth);
+            game.Tap(Qt::Key_Tab);
+            game.Choose("mnuHraInformace");
+            game.Choose("mnuNastav");
+            game.Tap(Qt::Key_U, Qt::ControlModifier);  // on to level 2, at 12 pixels a cell
+        }
+        QCOMPARE(boxes.seen.size(), 8u);
+    }
+};
+
+QTEST_MAIN(BoxTitlesTest)
+#include "tst_BoxTitles.moc"

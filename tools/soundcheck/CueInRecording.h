@@ -1,0 +1,18 @@
+#pragma once
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+// A cue as a recording of the sink holds it.
+struct CueHeard {
+    std::size_t At = 0;      // the recording's sample where the cue's first sample lies
+    std::size_t Intact = 0;  // how many of the cue's samples, from its first on, the recording holds unchanged
+    std::size_t Held = 0;    // how many of all its samples the recording holds unchanged
+};
+
+// Finds the cue in the recording, from sample `from` on, by a stretch of its sound a tenth of the
+// way in, or half way in; none when the recording holds neither stretch. The sink plays the cue's own
+// format at full volume, so "unchanged" allows only a rounding step.
+std::optional<CueHeard> FindCue(const std::vector<std::int16_t>& recording, const std::vector<std::int16_t>& cue,
+                                std::size_t from = 0);
