@@ -29,8 +29,10 @@ QString GameWording::LevelInfoText(const LevelInfo& level) {
 }
 
 QString GameWording::GameInfoText(const GameInfo& game) {
+    // A note may end its lines the Windows way, which a box of plain text would show.
+    const QString note = QString::fromStdString(game.Note).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     return tr("Název hry : %1\nPočet úrovní : %2\nPoznámka : %3")
-        .arg(QString::fromStdString(game.Name), QString::number(game.LevelCount), QString::fromStdString(game.Note));
+        .arg(QString::fromStdString(game.Name), QString::number(game.LevelCount), note);
 }
 
 QString GameWording::LoadFault(const QString& path, const GameLoadFault& fault) {
