@@ -51,17 +51,17 @@ GameScreen::GameScreen(QWidget* parent) : QWidget(parent), canvas_(new Playfield
     SetBackground(picPodklad, QColor(0x80, 0x80, 0x80));
     picPanel = new StatusPanel(picPodklad);
 
-    lblPauza = MakeLabel(this, "lblPauza", QStringLiteral("Pauza"), {0, 0, 97, 33}, ArialPoints(26.25, true));
+    lblPauza = MakeLabel(this, "lblPauza", tr("Pauza"), {0, 0, 97, 33}, ArialPoints(26.25, true));
     lblPauza->setAlignment(Qt::AlignCenter);
     lblPauza->setWordWrap(false);
     SetBackground(lblPauza, Qt::black);
     // Both hints stand beside the house of the first level.
     lblUvod = MakeLabel(this, "lblUvod",
-                        QStringLiteral("Z tohoto domečku po stisknutí jakékoliv kurzorové klávesy vyleze Zurk, "
-                                       "jeho pohyb pak řídíte týmiž klávesami."),
+                        tr("Z tohoto domečku po stisknutí jakékoliv kurzorové klávesy vyleze Zurk, "
+                           "jeho pohyb pak řídíte týmiž klávesami."),
                         {210, 162, 153, 57}, ArialPoints(8.25, false));
-    lblUvodKonec = MakeLabel(this, "lblUvodKonec", QStringLiteral("Nyní se musíte vrátit zpět do domečku."),
-                             {210, 175, 153, 25}, ArialPoints(8.25, false));
+    lblUvodKonec = MakeLabel(this, "lblUvodKonec", tr("Nyní se musíte vrátit zpět do domečku."), {210, 175, 153, 25},
+                             ArialPoints(8.25, false));
 
     picPozadi = new QLabel(this);
     picPozadi->setObjectName(QStringLiteral("picPozadi"));

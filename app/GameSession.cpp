@@ -5,6 +5,7 @@
 #include <chrono>
 
 #include "app/GameScreen.h"
+#include "app/GameWording.h"
 #include "app/PlayfieldCanvas.h"
 
 namespace {
@@ -34,6 +35,5 @@ GameSession::Loading GameSession::LoadGameFile() {
     if (CurrentGame.NactiHru(gameFile)) return {true, {}};
     // A link that leads nowhere is a file that cannot be read, not a folder without a game.
     if (!folder_.HasEntry(GameFile)) return {};
-    return {false, QStringLiteral("Hru ze souboru %1 nelze načíst. %2")
-                       .arg(ProgramFolder::Shown(gameFile), QString::fromStdString(CurrentGame.LastError()))};
+    return {false, GameWording::LoadFault(ProgramFolder::Shown(gameFile), *CurrentGame.LastFault())};
 }

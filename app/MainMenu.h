@@ -1,4 +1,5 @@
 #pragma once
+#include <QCoreApplication>
 
 class QAction;
 class QMenuBar;
@@ -6,6 +7,8 @@ class QMenuBar;
 // The three menus of the main window with their captions, access keys and shortcuts.
 // Start and Informace wait for a game file; WWW Zurk waits for its address file.
 class MainMenu {
+    Q_DECLARE_TR_FUNCTIONS(MainMenu)
+
 public:
     explicit MainMenu(QMenuBar& bar);
 

@@ -18,18 +18,18 @@ StatusPanel::StatusPanel(QWidget* parent) : QWidget(parent) {
     grey.setColor(QPalette::Window, QColor(0x80, 0x80, 0x80));
     setPalette(grey);
 
-    AddCaption("lblTxtBody", QStringLiteral("Celkem bodů"), {8, 0, 73, 17}, Qt::AlignHCenter);
+    AddCaption("lblTxtBody", tr("Celkem bodů"), {8, 0, 73, 17}, Qt::AlignHCenter);
     lblBody = AddValueBox("lblBody", {8, 16, 73, 25});
-    AddCaption("lblTxtUroven", QStringLiteral("Úroveň"), {4, 42, 41, 17}, Qt::AlignHCenter);
+    AddCaption("lblTxtUroven", tr("Úroveň"), {4, 42, 41, 17}, Qt::AlignHCenter);
     lblUroven = AddValueBox("lblUroven", {8, 56, 33, 25});
-    AddCaption("lblTxtZivoty", QStringLiteral("Životy"), {48, 42, 41, 17}, Qt::AlignLeft);
+    AddCaption("lblTxtZivoty", tr("Životy"), {48, 42, 41, 17}, Qt::AlignLeft);
     lblZivoty = AddValueBox("lblZivoty", {48, 56, 33, 25});
-    AddCaption("lblTxtNutnaUroven", QStringLiteral("Nutná délka"), {8, 90, 73, 17}, Qt::AlignHCenter);
+    AddCaption("lblTxtNutnaUroven", tr("Nutná délka"), {8, 90, 73, 17}, Qt::AlignHCenter);
     lblNutnaDelka = AddValueBox("lblNutnaDelka", {8, 104, 73, 25});
-    AddCaption("lblTxtDelka", QStringLiteral("Délka zurka"), {8, 130, 73, 17}, Qt::AlignHCenter);
+    AddCaption("lblTxtDelka", tr("Délka zurka"), {8, 130, 73, 17}, Qt::AlignHCenter);
     lblDelka = AddValueBox("lblDelka", {8, 144, 73, 25});
 
-    lblBonus = new QLabel(QStringLiteral("Bonus"), this);
+    lblBonus = new QLabel(tr("Bonus"), this);
     lblBonus->setObjectName(QStringLiteral("lblBonus"));
     lblBonus->setGeometry(8, 168, 73, 33);
     lblBonus->setFont(ArialPoints(18, true));

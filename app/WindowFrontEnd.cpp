@@ -7,6 +7,7 @@
 #include <QTimer>
 
 #include "app/GameScreen.h"
+#include "app/GameWording.h"
 #include "app/HandlerGuard.h"
 #include "app/PlayfieldCanvas.h"
 #include "app/QtCuePlayer.h"
@@ -20,27 +21,31 @@ WindowFrontEnd::WindowFrontEnd(QMainWindow& window, GameScreen& screen, HandlerG
 
 void WindowFrontEnd::SetLabelVisible(HintLabel label, bool visible) { screen_.SetLabelVisible(label, visible); }
 
-void WindowFrontEnd::ShowCriticalBox(const std::string& text) {
+void WindowFrontEnd::ShowNoSnakeBox() { ShowCriticalBox(GameWording::NoSnake()); }
+
+void WindowFrontEnd::ShowNoPlayableLevelBox() { ShowCriticalBox(GameWording::NoPlayableLevel()); }
+
+void WindowFrontEnd::ShowCriticalBox(const QString& text) {
     // Once the player has asked to quit, no box comes any more, and no level is laid out.
     if (guard_.ClosePending()) return;
     HandlerGuard::Scope scope(guard_, HandlerGuard::ShowsBox);
-    ShowGameBox(&window_, QMessageBox::Critical, window_.windowTitle(), QString::fromStdString(text));
+    ShowGameBox(&window_, QMessageBox::Critical, window_.windowTitle(), text);
 }
 
-void WindowFrontEnd::ShowMessage(const std::string& text) {
+void WindowFrontEnd::ShowMessage(FlowMessage message) {
     if (guard_.ClosePending()) return;
     HandlerGuard::Scope scope(guard_, HandlerGuard::ShowsBox);
-    frmZprava message(QString::fromStdString(text), &window_);
+    frmZprava box(GameWording::Message(message), &window_);
     if (!QApplication::activeModalWidget()) {
-        message.exec();
+        box.exec();
         return;
     }
     // Over the speed dialog, under which the game goes on, the message does not block the dialog
     // (a click on OK or Storno would be lost); the dialog still holds the main window.
-    message.setWindowModality(Qt::NonModal);
+    box.setWindowModality(Qt::NonModal);
     QEventLoop untilClosed;
-    QObject::connect(&message, &QDialog::finished, &untilClosed, &QEventLoop::quit);
-    message.show();
+    QObject::connect(&box, &QDialog::finished, &untilClosed, &QEventLoop::quit);
+    box.show();
     untilClosed.exec();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 #include <QSize>
+#include <QString>
 
 #include "pond/GameFrontEnd.h"
 
@@ -16,8 +17,9 @@ public:
     WindowFrontEnd(QMainWindow& window, GameScreen& screen, HandlerGuard& guard, QTimer& stepTimer, QtCuePlayer& cues);
 
     void SetLabelVisible(HintLabel label, bool visible) override;
-    void ShowCriticalBox(const std::string& text) override;
-    void ShowMessage(const std::string& text) override;
+    void ShowNoSnakeBox() override;
+    void ShowNoPlayableLevelBox() override;
+    void ShowMessage(FlowMessage message) override;
     void SetStepTimer(bool enabled) override;
     void ShowPanel(const PanelValues& values) override;
     void LayOutForLevel(int fieldWidth, int fieldHeight) override;
@@ -28,6 +30,7 @@ public:
     void HideStartPicture() override;
 
 private:
+    void ShowCriticalBox(const QString& text);
     // Sizes the window for a client area of clientSize and centres it on its screen.
     void FitWindow(QSize clientSize);
 

@@ -9,19 +9,13 @@
 
 #include "app/CloseRequests.h"
 #include "app/GameScreen.h"
+#include "app/GameWording.h"
 #include "app/MainMenu.h"
 #include "dialogs/GameBox.h"
 #include "dialogs/HelpViewer.h"
 #include "dialogs/Pictures.h"
 #include "dialogs/WebAddress.h"
 #include "dialogs/frmNastav.h"
-
-namespace {
-// The box's text as the game gives it, lines ending the Windows way.
-QString BoxText(const std::string& text) {
-    return QString::fromStdString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-}
-}  // namespace
 
 frmRybnik::frmRybnik(const ProgramFolder& folder, RandomSource* random)
     : folder_(folder),
@@ -115,14 +109,14 @@ void frmRybnik::keyReleaseEvent(QKeyEvent* event) {
 void frmRybnik::ShowLevelInfo() {
     if (!session_.Flow().CanShowLevelInfo()) return;
     HandlerGuard::Scope scope(guard_, HandlerGuard::ShowsBox);
-    ShowGameBox(this, QMessageBox::Information, QStringLiteral("Informace o úrovni"),
-                BoxText(session_.Flow().LevelInfoText()));
+    ShowGameBox(this, QMessageBox::Information, tr("Informace o úrovni"),
+                GameWording::LevelInfoText(session_.Flow().CurrentLevelInfo()));
 }
 
 void frmRybnik::AskForLevel() {
     if (!session_.Flow().CanChooseLevel()) return;
     HandlerGuard::Scope scope(guard_, HandlerGuard::ShowsBox);
-    const QString answer = QInputDialog::getText(this, windowTitle(), QStringLiteral("Zadejte číslo úrovně !"));
+    const QString answer = QInputDialog::getText(this, windowTitle(), tr("Zadejte číslo úrovně !"));
     session_.Flow().ChooseLevel(answer.toStdString());
 }
 
@@ -160,7 +154,8 @@ void frmRybnik::mnuHraStart_Click() {
 void frmRybnik::mnuHraInformace_Click() {
     HandlerGuard::Scope scope(guard_, HandlerGuard::ShowsBox);
     try {
-        ShowGameBox(this, QMessageBox::Information, windowTitle(), BoxText(session_.Flow().GameInfoText()));
+        ShowGameBox(this, QMessageBox::Information, windowTitle(),
+                    GameWording::GameInfoText(session_.Flow().CurrentGameInfo()));
     } catch (const std::exception&) {}
 }
 

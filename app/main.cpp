@@ -1,7 +1,6 @@
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QTranslator>
 
+#include "app/UiLanguage.h"
 #include "app/frmRybnik.h"
 #include "dialogs/WholeTitles.h"
 
@@ -11,10 +10,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Zurk3"));
     // The window's app id on Wayland: the desktop entry's id, so shells match the two.
     QApplication::setDesktopFileName(QStringLiteral(ZURK3_APP_ID));
-    // The game speaks Czech, so the standard boxes' buttons do too, where Qt's translation is installed.
-    QTranslator standardBoxes;
-    if (standardBoxes.load(QStringLiteral("qtbase_cs"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&standardBoxes);
+    UiLanguage::Install(application);
     WholeTitles wholeTitles(application);
     frmRybnik window(ProgramFolder::OfRunningProgram());
     window.Form_Load();

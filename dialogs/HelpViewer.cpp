@@ -16,7 +16,8 @@
 #include "dialogs/WindowPlacement.h"
 
 namespace {
-const QUrl HelpFile(QStringLiteral("file:///Zurk3.hlp"));
+// The help's addresses name the program's folder as their root.
+const QUrl HelpRoot(QStringLiteral("file:///"));
 // Pictures and style sheets of a help are small; a larger file is none of them.
 constexpr std::size_t MaxPictureFileSize = 4u << 20;
 constexpr std::size_t MaxStyleSheetSize = 64u << 10;
@@ -78,7 +79,7 @@ void HelpBrowser::FollowLink(const QUrl& link) {
 }
 
 QVariant HelpBrowser::loadResource(int type, const QUrl& name) {
-    const QUrl url = source().isValid() ? source().resolved(name) : HelpFile.resolved(name);
+    const QUrl url = source().isValid() ? source().resolved(name) : HelpRoot.resolved(name);
     switch (type) {
     case QTextDocument::ImageResource: return Picture(Read(url, MaxPictureFileSize), pictureBytesLeft_);
     case QTextDocument::StyleSheetResource: {
@@ -106,17 +107,16 @@ QVariant HelpBrowser::Page(const QUrl& url, int type) {
             return page;
     }
     const QString fileName = QFileInfo(url.path()).fileName();
-    const QString sentence =
-        file.Status == FileReadStatus::Missing
-            ? QStringLiteral("Soubor nápovědy %1 nebyl nalezen v domovské složce programu.").arg(fileName)
-            : QStringLiteral("Soubor nápovědy %1 v domovské složce programu nelze přečíst.").arg(fileName);
+    const QString sentence = file.Status == FileReadStatus::Missing
+                                 ? tr("Soubor nápovědy %1 nebyl nalezen v domovské složce programu.").arg(fileName)
+                                 : tr("Soubor nápovědy %1 v domovské složce programu nelze přečíst.").arg(fileName);
     return type == QTextDocument::MarkdownResource ? sentence
                                                    : QStringLiteral("<p>") + sentence.toHtmlEscaped() + "</p>";
 }
 
 HelpViewer::HelpViewer(const ProgramFolder& folder, QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("HelpViewer"));
-    setWindowTitle(QStringLiteral("Zurk3 - Nápověda"));
+    setWindowTitle(tr("Zurk3 - Nápověda"));
     resize(640, 520);
     CenterForm(*this);
 
@@ -124,7 +124,15 @@ HelpViewer::HelpViewer(const ProgramFolder& folder, QWidget* parent) : QWidget(p
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(browser_);
-    browser_->setSource(HelpFile);
+    browser_->setSource(HelpRoot.resolved(QUrl(HelpFileName(folder))));
+}
+
+QString HelpViewer::HelpFileName(const ProgramFolder& folder) {
+    const QString czech = QStringLiteral("Zurk3.hlp");
+    //: The help file in the language of the translation, beside the Czech Zurk3.hlp in the
+    //: program's folder, e.g. Zurk3.en.hlp.
+    const QString translated = tr("Zurk3.hlp");
+    return folder.HasEntry(QFile::encodeName(translated).toStdString()) ? translated : czech;
 }
 
 void HelpViewer::ShowTopic(int topic) {

@@ -30,7 +30,7 @@ private:
     std::size_t pictureBytesLeft_ = 0;  // what the pictures of the page in view may still take
 };
 
-// The help: Zurk3.hlp from the program's folder, an HTML file whose topics are anchors,
+// The help: Zurk3.hlp (or its translation) from the program's folder, an HTML file whose topics are anchors,
 // opened at the topic it was asked for.
 class HelpViewer : public QWidget {
     Q_OBJECT
@@ -44,6 +44,9 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // The help in the player's language when the folder holds it, else the Czech one.
+    static QString HelpFileName(const ProgramFolder& folder);
+
     HelpBrowser* browser_;
     QString topic_;
 };

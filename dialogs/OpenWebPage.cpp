@@ -1,5 +1,6 @@
 #include "dialogs/OpenWebPage.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QMessageBox>
 #include <QUrl>
@@ -7,8 +8,9 @@
 void OpenWebPage(const QUrl& address, QWidget* parent) {
     if (QDesktopServices::openUrl(address)) return;
     QMessageBox box(QMessageBox::Critical, QStringLiteral("Zurk3"),
-                    QStringLiteral("Internetovou adresu nelze otevřít v prohlížeči ! Zkopírujte si ji:\n\n%1")
-                        .arg(address.toString()),
+                    QCoreApplication::translate("OpenWebPage",
+                                                "Internetovou adresu nelze otevřít v prohlížeči ! Zkopírujte si ji:") +
+                        QStringLiteral("\n\n") + address.toString(),
                     QMessageBox::Ok, parent);
     box.setTextFormat(Qt::PlainText);
     box.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);

@@ -1,5 +1,6 @@
 #include "dialogs/Pictures.h"
 
+#include <QFile>
 #include <QImage>
 
 int Pictures::ScaleFor(qreal devicePixelRatio) { return devicePixelRatio > 1 ? 2 : 1; }
@@ -28,7 +29,11 @@ QPixmap Pictures::Title(qreal devicePixelRatio) {
 }
 
 QPixmap Pictures::StartHint(qreal devicePixelRatio) {
-    return Picture(QStringLiteral("starthint"), QSize(150, 50), devicePixelRatio);
+    //: The start hint drawn in the language of the translation, "starthint.<language>"; the
+    //: Czech one stands in when the program has no such picture.
+    const QString translated = tr("starthint");
+    const bool drawn = QFile::exists(ResourcePath(translated, ScaleFor(devicePixelRatio)));
+    return Picture(drawn ? translated : QStringLiteral("starthint"), QSize(150, 50), devicePixelRatio);
 }
 
 QPixmap Pictures::Message(qreal devicePixelRatio) {

@@ -1,5 +1,6 @@
 #include "dialogs/WebAddress.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 
 #include "dialogs/GameBox.h"
@@ -21,22 +22,23 @@ void OpenWwwZurk(QWidget& parent, const ProgramFolder& folder) {
         ShowGameBox(&parent, QMessageBox::Critical, parent.windowTitle(), why);
     };
     if (file.Status == FileReadStatus::Missing) {
-        refuse(
-            QStringLiteral("V domovské složce programu nelze najít soubor WWW_Zurk.txt, "
-                           "kde je uložena internetová adresa WWW Zurk !"));
+        refuse(QCoreApplication::translate("WebAddress",
+                                           "V domovské složce programu nelze najít soubor WWW_Zurk.txt, "
+                                           "kde je uložena internetová adresa WWW Zurk !"));
         return;
     }
     if (file.Status != FileReadStatus::Read) {
-        refuse(QStringLiteral("Soubor WWW_Zurk.txt v domovské složce programu nelze přečíst !"));
+        refuse(QCoreApplication::translate("WebAddress",
+                                           "Soubor WWW_Zurk.txt v domovské složce programu nelze přečíst !"));
         return;
     }
     const std::string item = FirstItem({reinterpret_cast<const char*>(file.Bytes.data()), file.Bytes.size()});
     const QUrl address = WebAddress(QString::fromLocal8Bit(item.data(), static_cast<qsizetype>(item.size())));
     // An empty file holds no address either, and says so rather than do nothing.
     if (!address.isValid()) {
-        refuse(
-            QStringLiteral("Soubor WWW_Zurk.txt v domovské složce programu neobsahuje "
-                           "internetovou adresu WWW Zurk !"));
+        refuse(QCoreApplication::translate("WebAddress",
+                                           "Soubor WWW_Zurk.txt v domovské složce programu neobsahuje "
+                                           "internetovou adresu WWW Zurk !"));
         return;
     }
     OpenWebPage(address, &parent);

@@ -13,7 +13,7 @@
 frmNastav::frmNastav(QTimer& tmrPohyb, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), tmrPohyb_(tmrPohyb) {
     setObjectName(QStringLiteral("frmNastav"));
-    setWindowTitle(QStringLiteral("Nastavení"));
+    setWindowTitle(tr("Nastavení"));
     // The controls keep their designed places on a panel of the designed size, in the middle
     // of a window wide enough for its title.
     auto* panel = new QWidget(this);
@@ -21,17 +21,17 @@ frmNastav::frmNastav(QTimer& tmrPohyb, QWidget* parent)
     setFixedSize(std::max(panel->width(), WholeTitles::TitleWidth(*this)), panel->height());
     panel->move((width() - panel->width()) / 2, 0);
 
-    auto* lblRychlost = new QLabel(QStringLiteral("Rychlost pohybu Zurka"), panel);
+    auto* lblRychlost = new QLabel(tr("Rychlost pohybu Zurka"), panel);
     lblRychlost->setObjectName(QStringLiteral("lblRychlost"));
     lblRychlost->setGeometry(0, 8, 201, 17);
     lblRychlost->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
-    auto* lblPomalu = new QLabel(QStringLiteral("Pomalu"), panel);
+    auto* lblPomalu = new QLabel(tr("Pomalu"), panel);
     lblPomalu->setObjectName(QStringLiteral("lblPomalu"));
     lblPomalu->setGeometry(16, 32, 65, 17);
     lblPomalu->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    auto* lblRychle = new QLabel(QStringLiteral("Rychle"), panel);
+    auto* lblRychle = new QLabel(tr("Rychle"), panel);
     lblRychle->setObjectName(QStringLiteral("lblRychle"));
     lblRychle->setGeometry(120, 32, 65, 17);
     lblRychle->setAlignment(Qt::AlignRight | Qt::AlignTop);
@@ -45,10 +45,10 @@ frmNastav::frmNastav(QTimer& tmrPohyb, QWidget* parent)
     sldRychlost->setTickPosition(QSlider::TicksBelow);
     sldRychlost->setTickInterval(1);
 
-    cmdOK = new QPushButton(QStringLiteral("&OK"), panel);
+    cmdOK = new QPushButton(tr("&OK"), panel);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setGeometry(104, 104, 89, 25);
-    cmdStorno = new QPushButton(QStringLiteral("&Storno"), panel);
+    cmdStorno = new QPushButton(tr("&Storno"), panel);
     cmdStorno->setObjectName(QStringLiteral("cmdStorno"));
     cmdStorno->setGeometry(8, 104, 89, 25);
     // Neither button answers Enter or Escape on its own.

@@ -41,7 +41,7 @@ bool LevelFlow::ChooseLevel(const std::string& answer) {
 bool LevelFlow::StartGame(int levelNo) {
     // Said once, rather than one box and one message for each of up to 255 levels.
     if (!AnyLevelPlayable()) {
-        world_.FrontEnd().ShowCriticalBox("Žádná úroveň této hry neobsahuje zurka, hru tedy nelze hrát !");
+        world_.FrontEnd().ShowNoPlayableLevelBox();
         return false;
     }
     StopLevel();
@@ -180,23 +180,23 @@ void LevelFlow::AdvanceLevel() {
         world_.LevelNo = game_.PocetUrovni();
         UkazDispleje();
         gameOver_ = true;
-        world_.FrontEnd().ShowMessage("Fantastické vítězství !!!");
+        world_.FrontEnd().ShowMessage(FlowMessage::Victory);
         return;
     }
     UkazDispleje();
-    world_.FrontEnd().ShowMessage("Postup do další úrovně !");
+    world_.FrontEnd().ShowMessage(FlowMessage::NextLevel);
     StopLevel();
     StartLevel();
 }
 
 void LevelFlow::RetryLevel() {
     if (LivesLeft != 0) {
-        world_.FrontEnd().ShowMessage("Úroveň se zopakuje !");
+        world_.FrontEnd().ShowMessage(FlowMessage::LevelRepeats);
         StopLevel();
         StartLevel();
     } else {
         gameOver_ = true;
-        world_.FrontEnd().ShowMessage("Totální prohra ...");
+        world_.FrontEnd().ShowMessage(FlowMessage::GameLost);
     }
 }
 
@@ -217,20 +217,18 @@ void LevelFlow::UkazDispleje() {
     world_.FrontEnd().ShowPanel(values);
 }
 
-std::string LevelFlow::LevelInfoText() const {
+LevelInfo LevelFlow::CurrentLevelInfo() const {
     const LevelRecord& level = world_.Level;
-    return "Velikost:" + std::to_string(level.FieldWidth) + "x" + std::to_string(level.FieldHeight) + "\r\n" +
-           "Náhodné kuličky:" + std::to_string(level.RandomBalls) + "\r\n" +
-           "Náhodné mušky:" + std::to_string(level.RandomFlies) + "\r\n" +
-           "Náhodné balvany:" + std::to_string(level.RandomBoulders) + "\r\n" +
-           "Výskyt zlaté kuličky:" + std::to_string(level.GoldenBallChance) + " %\r\n" +
-           "Počet zmijí:" + std::to_string(world_.Creatures.Vipers.size());
+    return {level.FieldWidth,
+            level.FieldHeight,
+            level.RandomBalls,
+            level.RandomFlies,
+            level.RandomBoulders,
+            level.GoldenBallChance,
+            static_cast<int>(world_.Creatures.Vipers.size())};
 }
 
-std::string LevelFlow::GameInfoText() const {
-    return "Název hry : " + game_.Nazev() + "\r\n" + "Počet úrovní : " + std::to_string(game_.PocetUrovni()) + "\r\n" +
-           "Poznámka : " + game_.Informace();
-}
+GameInfo LevelFlow::CurrentGameInfo() const { return {game_.Nazev(), game_.PocetUrovni(), game_.Informace()}; }
 
 double ParseLevelAnswer(const std::string& answer) {
     const std::size_t at = answer.find_first_not_of(" \t");

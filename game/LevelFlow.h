@@ -8,6 +8,25 @@
 #include "pond/clsHraZurk3.h"
 #include "snake/clsKB.h"
 
+// What the level information (Tab) tells of the level in play.
+struct LevelInfo {
+    int Width = 0;
+    int Height = 0;
+    int RandomBalls = 0;
+    int RandomFlies = 0;
+    int RandomBoulders = 0;
+    int GoldenBallChance = 0;  // per cent
+    int Vipers = 0;
+    bool operator==(const LevelInfo&) const = default;
+};
+
+// What Informace tells of the loaded game.
+struct GameInfo {
+    std::string Name;  // the game file's path
+    int LevelCount = 0;
+    std::string Note;  // as UTF-8
+};
+
 // The walk through a game's levels: starting games and levels, the step, the end of a level,
 // lives, bonus levels, the pause. The window turns its events into these calls.
 class LevelFlow {
@@ -27,8 +46,8 @@ public:
 
     bool CanChooseLevel() const { return game_.PocetUrovni() > 0; }
     bool CanShowLevelInfo() const { return world_.LevelNo != 0; }
-    std::string LevelInfoText() const;  // Tab's six lines
-    std::string GameInfoText() const;   // Informace's three lines
+    LevelInfo CurrentLevelInfo() const;  // what Tab tells
+    GameInfo CurrentGameInfo() const;    // what Informace tells
 
 private:
     bool StartGame(int levelNo);

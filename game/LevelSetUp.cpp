@@ -89,6 +89,6 @@ void SetUpLevel(modZurk3& world) {
         world.Snake = std::make_unique<clsZurk>(world, world.Creatures);
         world.Snake->Poloz(world.HouseX, world.HouseY, world.Level.Cell(world.HouseX, world.HouseY).Param);
     } else {
-        world.FrontEnd().ShowCriticalBox("Úroveň neobsahuje zurka, bude tedy přeskočena !");
+        world.FrontEnd().ShowNoSnakeBox();
     }
 }

@@ -1,6 +1,5 @@
 #pragma once
 #include <cstdint>
-#include <string>
 
 // The labels over the pond and the panel that the rules show and hide; where each stands is the
 // front end's business.
@@ -9,6 +8,15 @@ enum class HintLabel {
     UvodKonec,  // lblUvodKonec: the way home, near the house once it opens on level 1
     Pauza,      // lblPauza
     Bonus,      // lblBonus on the status panel
+};
+
+// What the message window tells the player as a level ends; the window says it in the player's
+// language.
+enum class FlowMessage {
+    NextLevel,     // the level is won, or skipped: on to the next
+    LevelRepeats,  // the snake died and a life is left
+    GameLost,      // the snake died with no life left
+    Victory,       // the last level is behind the player
 };
 
 // What the status panel shows after a refresh.
@@ -29,10 +37,14 @@ public:
 
     virtual void SetLabelVisible(HintLabel label, bool visible) = 0;
 
-    // A critical box with the default title; returns when the player closed it.
-    virtual void ShowCriticalBox(const std::string& text) = 0;
+    // A critical box telling that the level has no snake and is skipped; returns when the player
+    // closed it.
+    virtual void ShowNoSnakeBox() = 0;
+    // A critical box telling that no level of the game has a snake, so the game cannot be played;
+    // returns when the player closed it.
+    virtual void ShowNoPlayableLevelBox() = 0;
     // The message window: returns once it has closed itself or a key closed it.
-    virtual void ShowMessage(const std::string& text) = 0;
+    virtual void ShowMessage(FlowMessage message) = 0;
 
     virtual void SetStepTimer(bool enabled) = 0;
     virtual void ShowPanel(const PanelValues& values) = 0;
@@ -53,8 +65,9 @@ public:
 class NullFrontEnd : public GameFrontEnd {
 public:
     void SetLabelVisible(HintLabel, bool) override {}
-    void ShowCriticalBox(const std::string&) override {}
-    void ShowMessage(const std::string&) override {}
+    void ShowNoSnakeBox() override {}
+    void ShowNoPlayableLevelBox() override {}
+    void ShowMessage(FlowMessage) override {}
     void SetStepTimer(bool) override {}
     void ShowPanel(const PanelValues&) override {}
     void LayOutForLevel(int, int) override {}

@@ -2,33 +2,8 @@
 
 #include "pond/CellKinds.h"
 #include "pond/Cp1250.h"
-#include "pond/GameFileFormat.h"
-#include "pond/RegularFile.h"
 
 namespace {
-
-// A count with its Czech noun: 1 úroveň, 2 to 4 úrovně, 0 and 5 or more úrovní.
-std::string CzechCount(int n, const char* one, const char* twoToFour, const char* many) {
-    const char* noun = n == 1 ? one : (n >= 2 && n <= 4 ? twoToFour : many);
-    return std::to_string(n) + " " + noun;
-}
-
-// Why the file is refused, in one Czech sentence.
-std::string Reason(const GameFileFault& fault) {
-    const std::string at = std::to_string(fault.Offset);
-    const std::string level = std::to_string(fault.Level);
-    if (fault.What == GameFileFault::ShortHeader)
-        return "Hlavička hry je useknutá: soubor má jen " + CzechCount(fault.A, "bajt", "bajty", "bajtů") + " ze 34.";
-    if (fault.What == GameFileFault::CutShort) return "Záznam na pozici " + at + " je useknutý koncem souboru.";
-    if (fault.What == GameFileFault::TooManyLevels)
-        return "Na pozici " + at + " začíná úroveň " + level + ", hlavička ale ohlašuje jen " +
-               CzechCount(fault.A, "úroveň", "úrovně", "úrovní") + ".";
-    if (fault.What == GameFileFault::TooLarge)
-        return "Úroveň " + level + " na pozici " + at + " má rozměr " + std::to_string(fault.A) + "x" +
-               std::to_string(fault.B) + ", největší dovolený je 50x40.";
-    return "Záznam buňky na pozici " + at + " míří mimo mapu (" + std::to_string(fault.A) + ", " +
-           std::to_string(fault.B) + ").";
-}
 
 std::int16_t Int16At(const std::uint8_t* payload) { return static_cast<std::int16_t>(payload[0] | (payload[1] << 8)); }
 
@@ -60,21 +35,17 @@ void Apply(const GameFileRecord& record, LevelRecord& level) {
 }
 }  // namespace
 
-std::optional<std::vector<std::uint8_t>> ReadGameFile(const std::string& path, std::string& error) {
+FileRead ReadGameFile(const std::string& path) {
     // The largest sensible game is a few megabytes; anything far bigger is not a game file.
     constexpr std::size_t MaxGameFileSize = 64u << 20;
-    FileRead file = ReadRegularFile(path, MaxGameFileSize);
-    if (file.Status == FileReadStatus::Read) return std::move(file.Bytes);
-    error = "Soubor " + path +
-            (file.Status == FileReadStatus::Missing       ? " neexistuje."
-             : file.Status == FileReadStatus::NotReadable ? " nelze přečíst."
-                                                          : " je příliš velký, než aby byl souborem hry.");
-    return std::nullopt;
+    return ReadRegularFile(path, MaxGameFileSize);
 }
 
 bool clsHraZurk3::NactiHru(const std::string& path) {
-    const auto bytes = ReadGameFile(path, lastError_);
-    return bytes && NactiHruZPameti(*bytes, path);
+    const FileRead file = ReadGameFile(path);
+    if (file.Status == FileReadStatus::Read) return NactiHruZPameti(file.Bytes, path);
+    lastFault_ = GameLoadFault{file.Status, {}};
+    return false;
 }
 
 bool clsHraZurk3::NactiHruZPameti(const std::vector<std::uint8_t>& bytes, const std::string& path) {
@@ -84,7 +55,7 @@ bool clsHraZurk3::NactiHruZPameti(const std::vector<std::uint8_t>& bytes, const 
     const auto faults = WalkRecords(
         bytes, [&](const GameFileRecord& record) { Apply(record, levels[static_cast<std::size_t>(record.Level)]); });
     if (!faults.empty()) {
-        lastError_ = Reason(faults.front());
+        lastFault_ = GameLoadFault{FileReadStatus::Read, faults.front()};
         return false;
     }
     HeaderChar = bytes[0];
@@ -94,7 +65,7 @@ bool clsHraZurk3::NactiHruZPameti(const std::vector<std::uint8_t>& bytes, const 
     Lives = bytes[LivesOffset];
     levels_ = std::move(levels);
     GameFileName = path;
-    lastError_.clear();
+    lastFault_.reset();
     return true;
 }
 

@@ -4,18 +4,27 @@
 #include <string>
 #include <vector>
 
+#include "pond/GameFileFormat.h"
 #include "pond/LevelRecord.h"
+#include "pond/RegularFile.h"
 
-// The bytes of the game file at path (UTF-8), as the game reads them; nothing when it is missing,
-// unreadable or far too large for a game, and error then says why in one Czech sentence.
-std::optional<std::vector<std::uint8_t>> ReadGameFile(const std::string& path, std::string& error);
+// The game file at path (UTF-8), as the game reads it: refused when it is missing, unreadable or
+// far too large for a game.
+FileRead ReadGameFile(const std::string& path);
+
+// Why a game file was refused: the file itself (File is not Read), or the first fault of its
+// contents. The front end and the tools say it in their own words.
+struct GameLoadFault {
+    FileReadStatus File = FileReadStatus::Read;
+    GameFileFault Format;
+};
 
 // The game file reader: reads a whole game file once and hands its levels out one at a time.
 class clsHraZurk3 {
 public:
     // Loads the game file at path (UTF-8). False when the file is missing, unreadable or
     // breaks the format's limits; then the game loaded before stays as it was and
-    // LastError() says why in one Czech sentence.
+    // LastFault() says why.
     bool NactiHru(const std::string& Nazev);
     // Loads a game file image already in memory (the fuzzer and the tests use it).
     bool NactiHruZPameti(const std::vector<std::uint8_t>& bytes, const std::string& Nazev);
@@ -29,7 +38,8 @@ public:
     std::uint8_t PocetUrovni() const { return LevelCount; }
     std::uint8_t Zivoty() const { return Lives; }
 
-    const std::string& LastError() const { return lastError_; }
+    // Why the last load failed; nothing after a load that succeeded.
+    const std::optional<GameLoadFault>& LastFault() const { return lastFault_; }
     // The levels as read, 0 (records before the first level start) to PocetUrovni.
     const std::vector<LevelRecord>& Levels() const { return levels_; }
     std::uint8_t HeaderCharacter() const { return HeaderChar; }
@@ -43,5 +53,5 @@ private:
     std::uint8_t Lives = 0;
     std::vector<LevelRecord> levels_;
     std::string GameFileName;
-    std::string lastError_;
+    std::optional<GameLoadFault> lastFault_;
 };

@@ -7,9 +7,11 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-# What the game needs to build and to run: Qt, the fonts it asks for, Czech box buttons, sound.
+# What the game needs to build and to run: Qt and its translation tools, the fonts it asks for,
+# the box buttons in Czech, sound.
 game_packages=(build-essential cmake git pkg-config
                qt6-base-dev qt6-multimedia-dev libxcb1-dev
+               qt6-tools-dev qt6-l10n-tools
                fonts-liberation fonts-dejavu-core qt6-translations-l10n
                gstreamer1.0-plugins-base gstreamer1.0-plugins-good)
 # What the tests and tools need besides: the test frameworks, clang for the sanitizers and the

@@ -56,7 +56,7 @@ expected=(
   "$programdir/zaklad.zurk"
   "$programdir/Mnam1.wav" "$programdir/Mnam2.wav" "$programdir/Mnam3.wav"
   "$programdir/Fuj.wav" "$programdir/Cil.wav" "$programdir/Naraz.wav"
-  "$programdir/Zurk3.hlp"
+  "$programdir/Zurk3.hlp" "$programdir/Zurk3.en.hlp"
   "$programdir/WWW_Zurk.txt"
   "$datadir/applications/$id.desktop"
   "$datadir/metainfo/$id.metainfo.xml"

@@ -14,7 +14,7 @@ std::vector<std::uint8_t> Records(const std::vector<std::uint8_t>& file) {
 
 std::string Dump(const std::vector<std::uint8_t>& bytes) {
     clsHraZurk3 game;
-    EXPECT_TRUE(game.NactiHruZPameti(bytes, "dir/game.zurk")) << game.LastError();
+    EXPECT_TRUE(game.NactiHruZPameti(bytes, "dir/game.zurk"));
     return SourceDumper::Dump(game);
 }
 

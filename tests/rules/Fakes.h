@@ -47,9 +47,10 @@ public:
 class RecordingFrontEnd : public NullFrontEnd {
 public:
     void SetLabelVisible(HintLabel label, bool visible) override { visibleLabels[label] = visible; }
-    void ShowCriticalBox(const std::string& text) override { boxes.push_back(text); }
-    void ShowMessage(const std::string& text) override {
-        messages.push_back(text);
+    void ShowNoSnakeBox() override { ++noSnakeBoxes; }
+    void ShowNoPlayableLevelBox() override { ++noPlayableLevelBoxes; }
+    void ShowMessage(FlowMessage message) override {
+        messages.push_back(message);
         timerOnUnderAMessage = timerOnUnderAMessage || timerOn;
         panelUnderTheMessage = panel;
     }
@@ -64,8 +65,9 @@ public:
     bool Visible(HintLabel label) const { return visibleLabels.count(label) && visibleLabels.at(label); }
 
     std::map<HintLabel, bool> visibleLabels;
-    std::vector<std::string> boxes;
-    std::vector<std::string> messages;
+    int noSnakeBoxes = 0;
+    int noPlayableLevelBoxes = 0;
+    std::vector<FlowMessage> messages;
     std::vector<std::vector<int>> layouts;
     bool timerOn = false;
     bool timerOnUnderAMessage = false;

@@ -1,5 +1,6 @@
 #include <algorithm>
 #include <gtest/gtest.h>
+#include <tuple>
 
 #include "GameFileBytes.h"
 #include "pond/clsHraZurk3.h"
@@ -48,7 +49,7 @@ TEST(GameFile, HeaderFieldsReadWholeAtTheirExtremes) {
         GameFileBytes file(count, 255 - count);
         for (int n = 0; n < count; ++n) file.Level(50, 40, -32768 + n, 32767 - n);
         clsHraZurk3 game;
-        ASSERT_TRUE(game.NactiHruZPameti(file.bytes, "x")) << game.LastError();
+        ASSERT_TRUE(game.NactiHruZPameti(file.bytes, "x"));
         EXPECT_EQ(std::vector<int>({game.PocetUrovni(), game.Zivoty()}), std::vector<int>({count, 255 - count}));
         if (count == 0) continue;
         for (const int u : {1, 255}) {
@@ -90,7 +91,7 @@ TEST(GameFile, TheLastCountWinsAndRecordsBelongToTheLevelTheyFollow) {
         .Cell(CellBall, 1, 3, 0)  // a ball replacing a border wall
         .Level(4, 4, 0, 0);
     clsHraZurk3 game;
-    ASSERT_TRUE(game.NactiHruZPameti(file.bytes, "x")) << game.LastError();
+    ASSERT_TRUE(game.NactiHruZPameti(file.bytes, "x"));
     const LevelRecord first = LoadLevel(game, 1);
     EXPECT_EQ((std::vector<int>{first.RandomBalls, first.RandomFlies, first.RandomBoulders, first.GoldenBallChance}),
               (std::vector<int>{2, 1, 9, 55}));
@@ -105,7 +106,7 @@ TEST(GameFile, TheLastCountWinsAndRecordsBelongToTheLevelTheyFollow) {
 struct DamagedFile {
     const char* what;
     std::vector<std::uint8_t> bytes;
-    const char* says;  // what the reason must name: the offset, the figure, the Czech count
+    GameFileFault fault;  // the first one; its code is left out
 };
 
 class DamagedGameFile : public testing::TestWithParam<DamagedFile> {};
@@ -114,7 +115,12 @@ TEST_P(DamagedGameFile, IsRefusedWholeAndTheEarlierGameStays) {
     clsHraZurk3 game;
     ASSERT_TRUE(game.NactiHruZPameti(WorkedExampleBytes(), "good.zurk"));
     EXPECT_FALSE(game.NactiHruZPameti(GetParam().bytes, "bad.zurk"));
-    EXPECT_NE(game.LastError().find(GetParam().says), std::string::npos) << game.LastError();
+    ASSERT_TRUE(game.LastFault().has_value());
+    const GameFileFault& is = game.LastFault()->Format;
+    const GameFileFault& must = GetParam().fault;
+    EXPECT_EQ(game.LastFault()->File, FileReadStatus::Read);
+    EXPECT_EQ(std::tie(is.What, is.Offset, is.Level, is.A, is.B),
+              std::tie(must.What, must.Offset, must.Level, must.A, must.B));
     EXPECT_EQ(game.Nazev(), "good.zurk");
     EXPECT_EQ(LoadLevel(game, 1).Cell(2, 2), (MapCell{CellHouse, 3}));
 }
@@ -128,21 +134,17 @@ std::vector<DamagedFile> DamagedFiles() {
     };
     auto cell = [&](std::initializer_list<int> record) { return header(1).Level(5, 5, 0, 3).Raw(record).bytes; };
     return {
-        {"empty file", {}, "jen 0 bajtů ze 34"},
-        {"short header", std::vector<std::uint8_t>(33, 0), "jen 33 bajtů ze 34"},
-        {"header of one byte", std::vector<std::uint8_t>(1, 0), "jen 1 bajt ze 34"},
-        {"header of three bytes", std::vector<std::uint8_t>(3, 0), "jen 3 bajty ze 34"},
-        {"one level too many for one", starts(1), "Na pozici 41 začíná úroveň 2, hlavička ale ohlašuje jen 1 úroveň."},
-        {"one level too many for four", starts(4), "ohlašuje jen 4 úrovně."},
-        {"one level too many for five", starts(5), "ohlašuje jen 5 úrovní."},
-        {"too wide", header(1).Level(51, 5, 0, 3).bytes, "51x5"},
-        {"too high", header(1).Level(5, 41, 0, 3).bytes, "5x41"},
-        {"cell beyond x", cell({CellFly, 51, 2, 3}), "pozici 41 míří mimo mapu (51, 2)"},
-        {"cell at x 0", cell({CellWall, 0, 2}), "(0, 2)"},
-        {"cell at y 0", cell({CellWall, 2, 0}), "(2, 0)"},
-        {"cell beyond y", cell({CellBall, 2, 41, 1}), "(2, 41)"},
-        {"cut payload", cell({CellHouse, 2, 2}), "pozici 41 je useknutý"},
-        {"cut level start", header(1).Raw({CodeLevelStart, 5, 5, 0}).bytes, "pozici 34"},
+        {"empty file", {}, {GameFileFault::ShortHeader, 0, 0, 0, 0, 0}},
+        {"short header", std::vector<std::uint8_t>(33, 0), {GameFileFault::ShortHeader, 0, 0, 0, 33, 0}},
+        {"one level too many", starts(4), {GameFileFault::TooManyLevels, 62, 5, 0, 4, 0}},
+        {"too wide", header(1).Level(51, 5, 0, 3).bytes, {GameFileFault::TooLarge, 34, 1, 0, 51, 5}},
+        {"too high", header(1).Level(5, 41, 0, 3).bytes, {GameFileFault::TooLarge, 34, 1, 0, 5, 41}},
+        {"cell beyond x", cell({CellFly, 51, 2, 3}), {GameFileFault::CellOffMap, 41, 1, 0, 51, 2}},
+        {"cell at x 0", cell({CellWall, 0, 2}), {GameFileFault::CellOffMap, 41, 1, 0, 0, 2}},
+        {"cell at y 0", cell({CellWall, 2, 0}), {GameFileFault::CellOffMap, 41, 1, 0, 2, 0}},
+        {"cell beyond y", cell({CellBall, 2, 41, 1}), {GameFileFault::CellOffMap, 41, 1, 0, 2, 41}},
+        {"cut payload", cell({CellHouse, 2, 2}), {GameFileFault::CutShort, 41, 1, 0, 0, 0}},
+        {"cut level start", header(1).Raw({CodeLevelStart, 5, 5, 0}).bytes, {GameFileFault::CutShort, 34, 0, 0, 0, 0}},
     };
 }
 

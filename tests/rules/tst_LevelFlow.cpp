@@ -7,6 +7,9 @@
 namespace {
 constexpr int Bonus = 1;
 using Key = clsKB::Key;
+using Messages = std::vector<FlowMessage>;
+constexpr FlowMessage Next = FlowMessage::NextLevel, Repeats = FlowMessage::LevelRepeats, Lost = FlowMessage::GameLost,
+                      Victory = FlowMessage::Victory;
 
 class LevelFlowTest : public testing::Test {
 protected:
@@ -19,7 +22,7 @@ protected:
         Load(file);
     }
     void Load(const GameFileBytes& file) {
-        ASSERT_TRUE(game.NactiHruZPameti(file.bytes, "test.zurk")) << game.LastError();
+        ASSERT_TRUE(game.NactiHruZPameti(file.bytes, "test.zurk"));
         flow = std::make_unique<LevelFlow>(world, game, keys);
     }
     void Tick(std::optional<Key> key = std::nullopt) {
@@ -69,12 +72,12 @@ TEST_F(LevelFlowTest, WinningMovesOnAndTheLastLevelPaysForEveryLife) {
     LoadCorridors(2, 3);
     flow->Start();
     Win();
-    EXPECT_EQ(frontEnd.messages, (std::vector<std::string>{"Postup do další úrovně !"}));
+    EXPECT_EQ(frontEnd.messages, (Messages{Next}));
     EXPECT_EQ(world.Score, -2 + 2000);
     EXPECT_FALSE(frontEnd.Visible(HintLabel::Uvod)) << "the hint is for level 1 only";
     EXPECT_FALSE(frontEnd.Visible(HintLabel::UvodKonec)) << "nor the way home";
     Win();
-    EXPECT_EQ(frontEnd.messages.back(), "Fantastické vítězství !!!");
+    EXPECT_EQ(frontEnd.messages.back(), Victory);
     EXPECT_EQ(world.Score, -4 + 4000 + 3 * 5000);
     EXPECT_EQ(frontEnd.panel.LevelNo, 2) << "the last level's number, not one more";
     EXPECT_FALSE(frontEnd.timerOn || frontEnd.timerOnUnderAMessage);
@@ -89,12 +92,12 @@ TEST_F(LevelFlowTest, CrashingCostsALifeAndTheLastLifeEndsTheGame) {
     LoadCorridors(1, 2);
     flow->Start();
     Crash();
-    EXPECT_EQ(frontEnd.messages, (std::vector<std::string>{"Úroveň se zopakuje !"}));
+    EXPECT_EQ(frontEnd.messages, (Messages{Repeats}));
     EXPECT_EQ(frontEnd.panelUnderTheMessage.LivesLeft, 1) << "the message shows over the new count";
     EXPECT_EQ(world.GameState, StateRunning);
     EXPECT_TRUE(frontEnd.Visible(HintLabel::Uvod)) << "also when level 1 is repeated";
     Crash();
-    EXPECT_EQ(frontEnd.messages.back(), "Totální prohra ...");
+    EXPECT_EQ(frontEnd.messages.back(), Lost);
     EXPECT_EQ(frontEnd.panel.LivesLeft, 0);
     EXPECT_FALSE(frontEnd.timerOn || frontEnd.timerOnUnderAMessage);
     Tick();
@@ -102,7 +105,7 @@ TEST_F(LevelFlowTest, CrashingCostsALifeAndTheLastLifeEndsTheGame) {
     LoadCorridors(1, 0);
     flow->Start();
     Crash();
-    EXPECT_EQ(frontEnd.messages.back(), "Totální prohra ...") << "a game of no lives ends at the first crash";
+    EXPECT_EQ(frontEnd.messages.back(), Lost) << "a game of no lives ends at the first crash";
 }
 
 TEST_F(LevelFlowTest, BonusLevelsGiveALifeUpTo255AndCostNone) {
@@ -116,7 +119,7 @@ TEST_F(LevelFlowTest, BonusLevelsGiveALifeUpTo255AndCostNone) {
     Win();
     EXPECT_EQ(frontEnd.panel.LivesLeft, 2);
     Crash();
-    EXPECT_EQ(frontEnd.messages.back(), "Postup do další úrovně !");
+    EXPECT_EQ(frontEnd.messages.back(), Next);
     EXPECT_EQ(frontEnd.panel.LivesLeft, 2);
     EXPECT_EQ(world.Score, -2 + 2000 - 3) << "a lost bonus level earns nothing";
     EXPECT_EQ(world.LevelNo, 3);
@@ -147,9 +150,8 @@ TEST_F(LevelFlowTest, LevelsWithoutAHouseOrNotInTheFileAreSkippedToTheEnd) {
     Load(file);
     flow->Start();
     Win();
-    EXPECT_EQ(frontEnd.messages, (std::vector<std::string>{"Postup do další úrovně !", "Postup do další úrovně !",
-                                                           "Postup do další úrovně !", "Fantastické vítězství !!!"}));
-    EXPECT_EQ(frontEnd.boxes, std::vector<std::string>(3, "Úroveň neobsahuje zurka, bude tedy přeskočena !"));
+    EXPECT_EQ(frontEnd.messages, (Messages{Next, Next, Next, Victory}));
+    EXPECT_EQ(frontEnd.noSnakeBoxes, 3);
     EXPECT_EQ(frontEnd.layouts, (std::vector<std::vector<int>>{{5, 3}, {1, 1}}))
         << "no window is laid out for a level of no cells";
     EXPECT_EQ(world.LevelNo, 4);
@@ -159,7 +161,7 @@ TEST_F(LevelFlowTest, LevelsWithoutAHouseOrNotInTheFileAreSkippedToTheEnd) {
     flow->Start();
     EXPECT_FALSE(flow->ChooseLevel("1"));
     EXPECT_EQ(frontEnd.messages.size(), 4u) << "a game of no levels starts nothing";
-    EXPECT_EQ(frontEnd.boxes.size(), 3u);
+    EXPECT_TRUE(frontEnd.noSnakeBoxes == 3 && frontEnd.noPlayableLevelBoxes == 0);
 }
 
 TEST_F(LevelFlowTest, AGameWithNoPlayableLevelIsToldOnceAndNotStarted) {
@@ -167,11 +169,11 @@ TEST_F(LevelFlowTest, AGameWithNoPlayableLevelIsToldOnceAndNotStarted) {
     for (int level = 0; level < 255; ++level) noHouses.Level(5, 3, 0, 2);
     for (const GameFileBytes& file : {GameFileBytes(255, 3), noHouses}) {
         Load(file);
-        frontEnd.boxes.clear();
+        frontEnd.noPlayableLevelBoxes = 0;
         flow->Start();
         EXPECT_FALSE(flow->ChooseLevel("7"));
-        EXPECT_EQ(frontEnd.boxes,
-                  std::vector<std::string>(2, "Žádná úroveň této hry neobsahuje zurka, hru tedy nelze hrát !"));
+        EXPECT_EQ(frontEnd.noPlayableLevelBoxes, 2);
+        EXPECT_EQ(frontEnd.noSnakeBoxes, 0);
         EXPECT_TRUE(frontEnd.messages.empty() && frontEnd.layouts.empty());
         EXPECT_EQ(world.LevelNo, 0);
     }
@@ -207,9 +209,7 @@ TEST_F(LevelFlowTest, ReturnToTitleAndChooseLevel) {
     random.Add({0.0});  // the viper's first direction
     EXPECT_TRUE(flow->ChooseLevel("3"));
     EXPECT_EQ(world.LevelNo, 3);
-    EXPECT_EQ(flow->LevelInfoText(),
-              "Velikost:8x6\r\nNáhodné kuličky:0\r\nNáhodné mušky:0\r\nNáhodné balvany:0\r\n"
-              "Výskyt zlaté kuličky:0 %\r\nPočet zmijí:1");
+    EXPECT_EQ(flow->CurrentLevelInfo(), (LevelInfo{8, 6, 0, 0, 0, 0, 1}));
     for (const char* ignored : {"12", "abc", "", "0", "-1", "300", "inf"}) {
         EXPECT_FALSE(flow->ChooseLevel(ignored)) << ignored;
         EXPECT_EQ(world.LevelNo, 3);

@@ -74,7 +74,7 @@ TEST(LevelSetUp, ALevelWithoutAHouseSaysSoAndDrawsNothing) {
     pond.SetUp();
     EXPECT_EQ(pond.world.HouseX, 0);
     EXPECT_EQ(pond.painter.paints, 0);
-    EXPECT_EQ(pond.frontEnd.boxes.size(), 1u);
+    EXPECT_EQ(pond.frontEnd.noSnakeBoxes, 1);
     EXPECT_EQ(pond.world.Snake, nullptr);
 }
 

@@ -24,19 +24,20 @@ TEST_F(RegularFileTest, ReadsOnlyWholeRegularFilesWithinTheLimit) {
         EXPECT_EQ(ReadRegularFile(Path(name), 1u << 20).Status, FileReadStatus::NotReadable) << name;
 }
 
-// A game file missing, a folder, too large or damaged: the player reads why.
+// A game file missing, a folder, too large or damaged: the reader tells which.
 TEST_F(RegularFileTest, AGameFileThatCannotBeReadSaysWhy) {
     GameFileBytes(0, 3).WriteTo(Path("good.zurk"));
     clsHraZurk3 game;
     EXPECT_TRUE(game.NactiHru(Path("good.zurk")));
     const std::string huge = Write("huge.zurk", "");
     fs::resize_file(huge, (64u << 20) + 1);  // sparse: no disk is filled
-    const std::pair<std::string, std::string> refused[] = {{Path("none"), " neexistuje."},
-                                                           {folder.string(), " nelze přečíst."},
-                                                           {huge, " je příliš velký, než aby byl souborem hry."},
-                                                           {Write("bad.zurk", "x"), "Hlavička hry je useknutá"}};
-    for (const auto& [path, says] : refused) {
+    const std::pair<std::string, FileReadStatus> refused[] = {{Path("none"), FileReadStatus::Missing},
+                                                              {folder.string(), FileReadStatus::NotReadable},
+                                                              {huge, FileReadStatus::TooLarge},
+                                                              {Write("bad.zurk", "x"), FileReadStatus::Read}};
+    for (const auto& [path, status] : refused) {
         EXPECT_FALSE(game.NactiHru(path));
-        EXPECT_NE(game.LastError().find(says), std::string::npos) << game.LastError();
+        EXPECT_EQ(game.LastFault()->File, status) << path;
     }
+    EXPECT_EQ(game.LastFault()->Format.What, GameFileFault::ShortHeader);
 }

@@ -122,66 +122,6 @@ private slots:
         QVERIFY(!game->Label("picPozadi")->isHidden() && !timer->isActive());
     }
 
-    void ctrlUChoosesALevelOrCancels() {
-        for (const bool cancel : {false, true}) {
-            auto game = Started();
-            game->Steer(Qt::Key_Right);
-            ModalBoxes boxes;
-            boxes.answer = QStringLiteral("3");
-            boxes.cancelInput = cancel;
-            game->Tap(Qt::Key_U, Qt::ControlModifier);
-            QCOMPARE(boxes.Texts(QStringLiteral("input")), QStringList{QStringLiteral("Zadejte číslo úrovně !")});
-            QCOMPARE(boxes.seen[0].title, QStringLiteral("Zurk3"));
-            game->Tick();
-            QCOMPARE(game->Panel().mid(0, 2), (cancel ? QStringList{"-2", "1"} : QStringList{"0", "3"}));
-            QCOMPARE(game->window->centralWidget()->width(), (cancel ? 10 : 12) * 20 + 89);
-        }
-    }
-
-    void aSkippedLevelIsSaidInABoxAndTheEndInTheMessage() {
-        GameFileBytes file(2, 3);
-        file.Level(10, 8, 0, 0);
-        file.Level(10, 8, 0, 2).House(3, 4, 2);
-        GameWindow game(file);
-        ModalBoxes boxes;
-        QStringList scoresUnderTheBoxes;
-        boxes.whileOpen = [&] {
-            game.StrayTick();
-            scoresUnderTheBoxes << game.Shown("lblBody");
-        };
-        game.Tap(Qt::Key_F2);
-        for (Qt::Key key : {Qt::Key_Right, Qt::Key_Up, Qt::Key_Left, Qt::Key_Down}) game.Steer(key);
-        game.Tick();
-        QCOMPARE(boxes.Texts(QStringLiteral("critical")),
-                 QStringList{QStringLiteral("Úroveň neobsahuje zurka, bude tedy přeskočena !")});
-        QCOMPARE(boxes.seen[0].title, QStringLiteral("Zurk3"));
-        QCOMPARE(boxes.Texts(QStringLiteral("message")), (QStringList{QStringLiteral("Postup do další úrovně !"),
-                                                                      QStringLiteral("Fantastické vítězství !!!")}));
-        QVERIFY(!game.StepTimer()->isActive());
-        QCOMPARE(scoresUnderTheBoxes, (QStringList{"0", "0", "16996"}));  // no stray tick stepped
-    }
-
-    // Tab, Ctrl+U and Informace hold the steps while their box is open; the speed dialog does not.
-    void theGamesBoxesHoldTheSteps() {
-        const std::function<void(GameWindow&)> openers[] = {
-            [](GameWindow& w) { w.Tap(Qt::Key_Tab); }, [](GameWindow& w) { w.Tap(Qt::Key_U, Qt::ControlModifier); },
-            [](GameWindow& w) { w.Choose("mnuHraInformace"); }};
-        for (const auto& open : openers) {
-            auto game = Started();
-            game->Steer(Qt::Key_Right);
-            ModalBoxes boxes;
-            boxes.cancelInput = true;
-            QString scoreUnderTheBox;
-            boxes.whileOpen = [&] {
-                game->Tick();
-                scoreUnderTheBox = game->Shown("lblBody");
-            };
-            open(*game);
-            QCOMPARE(boxes.seen.size(), std::size_t(1));
-            QCOMPARE(scoreUnderTheBox, QStringLiteral("-1"));
-        }
-    }
-
     // The large cells when the level with its panel fits 95 % of the screen's width and 90 % of its
     // height, at 15 twips a pixel: exactly at either edge and one unit off.
     void theCellSizeFollowsTheScreensEdges() {

@@ -2,6 +2,7 @@
 
 #include "GameWindow.h"
 #include "ModalBoxes.h"
+#include "app/GameWording.h"
 
 // Every file the game reads from its folder, there but unreadable (a folder or a FIFO stands in
 // its place) or damaged: the game starts, goes on, and tells the player in Czech where it should.
@@ -62,6 +63,28 @@ private slots:
         window.findChild<QAction*>(QStringLiteral("mnuHraInformace"))->trigger();
         QVERIFY(boxes.seen.at(0).text.startsWith(QStringLiteral("Název hry : ") + folder + "/zaklad.zurk"));
         QCOMPARE(format, Qt::PlainText);
+    }
+
+    // Each fault of the reader in Czech, with its counts in their three forms.
+    void theReasonsOfTheReaderAreSaidInCzech() {
+        using F = GameFileFault;
+        const auto in = [](F::Kind what, std::size_t at, int level, int a, int b) {
+            return GameLoadFault{FileReadStatus::Read, {what, at, level, 0, a, b}};
+        };
+        const std::pair<GameLoadFault, const char*> reasons[] = {
+            {in(F::ShortHeader, 0, 0, 1, 0), "Hlavička hry je useknutá: soubor má jen 1 bajt ze 34."},
+            {in(F::ShortHeader, 0, 0, 3, 0), "jen 3 bajty ze 34."},
+            {in(F::ShortHeader, 0, 0, 0, 0), "jen 0 bajtů ze 34."},
+            {in(F::CutShort, 41, 1, 0, 0), "Záznam na pozici 41 je useknutý koncem souboru."},
+            {in(F::TooManyLevels, 41, 2, 1, 0), "Na pozici 41 začíná úroveň 2, hlavička ale ohlašuje jen 1 úroveň."},
+            {in(F::TooManyLevels, 62, 5, 4, 0), "ohlašuje jen 4 úrovně."},
+            {in(F::TooManyLevels, 69, 6, 5, 0), "ohlašuje jen 5 úrovní."},
+            {in(F::TooLarge, 34, 1, 51, 5), "Úroveň 1 na pozici 34 má rozměr 51x5, největší dovolený je 50x40."},
+            {in(F::CellOffMap, 41, 1, 0, 2), "Záznam buňky na pozici 41 míří mimo mapu (0, 2)."}};
+        for (const auto& [fault, says] : reasons) {
+            const QString text = GameWording::LoadFault(QStringLiteral("a.zurk"), fault);
+            QVERIFY2(text.endsWith(QString::fromUtf8(says)), qPrintable(text));
+        }
     }
 
     void brokenAndUnreadableCuesLeaveTheGameGoing() {

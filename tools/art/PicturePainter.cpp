@@ -96,7 +96,7 @@ QImage PicturePainter::Title(int scale) {
     return image;
 }
 
-QImage PicturePainter::StartHint(int scale) {
+QImage PicturePainter::StartHint(int scale, const QString& words) {
     QImage image = Blank(150, 50, scale);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing, true);
@@ -126,12 +126,12 @@ QImage PicturePainter::StartHint(int scale) {
     painter.setPen(QColor(0x18, 0x18, 0x18));
     painter.drawText(top, Qt::AlignCenter, QStringLiteral("F2"));
 
-    const QRectF words(56, 0, 90, 50);
+    const QRectF place(56, 0, 90, 50);
     painter.setFont(BoldFont(19));
     painter.setPen(QColor(0x00, 0x10, 0x40));
-    painter.drawText(words.translated(1, 1), Qt::AlignVCenter | Qt::AlignLeft, QStringLiteral("Start hry"));
+    painter.drawText(place.translated(1, 1), Qt::AlignVCenter | Qt::AlignLeft, words);
     painter.setPen(Qt::white);
-    painter.drawText(words, Qt::AlignVCenter | Qt::AlignLeft, QStringLiteral("Start hry"));
+    painter.drawText(place, Qt::AlignVCenter | Qt::AlignLeft, words);
     return image;
 }
 

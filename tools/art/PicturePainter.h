@@ -10,10 +10,10 @@
 // the icon. scale 2 draws the same design at twice the pixels for high-density screens.
 class PicturePainter {
 public:
-    static QImage Title(int scale);      // 400 x 300
-    static QImage StartHint(int scale);  // 150 x 50
-    static QImage Message(int scale);    // 613 x 93
-    static QImage Icon(int scale);       // 64 x 64: the window icon
+    static QImage Title(int scale);                            // 400 x 300
+    static QImage StartHint(int scale, const QString& words);  // 150 x 50
+    static QImage Message(int scale);                          // 613 x 93
+    static QImage Icon(int scale);                             // 64 x 64: the window icon
 
     // The icon is a tile of IconCells x IconCells pond cells. It can be drawn at any edge that
     // is a whole number of cells, for the desktop's icon theme.

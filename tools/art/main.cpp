@@ -45,7 +45,9 @@ int WritePictures(const QDir& folder) {
     for (const int scale : {1, 2}) {
         const QString suffix = scale == 1 ? ".png" : "@2x.png";
         ok &= Save(PicturePainter::Title(scale), folder, "title" + suffix);
-        ok &= Save(PicturePainter::StartHint(scale), folder, "starthint" + suffix);
+        // The start hint in each language of the game: Czech, and English as "starthint.en".
+        ok &= Save(PicturePainter::StartHint(scale, "Start hry"), folder, "starthint" + suffix);
+        ok &= Save(PicturePainter::StartHint(scale, "Play"), folder, "starthint.en" + suffix);
         ok &= Save(PicturePainter::Message(scale), folder, "message" + suffix);
         ok &= Save(PicturePainter::Icon(scale), folder, "icon" + suffix);
     }

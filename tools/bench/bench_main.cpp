@@ -92,7 +92,7 @@ void BM_load_255FullLevels(benchmark::State& state) {
     const std::vector<std::uint8_t> bytes = BigGameFile::Bytes();
     clsHraZurk3 game;
     for (auto _ : state) benchmark::DoNotOptimize(game.NactiHruZPameti(bytes, "velka.zurk"));
-    if (game.PocetUrovni() != 255) state.SkipWithError(game.LastError().c_str());
+    if (game.PocetUrovni() != 255) state.SkipWithError("the big game was refused");
     state.counters["bytes"] = static_cast<double>(bytes.size());
 }
 BENCHMARK(BM_load_255FullLevels)->Unit(benchmark::kMillisecond);
@@ -104,7 +104,7 @@ void BM_load_255FullLevelsFromDisk(benchmark::State& state) {
         .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     clsHraZurk3 game;
     for (auto _ : state) benchmark::DoNotOptimize(game.NactiHru(path.string()));
-    if (game.PocetUrovni() != 255) state.SkipWithError(game.LastError().c_str());
+    if (game.PocetUrovni() != 255) state.SkipWithError("the big game was refused");
     std::filesystem::remove(path);
 }
 BENCHMARK(BM_load_255FullLevelsFromDisk)->Unit(benchmark::kMillisecond);

@@ -10,8 +10,8 @@ CheckReport GameFileChecker::Check(const std::vector<std::uint8_t>& bytes, const
     const RecordScan scan = RecordScanner::Scan(bytes);
     if (!game.NactiHruZPameti(bytes, name)) {
         report.Faults = scan.Faults;
-        // The reader has the last word; its own sentence stands in if the scan missed the fault.
-        if (report.Faults.empty()) report.Faults.push_back("the game refuses the file: " + game.LastError());
+        // The reader has the last word; its own fault stands in if the scan missed it.
+        if (report.Faults.empty()) report.Faults.push_back(RecordScanner::Describe(*game.LastFault()));
         return report;
     }
     if (scan.LevelStarts < game.PocetUrovni())

@@ -27,6 +27,16 @@ std::string Fault(const GameFileFault& fault) {
 }
 }  // namespace
 
+std::string RecordScanner::Describe(const GameLoadFault& fault) {
+    switch (fault.File) {
+    case FileReadStatus::Read: return Fault(fault.Format);
+    case FileReadStatus::Missing: return "no such file";
+    case FileReadStatus::NotReadable: return "cannot read the file";
+    case FileReadStatus::TooLarge: return "far too large for a game file";
+    }
+    return {};
+}
+
 RecordScan RecordScanner::Scan(const std::vector<std::uint8_t>& bytes) {
     RecordScan scan;
     const auto faults = WalkRecords(bytes, [&](const GameFileRecord& record) {

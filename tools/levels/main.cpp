@@ -13,6 +13,7 @@
 #include "tools/levels/GameFileChecker.h"
 #include "tools/levels/GameFileWriter.h"
 #include "tools/levels/LevelTrial.h"
+#include "tools/levels/RecordScanner.h"
 #include "tools/levels/SourceDumper.h"
 #include "tools/levels/SourceError.h"
 #include "tools/levels/SourceParser.h"
@@ -73,7 +74,7 @@ int Build(const std::vector<std::string>& args) {
 int Dump(const std::string& path) {
     clsHraZurk3 game;
     if (!game.NactiHru(path)) {
-        std::cerr << path << ": " << game.LastError() << "\n";
+        std::cerr << path << ": " << RecordScanner::Describe(*game.LastFault()) << "\n";
         return 1;
     }
     try {
@@ -86,13 +87,12 @@ int Dump(const std::string& path) {
 }
 
 int Check(const std::string& path) {
-    std::string error;  // the game's own Czech reason; the tool speaks English
-    const auto bytes = ReadGameFile(path, error);
-    if (!bytes) {
-        std::cerr << path << ": cannot read the file\n";
+    const FileRead file = ReadGameFile(path);
+    if (file.Status != FileReadStatus::Read) {
+        std::cerr << path << ": " << RecordScanner::Describe({file.Status, {}}) << "\n";
         return 1;
     }
-    const CheckReport report = GameFileChecker::Check(*bytes, path);
+    const CheckReport report = GameFileChecker::Check(file.Bytes, path);
     for (const std::string& fault : report.Faults) std::cout << path << ": " << fault << "\n";
     for (const std::string& warning : report.Warnings) std::cout << path << ": warning: " << warning << "\n";
     if (report.Refused()) return 1;
@@ -103,7 +103,7 @@ int Check(const std::string& path) {
 int Play(const std::string& path) {
     clsHraZurk3 game;
     if (!game.NactiHru(path)) {
-        std::cerr << path << ": " << game.LastError() << "\n";
+        std::cerr << path << ": " << RecordScanner::Describe(*game.LastFault()) << "\n";
         return 1;
     }
     bool anyLost = false;

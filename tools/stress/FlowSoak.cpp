@@ -17,11 +17,8 @@ void FlowSoak::Keys::Tap(int virtualKey) {
     word = static_cast<std::int16_t>(word ^ 1);
 }
 
-void FlowSoak::FrontEnd::ShowMessage(const std::string& text) {
-    if (text == "Fantastické vítězství !!!" || text == "Totální prohra ...")
-        ++gamesEnded;
-    else if (text != "Postup do další úrovně !" && text != "Úroveň se zopakuje !")
-        strangeMessage = text;
+void FlowSoak::FrontEnd::ShowMessage(FlowMessage message) {
+    if (message == FlowMessage::Victory || message == FlowMessage::GameLost) ++gamesEnded;
 }
 
 std::string FlowSoak::Play(int ticks) {
@@ -37,7 +34,6 @@ std::string FlowSoak::Play(int ticks) {
             flow_.Start();
         }
         std::string fault = PondInvariants::Check(world_, screen_);
-        if (fault.empty() && !frontEnd_.strangeMessage.empty()) fault = "the message " + frontEnd_.strangeMessage;
         if (!fault.empty()) return "tick " + std::to_string(tick) + ": " + fault;
     }
     return {};

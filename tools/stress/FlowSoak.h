@@ -36,10 +36,9 @@ private:
     class FrontEnd : public NullFrontEnd {
     public:
         explicit FrontEnd(ShadowPainter& screen) : screen_(screen) {}
-        void ShowMessage(const std::string& text) override;
+        void ShowMessage(FlowMessage message) override;
         void ClearPond() override { screen_.Clear(); }
         int gamesEnded = 0;
-        std::string strangeMessage;
 
     private:
         ShadowPainter& screen_;

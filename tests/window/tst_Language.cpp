@@ -1,0 +1,116 @@
+#include <QAbstractButton>
+#include <QRegularExpression>
+#include <QTextEdit>
+
+#include "GameWindow.h"
+#include "ModalBoxes.h"
+#include "app/UiLanguage.h"
+
+// A whole game played in the language the environment asks for: Czech under a Czech locale and
+// under C, English under LANGUAGE=en, where every text of every window, box and menu it shows is
+// read and none may be Czech.
+class LanguageTest : public QObject {
+    Q_OBJECT
+
+private:
+    QStringList texts_;
+
+    // Every text the game's windows show now: titles, menus, labels, buttons, pages.
+    void ReadEveryText() {
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            if (!top->isVisible()) continue;
+            texts_ << top->windowTitle();
+            for (QLabel* label : top->findChildren<QLabel*>()) texts_ << label->text();
+            for (QAbstractButton* button : top->findChildren<QAbstractButton*>()) texts_ << button->text();
+            for (QAction* action : top->findChildren<QAction*>()) texts_ << action->text();
+            for (QTextEdit* page : top->findChildren<QTextEdit*>()) texts_ << page->toPlainText();
+        }
+    }
+
+private slots:
+    void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
+
+    void theLanguageIsTheFirstOneTheGameSpeaks() {
+        const std::pair<QStringList, QString> cases[] = {{{"en-GB", "en-Latn-GB"}, "en"},
+                                                         {{"en_US"}, "en"},
+                                                         {{"de", "en"}, "en"},
+                                                         {{"cs-CZ", "cs", "en"}, "cs"},
+                                                         {{"C"}, "cs"},
+                                                         {{"de-DE", "de"}, "cs"},
+                                                         {{}, "cs"}};
+        for (const auto& [languages, chosen] : cases) QCOMPARE(UiLanguage::Choose(languages, {"en"}), chosen);
+        QCOMPARE(UiLanguage::Translated(), QStringList{"en"});
+    }
+
+    // Level 1 crashes, then is won; level 2 is a bonus level; level 3 has no house; then a new
+    // game from Ctrl+U is lost. Tab, Informace and Ctrl+U come while the snake moves: no tick that
+    // comes while one of the game's boxes is open steps the game.
+    void aWholeGameInThePlayersLanguage() {
+        const bool english = UiLanguage::Choose(QLocale::system().uiLanguages(), {"en"}) == QStringLiteral("en");
+        GameFileBytes file(3, 2);
+        file.Level(5, 3, 0, 2).House(2, 2, 2);
+        file.Level(5, 3, 1, 2).House(2, 2, 2);
+        file.Level(5, 3, 0, 2);
+        GameWindow game(file);
+        for (const char* help : {"Zurk3.hlp", "Zurk3.en.hlp"})
+            QVERIFY(QFile::copy(QStringLiteral(ZURK3_PROGRAM_DIR "/") + help, game.dir.filePath(help)));
+        ModalBoxes boxes;
+        boxes.answer = QStringLiteral("1");
+        bool held = true;
+        boxes.whileOpen = [&] {
+            ReadEveryText();
+            const QString score = game.Shown("lblBody");
+            game.StrayTick();
+            held = held && game.Shown("lblBody") == score;
+        };
+        const auto crash = [&] {
+            for (int i = 0; i < 4; ++i) game.Steer(Qt::Key_Right);
+        };
+        const auto win = [&] {
+            game.Steer(Qt::Key_Right);
+            game.Steer(Qt::Key_Left);
+            game.Tick();
+        };
+        ReadEveryText();
+        game.Tap(Qt::Key_F2);
+        game.Steer(Qt::Key_Right);
+        game.Tap(Qt::Key_Tab);
+        game.Choose("mnuHraInformace");
+        for (int i = 0; i < 3; ++i) game.Steer(Qt::Key_Right);  // the crash
+        ReadEveryText();
+        win();
+        ReadEveryText();  // the bonus level
+        win();
+        game.Choose("mnuHraStart");
+        game.Steer(Qt::Key_Right);
+        game.Tap(Qt::Key_U, Qt::ControlModifier);
+        crash();
+        crash();
+        game.Choose("mnuNastav");
+        game.Choose("mnuNapovedaObsah");
+        ReadEveryText();
+        QVERIFY(held);
+        const QStringList said[] = {
+            {"Úroveň se zopakuje !", "Postup do další úrovně !", "Totální prohra ...", "Fantastické vítězství !!!",
+             "Úroveň neobsahuje zurka, bude tedy přeskočena !", "Zadejte číslo úrovně !", "Informace o úrovni"},
+            {"The level starts over!", "On to the next level!", "Game over ...", "Fantastic victory!!!",
+             "The level has no Zurk, so it is skipped!", "Enter the number of the level!", "Level information"}};
+        const QStringList& is = said[english];
+        QCOMPARE(boxes.Texts(QStringLiteral("message")), (QStringList{is[0], is[1], is[1], is[3], is[0], is[2]}));
+        QCOMPARE(boxes.Texts(QStringLiteral("critical")), QStringList{is[4]});
+        QCOMPARE(boxes.Texts(QStringLiteral("input")), QStringList{is[5]});
+        QCOMPARE(boxes.seen[0].title, is[6]);  // Tab's
+        for (const ModalBoxes::Seen& box : boxes.seen)
+            if (box.kind == QStringLiteral("critical") || box.kind == QStringLiteral("input"))
+                QCOMPARE(box.title, QStringLiteral("Zurk3"));
+        if (!english) return;
+        QVERIFY(!texts_.filter(QStringLiteral("Back to the contents")).isEmpty());  // the English help
+        const QRegularExpression czech(QStringLiteral(
+            "[áčďéěíňóřšťúůýžÁČĎÉĚÍŇÓŘŠŤÚŮÝŽ]|\\b(Hra|Pauza|Konec|Obsah|Informace|Nastaveni|Dalsi|funkce|Rychle|"
+            "Pomalu|Storno|Zadejte|Postup|Uroven|Velikost|Celkem|Zivoty|Nutna|Delka|Soubor|Totalni)\\b"));
+        for (const QString& text : texts_) QVERIFY2(!czech.match(text).hasMatch(), qPrintable(text));
+    }
+};
+
+QTEST_MAIN(LanguageTest)
+#include "tst_Language.moc"
