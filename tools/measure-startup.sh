@@ -20,25 +20,13 @@ for tool in Xvfb xdotool xev; do
   command -v "$tool" >/dev/null || { echo "missing $tool (apt-get install xvfb xdotool x11-utils)" >&2; exit 2; }
 done
 
-# A display of our own, gone when the script ends: the first number from 90 on that Xvfb can take.
+# A display of our own, gone when the script ends.
 output=$(mktemp)
-xvfb_pid=
-trap 'if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; fi; rm -f "$output"' EXIT
-for display in $(seq 90 140); do
-  [ -e "/tmp/.X$display-lock" ] || [ -e "/tmp/.X11-unix/X$display" ] && continue
-  Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-  xvfb_pid=$!
-  for _ in $(seq 100); do
-    DISPLAY=":$display" xdotool getmouselocation >/dev/null 2>&1 && break 2
-    kill -0 "$xvfb_pid" 2>/dev/null || break
-    sleep 0.05
-  done
-  kill "$xvfb_pid" 2>/dev/null || true
-  xvfb_pid=
-done
-[ -n "$xvfb_pid" ] || { echo "no display for Xvfb" >&2; exit 2; }
-export DISPLAY=":$display"
-unset QT_QPA_PLATFORM
+. tools/virtual-display.sh
+trap 'rm -f "$output"' EXIT
+start_virtual_display || exit 2
+xvfb_pid=$virtual_display_pid
+trap 'kill "$xvfb_pid" 2>/dev/null || true; rm -f "$output"' EXIT
 
 # One client watches the display for windows being mapped: polling with a new client every few
 # milliseconds (xdotool search) makes Xvfb refuse the program's own connection now and then, and

@@ -22,17 +22,17 @@ std::optional<std::size_t> Landmark(const std::vector<std::int16_t>& cue, std::s
     return std::nullopt;
 }
 
-// Where the cue's first sample lies, found by the landmark a `part` of the way into the cue.
+// Where the cue's first sample lies, at `from` or later, found by the landmark a `part` of the
+// way into the cue.
 std::optional<std::size_t> Place(const std::vector<std::int16_t>& recording, const std::vector<std::int16_t>& cue,
                                  std::size_t from, std::size_t part) {
     const auto landmark = Landmark(cue, cue.size() / part);
-    if (!landmark || from >= recording.size()) return std::nullopt;
+    if (!landmark || from + *landmark >= recording.size()) return std::nullopt;
     const auto stretch = cue.begin() + static_cast<std::ptrdiff_t>(*landmark);
-    const auto found = std::search(recording.begin() + static_cast<std::ptrdiff_t>(from), recording.end(), stretch,
-                                   stretch + static_cast<std::ptrdiff_t>(StretchLength), Same);
-    const auto foundAt = static_cast<std::size_t>(found - recording.begin());
-    if (found == recording.end() || foundAt < *landmark) return std::nullopt;
-    return foundAt - *landmark;
+    const auto found = std::search(recording.begin() + static_cast<std::ptrdiff_t>(from + *landmark), recording.end(),
+                                   stretch, stretch + static_cast<std::ptrdiff_t>(StretchLength), Same);
+    if (found == recording.end()) return std::nullopt;
+    return static_cast<std::size_t>(found - recording.begin()) - *landmark;
 }
 }  // namespace
 

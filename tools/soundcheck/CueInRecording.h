@@ -11,7 +11,7 @@ struct CueHeard {
     std::size_t Held = 0;    // how many of all its samples the recording holds unchanged
 };
 
-// Finds the cue in the recording, from sample `from` on, by a stretch of its sound a tenth of the
+// Finds the first cue that starts at the recording's sample `from` or later, by a stretch of its sound a tenth of the
 // way in, or half way in; none when the recording holds neither stretch. The sink plays the cue's own
 // format at full volume, so "unchanged" allows only a rounding step.
 std::optional<CueHeard> FindCue(const std::vector<std::int16_t>& recording, const std::vector<std::int16_t>& cue,

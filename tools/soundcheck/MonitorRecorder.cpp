@@ -2,6 +2,7 @@
 
 #include <QDeadlineTimer>
 #include <algorithm>
+#include <iterator>
 
 #include "tools/soundcheck/PrivateSoundServer.h"
 
@@ -45,10 +46,13 @@ bool MonitorRecorder::WaitUntilFlowing() {
 }
 
 MonitorRecorder::Clock::time_point MonitorRecorder::TimeOf(std::size_t sample) const {
+    // The sink hands a block to the recording when it starts playing it; its later samples play
+    // after that. Any delay on the way here only makes the time later than the true one.
     const auto block = std::upper_bound(blocks_.begin(), blocks_.end(), sample,
                                         [](std::size_t s, const Block& b) { return s < b.End; });
     if (block == blocks_.end()) return blocks_.empty() ? Clock::time_point{} : blocks_.back().Arrived;
-    const auto ahead =
-        std::chrono::duration<double>(static_cast<double>(block->End - sample) / PrivateSoundServer::SampleRate);
-    return block->Arrived - std::chrono::duration_cast<Clock::duration>(ahead);
+    const std::size_t start = block == blocks_.begin() ? 0 : std::prev(block)->End;
+    const auto into =
+        std::chrono::duration<double>(static_cast<double>(sample - start) / PrivateSoundServer::SampleRate);
+    return block->Arrived + std::chrono::duration_cast<Clock::duration>(into);
 }

@@ -1,0 +1,180 @@
+// How soon and how whole the game's cues sound, heard on a PulseAudio server of our own:
+//   zurk3-cue-timing delays [PLAYS]
+//       plays each cue PLAYS times (20) through the game's own cue player and prints, per cue,
+//       how long after the call its first sample reached the sink (median and worst) and how
+//       many plays were whole; then the same for a cue started over one still sounding.
+//   zurk3-cue-timing serve -- PROGRAM [ARGS...]
+//       runs PROGRAM as a client of such a server, records the sink meanwhile, and lists every
+//       cue heard: when (on the monotonic clock, and in seconds after PROGRAM started), for how
+//       long, and whether whole.
+// The cues are those of the game's program folder. A delay is measured to when the recording of
+// the sink's block holding the cue's first sample came, plus the samples before it in the block:
+// never less than the true delay, and more only by the time the recording took to come.
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QFile>
+#include <QTimer>
+#include <algorithm>
+#include <cstdio>
+#include <map>
+#include <vector>
+
+#include "app/QtCuePlayer.h"
+#include "app/WaveFile.h"
+#include "tools/soundcheck/CueInRecording.h"
+#include "tools/soundcheck/MonitorRecorder.h"
+#include "tools/soundcheck/PrivateSoundServer.h"
+
+namespace {
+using Samples = std::vector<std::int16_t>;
+using Clock = MonitorRecorder::Clock;
+
+const QString Folder = QStringLiteral(ZURK3_PROGRAM_DIR);
+
+Samples CueSamples(Cue cue) {
+    QFile file(Folder + QLatin1Char('/') + QLatin1String(CueName(cue)) + QStringLiteral(".wav"));
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    const QByteArray read = file.readAll();
+    const std::vector<std::uint8_t> bytes(read.begin(), read.end());
+    const auto format = ReadWaveFormat(bytes);
+    return format ? DecodeSamples(bytes, *format) : Samples{};
+}
+
+int Ms(std::size_t samples) { return static_cast<int>(samples * 1000 / PrivateSoundServer::SampleRate); }
+
+double Seconds(Clock::duration duration) { return std::chrono::duration<double>(duration).count(); }
+
+// Lets the event loop run, so that the recording keeps coming in.
+void Wait(int ms) {
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+struct Plays {
+    std::vector<double> DelaysMs;
+    int Whole = 0;
+    int Count = 0;
+
+    void Add(const std::optional<CueHeard>& heard, bool whole, const MonitorRecorder& recording,
+             Clock::time_point called) {
+        ++Count;
+        if (!heard) return;
+        DelaysMs.push_back(1000 * Seconds(recording.TimeOf(heard->At) - called));
+        Whole += whole ? 1 : 0;
+    }
+    void Print(const char* name) {
+        std::sort(DelaysMs.begin(), DelaysMs.end());
+        if (DelaysMs.empty()) {
+            std::printf("%-22s never heard in %d plays\n", name, Count);
+            return;
+        }
+        std::printf("%-22s %8.1f %8.1f   %d of %d\n", name, DelaysMs[DelaysMs.size() / 2], DelaysMs.back(), Whole,
+                    Count);
+    }
+};
+
+bool StartServer(PrivateSoundServer& server) {
+    QString why;
+    if (server.Start(&why)) return true;
+    std::fprintf(stderr, "no sound server: %s\n", qPrintable(why));
+    return false;
+}
+
+int MeasureDelays(int plays) {
+    PrivateSoundServer server;
+    if (!StartServer(server)) return 1;
+    server.ServeThisProcess();
+    MonitorRecorder recording(server);
+    if (!recording.WaitUntilFlowing()) return 1;
+    int beeps = 0;
+    QtCuePlayer player(Folder, [&beeps] { ++beeps; });
+    player.Prepare();
+    Wait(500);
+
+    std::printf("%-22s %8s %8s   %s\n", "cue", "median", "worst", "whole");
+    std::printf("%-22s %8s %8s\n", "", "ms", "ms");
+    const auto play = [&](Cue cue, const Samples& samples, int lingerMs) {
+        const std::size_t from = recording.Samples().size();
+        const auto called = Clock::now();
+        player.PlayCue(cue);
+        Wait(lingerMs);
+        return std::make_pair(called, FindCue(recording.Samples(), samples, from));
+    };
+    for (Cue cue : AllCues) {
+        const Samples samples = CueSamples(cue);
+        Plays result;
+        for (int i = 0; i < plays; ++i) {
+            const auto [called, heard] = play(cue, samples, Ms(samples.size()) + 150);
+            result.Add(heard, heard && heard->Intact == samples.size(), recording, called);
+        }
+        result.Print(CueName(cue));
+    }
+    // Mnam1 200 ms into Cil: it starts on a stream of its own while Cil plays out and fades.
+    const Samples first = CueSamples(Cue::Cil);
+    const Samples second = CueSamples(Cue::Mnam1);
+    Plays over;
+    for (int i = 0; i < plays; ++i) {
+        play(Cue::Cil, first, 200);
+        const auto [called, heard] = play(Cue::Mnam1, second, Ms(first.size()));
+        // Its first samples lie under Cil's end, which may take 60 ms to fade: whole after that.
+        over.Add(heard, heard && heard->Held + std::size_t{60} * PrivateSoundServer::SampleRate / 1000 >= second.size(),
+                 recording, called);
+    }
+    over.Print("Mnam1 over Cil");
+    std::printf("beeps: %d\n", beeps);
+    return 0;
+}
+
+int Serve(const QStringList& command) {
+    PrivateSoundServer server;
+    if (!StartServer(server)) return 1;
+    MonitorRecorder recording(server);
+    if (!recording.WaitUntilFlowing()) return 1;
+    QProcess program;
+    program.setProcessEnvironment(server.ClientEnvironment());
+    program.setProcessChannelMode(QProcess::ForwardedChannels);
+    program.setChildProcessModifier(EndWithParent);
+    QEventLoop loop;
+    QObject::connect(&program, &QProcess::finished, &loop, &QEventLoop::quit);
+    const std::size_t from = recording.Samples().size();
+    const auto started = Clock::now();
+    program.start(command.first(), command.mid(1));
+    if (!program.waitForStarted(10000)) {
+        std::fprintf(stderr, "%s did not start\n", qPrintable(command.first()));
+        return 1;
+    }
+    loop.exec();
+    Wait(300);
+
+    std::multimap<Clock::time_point, std::pair<Cue, CueHeard>> heard;
+    std::map<Cue, std::size_t> lengths;
+    for (Cue cue : AllCues) {
+        const Samples samples = CueSamples(cue);
+        lengths[cue] = samples.size();
+        for (auto found = FindCue(recording.Samples(), samples, from); found;
+             found = FindCue(recording.Samples(), samples, found->At + 1))
+            heard.insert({recording.TimeOf(found->At), {cue, *found}});
+    }
+    for (const auto& [at, cue] : heard) {
+        const std::size_t length = lengths[cue.first];
+        std::printf("%-6s at %.4f (%.3f s after the start): %s %d of %d ms\n", CueName(cue.first),
+                    Seconds(at.time_since_epoch()), Seconds(at - started),
+                    cue.second.Intact == length ? "whole," : "NOT WHOLE, intact", Ms(cue.second.Intact), Ms(length));
+    }
+    return program.exitStatus() == QProcess::NormalExit ? program.exitCode() : 1;
+}
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QCoreApplication application(argc, argv);
+    const QStringList arguments = QCoreApplication::arguments().mid(1);
+    if (!arguments.isEmpty() && arguments[0] == QStringLiteral("delays"))
+        return MeasureDelays(arguments.size() > 1 ? arguments[1].toInt() : 20);
+    if (arguments.size() > 2 && arguments[0] == QStringLiteral("serve") && arguments[1] == QStringLiteral("--"))
+        return Serve(arguments.mid(2));
+    std::fprintf(stderr,
+                 "usage: zurk3-cue-timing delays [PLAYS]\n       zurk3-cue-timing serve -- PROGRAM [ARGS...]\n");
+    return 2;
+}
