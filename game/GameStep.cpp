@@ -4,6 +4,15 @@
 #include "creatures/clsPotapnik.h"
 #include "creatures/clsZmije.h"
 #include "game/modZurk3.h"
+#include "snake/clsKB.h"
+
+int DirectionFromKeys(clsKB& keyboard) {
+    if (keyboard.PressUP()) return DirUp;
+    if (keyboard.PressRIGHT()) return DirRight;
+    if (keyboard.PressDOWN()) return DirDown;
+    if (keyboard.PressLEFT()) return DirLeft;
+    return clsZurk::DirNoneGiven;
+}
 
 void MovePond(modZurk3& world, int direction) {
     if (world.Snake->UzJede()) {

@@ -91,16 +91,7 @@ void LevelFlow::Step() {
         EndLevel();
         return;
     }
-    int direction = clsZurk::DirNoneGiven;
-    if (Keyboard.PressUP())
-        direction = DirUp;
-    else if (Keyboard.PressRIGHT())
-        direction = DirRight;
-    else if (Keyboard.PressDOWN())
-        direction = DirDown;
-    else if (Keyboard.PressLEFT())
-        direction = DirLeft;
-    MovePond(world_, direction);
+    MovePond(world_, DirectionFromKeys(Keyboard));
     UkazDispleje();
 }
 

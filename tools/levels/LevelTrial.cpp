@@ -6,24 +6,35 @@
 #include "pond/clsHraZurk3.h"
 #include "tools/levels/AutoPlayer.h"
 
-TrialResult LevelTrial::Run(const clsHraZurk3& game, int level, std::uint32_t seed, int stepLimit) {
-    HeadlessWorld headless(seed);
-    modZurk3& world = headless.world;
+std::unique_ptr<HeadlessWorld> LevelTrial::Start(const clsHraZurk3& game, int level, std::uint32_t seed) {
+    auto headless = std::make_unique<HeadlessWorld>(seed);
+    modZurk3& world = headless->world;
     world.LevelNo = level;
     game.NactiUrovenAkce(level, world.Level);
     SetUpLevel(world);
-
-    TrialResult result;
-    result.HasHouse = world.HouseX != 0;
-    if (!result.HasHouse) return result;
+    if (world.HouseX == 0) return nullptr;
     world.GameState = StateRunning;
+    return headless;
+}
+
+void LevelTrial::Finish(const HeadlessWorld& headless, TrialResult& result) {
+    const modZurk3& world = headless.world;
+    result.HasHouse = true;
+    result.Won = world.GameState == StateRunOver && world.Snake->Zije();
+    result.Crashed = world.GameState == StateRunOver && !world.Snake->Zije();
+    result.Points = world.Score;
+}
+
+TrialResult LevelTrial::Run(const clsHraZurk3& game, int level, std::uint32_t seed, int stepLimit) {
+    TrialResult result;
+    const std::unique_ptr<HeadlessWorld> headless = Start(game, level, seed);
+    if (!headless) return result;
+    modZurk3& world = headless->world;
     AutoPlayer player(world);
     while (world.GameState == StateRunning && result.Steps < stepLimit) {
         MovePond(world, player.NextDirection());
         ++result.Steps;
     }
-    result.Won = world.GameState == StateRunOver && world.Snake->Zije();
-    result.Crashed = world.GameState == StateRunOver && !world.Snake->Zije();
-    result.Points = world.Score;
+    Finish(*headless, result);
     return result;
 }

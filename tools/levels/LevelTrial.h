@@ -1,7 +1,9 @@
 #pragma once
 #include <cstdint>
+#include <memory>
 
 class clsHraZurk3;
+class HeadlessWorld;
 
 struct TrialResult {
     bool HasHouse = false;
@@ -15,4 +17,9 @@ struct TrialResult {
 class LevelTrial {
 public:
     static TrialResult Run(const clsHraZurk3& game, int level, std::uint32_t seed, int stepLimit);
+
+    // The level set up and running, its snake still in the house; null when it has no house.
+    static std::unique_ptr<HeadlessWorld> Start(const clsHraZurk3& game, int level, std::uint32_t seed);
+    // Fills in how a run that stopped after result.Steps steps ended.
+    static void Finish(const HeadlessWorld& headless, TrialResult& result);
 };

@@ -1,0 +1,62 @@
+#include "tools/levels/TimedKeyboard.h"
+
+#include <algorithm>
+
+#include "game/GameStep.h"
+#include "pond/CellKinds.h"
+
+namespace {
+int ArrowKey(int direction) {
+    switch (direction) {
+    case DirUp: return clsKB::VirtualKey(clsKB::Key::UP);
+    case DirRight: return clsKB::VirtualKey(clsKB::Key::RIGHT);
+    case DirDown: return clsKB::VirtualKey(clsKB::Key::DOWN);
+    default: return clsKB::VirtualKey(clsKB::Key::LEFT);
+    }
+}
+}  // namespace
+
+std::int16_t TimedKeyboard::Words::KeyState(int virtualKey) const {
+    return words_[static_cast<std::size_t>(virtualKey)];
+}
+
+bool TimedKeyboard::Words::Set(int virtualKey, bool down) {
+    std::int16_t& word = words_[static_cast<std::size_t>(virtualKey)];
+    const bool isDown = word < 0;
+    if (down == isDown) return false;
+    // The top bit says down; the low bit flips with each press.
+    word = down ? static_cast<std::int16_t>((word ^ 1) | 0x8000) : static_cast<std::int16_t>(word & 1);
+    return true;
+}
+
+TimedKeyboard::TimedKeyboard(double stepMs) : stepMs_(stepMs), keyboard_(words_) {}
+
+void TimedKeyboard::Press(int direction, double downMs) {
+    const auto byTime = [](const Event& a, const Event& b) { return a.Ms < b.Ms; };
+    for (const Event event : {Event{downMs, direction, true}, Event{downMs + HoldMs, direction, false}})
+        events_.insert(std::upper_bound(events_.begin(), events_.end(), event, byTime), event);
+}
+
+bool TimedKeyboard::Outstanding(int direction) const {
+    return untaken_[static_cast<std::size_t>(direction)] ||
+           std::any_of(events_.begin(), events_.end(),
+                       [direction](const Event& event) { return event.Down && event.Direction == direction; });
+}
+
+int TimedKeyboard::Tick(int step) {
+    const double now = step * stepMs_;
+    auto due = events_.begin();
+    for (; due != events_.end() && due->Ms <= now; ++due)
+        if (words_.Set(ArrowKey(due->Direction), due->Down) && due->Down)
+            untaken_[static_cast<std::size_t>(due->Direction)] = true;
+    events_.erase(events_.begin(), due);
+    const int direction = DirectionFromKeys(keyboard_);
+    // The arrows asked up to the one taken have either given their press or lost it (a key seen
+    // down at its last reading reports no new press); the person sees which. Those not asked
+    // keep theirs for the next step.
+    for (const int asked : {DirUp, DirRight, DirDown, DirLeft}) {
+        untaken_[static_cast<std::size_t>(asked)] = false;
+        if (asked == direction) break;
+    }
+    return direction;
+}
