@@ -111,6 +111,11 @@ void AutoPlayer::MarkViperWays() {
     }
 }
 
+bool AutoPlayer::Carefuller(const Candidate& a, const Candidate& b) {
+    if (a.Straight != b.Straight) return a.Straight;
+    return a.Margin > b.Margin;
+}
+
 int AutoPlayer::NextDirection() {
     const Snake now = Now();
     MarkViperWays();
@@ -126,13 +131,14 @@ int AutoPlayer::NextDirection() {
     auto better = [](const Candidate& a, const Candidate& b) {
         if (a.Risky != b.Risky) return !a.Risky;
         if (a.SafeWay != b.SafeWay) return a.SafeWay;
-        if (a.SafeWay) return a.Distance < b.Distance;
+        if (a.SafeWay) return a.Distance != b.Distance ? a.Distance < b.Distance : Carefuller(a, b);
         const bool aRoomy = a.Room >= a.Need;
         const bool bRoomy = b.Room >= b.Need;
         if (aRoomy != bRoomy) return aRoomy;
         if (!aRoomy) return a.Room > b.Room;
         if (a.Distance != b.Distance) return a.Distance < b.Distance;
-        return a.Room > b.Room;
+        if (a.Room != b.Room) return a.Room > b.Room;
+        return Carefuller(a, b);
     };
     return std::min_element(candidates.begin(), candidates.end(), better)->Direction;
 }
@@ -143,6 +149,11 @@ AutoPlayer::Candidate AutoPlayer::Judge(const Snake& now, const std::vector<int>
     Candidate candidate;
     candidate.Direction = direction;
     candidate.Risky = danger_[Index(next)];
+    candidate.Straight = direction == world_.Snake->Course();
+    for (CellPos ahead = Neighbour(next.x, next.y, direction);
+         candidate.Margin < MarginWanted && Inside(ahead) && freeNow[Index(ahead)] <= 1;
+         ahead = Neighbour(ahead.x, ahead.y, direction))
+        ++candidate.Margin;
     if (now.HouseOpen && next == CellPos{world_.HouseX, world_.HouseY}) {
         candidate.SafeWay = true;  // entering the open house ends the level
         candidate.Distance = 0;

@@ -36,7 +36,12 @@ private:
         int Room = 0;          // cells the snake can still reach after this move; Never when it
                                // can follow its own track or get home
         int Need = 0;          // cells the snake needs to live on
+        // Between ways equally long a careful player keeps room for a turn that comes a cell
+        // late, and turns as seldom as it can: each turn is a chance to mistime a key.
+        int Margin = 0;        // cells open straight on past the move, up to MarginWanted
+        bool Straight = false; // the move keeps the snake's course
     };
+    static constexpr int MarginWanted = 2;
 
     std::size_t Index(CellPos cell) const;
     bool Inside(CellPos cell) const;
@@ -47,6 +52,7 @@ private:
     // and, when planning ahead, the ways the vipers are about to take.
     std::vector<int> FreeTimes(const Snake& snake, bool avoidVipers) const;
     void MarkViperWays();
+    static bool Carefuller(const Candidate& a, const Candidate& b);
     Candidate Judge(const Snake& now, const std::vector<int>& freeNow, int direction) const;
     enum class Reach { GoOn, PassBy, Stop };
     template <typename Visit>
