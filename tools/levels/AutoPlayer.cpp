@@ -112,6 +112,9 @@ void AutoPlayer::MarkViperWays() {
 }
 
 bool AutoPlayer::Carefuller(const Candidate& a, const Candidate& b) {
+    const bool aTurnsAtWall = a.Margin == 0;
+    const bool bTurnsAtWall = b.Margin == 0;
+    if (aTurnsAtWall != bTurnsAtWall) return bTurnsAtWall;
     if (a.Straight != b.Straight) return a.Straight;
     return a.Margin > b.Margin;
 }
