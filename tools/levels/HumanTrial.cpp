@@ -90,9 +90,12 @@ TrialResult HumanTrial::Run(const clsHraZurk3& game, int level, std::uint32_t se
     while (world.GameState == StateRunning && result.Steps < stepLimit) {
         const clsZurk& snake = *world.Snake;
         const double now = result.Steps * step;
-        const int next = planner.NextDirection();
+        // A key already on its way is the next move as far as the person knows: their own
+        // finger is on it, too late to take back.
+        const int pressed = keys.FirstOutstanding();
+        const int next = pressed != 0 ? pressed : planner.NextDirection();
         const int nextMove = MoveFor(snake, next);
-        if (nextMove != clsZurk::DirNoneGiven) press(next, result.Steps + 1, now);
+        if (pressed == 0 && nextMove != clsZurk::DirNoneGiven) press(next, result.Steps + 1, now);
         moves.push_back(nextMove);
         const int after = ahead.PlanAfter(moves);
         moves.pop_back();

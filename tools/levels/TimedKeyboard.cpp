@@ -6,6 +6,9 @@
 #include "pond/CellKinds.h"
 
 namespace {
+// The order in which a step asks the arrows.
+constexpr int TakingOrder[] = {DirUp, DirRight, DirDown, DirLeft};
+
 int ArrowKey(int direction) {
     switch (direction) {
     case DirUp: return clsKB::VirtualKey(clsKB::Key::UP);
@@ -43,6 +46,12 @@ bool TimedKeyboard::Outstanding(int direction) const {
                        [direction](const Event& event) { return event.Down && event.Direction == direction; });
 }
 
+int TimedKeyboard::FirstOutstanding() const {
+    for (const int direction : TakingOrder)
+        if (Outstanding(direction)) return direction;
+    return 0;
+}
+
 int TimedKeyboard::Tick(int step) {
     const double now = step * stepMs_;
     auto due = events_.begin();
@@ -54,7 +63,7 @@ int TimedKeyboard::Tick(int step) {
     // The arrows asked up to the one taken have either given their press or lost it (a key seen
     // down at its last reading reports no new press); the person sees which. Those not asked
     // keep theirs for the next step.
-    for (const int asked : {DirUp, DirRight, DirDown, DirLeft}) {
+    for (const int asked : TakingOrder) {
         untaken_[static_cast<std::size_t>(asked)] = false;
         if (asked == direction) break;
     }

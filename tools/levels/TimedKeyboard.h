@@ -23,6 +23,8 @@ public:
     void Press(int direction, double downMs);
     // A press of this arrow still to come, or made and waiting for a step that will take it.
     bool Outstanding(int direction) const;
+    // Of the arrows outstanding, the one a step takes first; 0 when none is.
+    int FirstOutstanding() const;
     // The tick of step n: the keys move as the presses until then say, and the game reads them.
     // The direction it takes, 0 for none.
     int Tick(int step);
