@@ -111,6 +111,15 @@ void AutoPlayer::MarkViperWays() {
     }
 }
 
+// The neck bends: the last move turned.
+bool AutoPlayer::JustTurned(const Snake& snake) {
+    if (snake.Body.size() < 3) return false;
+    const CellPos head = snake.Body[0];
+    const CellPos neck = snake.Body[1];
+    const CellPos next = snake.Body[2];
+    return head.x - neck.x != neck.x - next.x || head.y - neck.y != neck.y - next.y;
+}
+
 bool AutoPlayer::Carefuller(const Candidate& a, const Candidate& b) {
     const bool aTurnsAtWall = a.Margin == 0;
     const bool bTurnsAtWall = b.Margin == 0;
@@ -134,12 +143,12 @@ int AutoPlayer::NextDirection() {
     auto better = [](const Candidate& a, const Candidate& b) {
         if (a.Risky != b.Risky) return !a.Risky;
         if (a.SafeWay != b.SafeWay) return a.SafeWay;
-        if (a.SafeWay) return a.Distance != b.Distance ? a.Distance < b.Distance : Carefuller(a, b);
+        if (a.SafeWay) return a.Cost() != b.Cost() ? a.Cost() < b.Cost() : Carefuller(a, b);
         const bool aRoomy = a.Room >= a.Need;
         const bool bRoomy = b.Room >= b.Need;
         if (aRoomy != bRoomy) return aRoomy;
         if (!aRoomy) return a.Room > b.Room;
-        if (a.Distance != b.Distance) return a.Distance < b.Distance;
+        if (a.Cost() != b.Cost()) return a.Cost() < b.Cost();
         if (a.Room != b.Room) return a.Room > b.Room;
         return Carefuller(a, b);
     };
@@ -153,6 +162,7 @@ AutoPlayer::Candidate AutoPlayer::Judge(const Snake& now, const std::vector<int>
     candidate.Direction = direction;
     candidate.Risky = danger_[Index(next)];
     candidate.Straight = direction == world_.Snake->Course();
+    candidate.TurnAfterTurn = !candidate.Straight && JustTurned(now);
     for (CellPos ahead = Neighbour(next.x, next.y, direction);
          candidate.Margin < MarginWanted && Inside(ahead) && freeNow[Index(ahead)] <= 1;
          ahead = Neighbour(ahead.x, ahead.y, direction))

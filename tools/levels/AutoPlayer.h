@@ -40,7 +40,12 @@ private:
         // late, and turns as seldom as it can: each turn is a chance to mistime a key.
         int Margin = 0;        // cells open straight on past the move, up to MarginWanted
         bool Straight = false; // the move keeps the snake's course
+        // Two turns on successive steps ask for two keys within one step's time; pressed a
+        // little apart the wrong way round, the game's key order can take the second first.
+        bool TurnAfterTurn = false;
+        int Cost() const { return Distance + (TurnAfterTurn ? TurnAfterTurnCost : 0); }
     };
+    static constexpr int TurnAfterTurnCost = 2;
     static constexpr int MarginWanted = 2;
 
     std::size_t Index(CellPos cell) const;
@@ -52,6 +57,7 @@ private:
     // and, when planning ahead, the ways the vipers are about to take.
     std::vector<int> FreeTimes(const Snake& snake, bool avoidVipers) const;
     void MarkViperWays();
+    static bool JustTurned(const Snake& snake);
     static bool Carefuller(const Candidate& a, const Candidate& b);
     Candidate Judge(const Snake& now, const std::vector<int>& freeNow, int direction) const;
     enum class Reach { GoOn, PassBy, Stop };
