@@ -111,13 +111,13 @@ void AutoPlayer::MarkViperWays() {
     }
 }
 
-// The neck bends: the last move turned.
-bool AutoPlayer::JustTurned(const Snake& snake) {
+// The move would finish a U-turn: it goes back the way the snake went before its last move.
+bool AutoPlayer::FinishesUTurn(const Snake& snake, CellPos next) {
     if (snake.Body.size() < 3) return false;
     const CellPos head = snake.Body[0];
     const CellPos neck = snake.Body[1];
-    const CellPos next = snake.Body[2];
-    return head.x - neck.x != neck.x - next.x || head.y - neck.y != neck.y - next.y;
+    const CellPos beforeNeck = snake.Body[2];
+    return next.x - head.x == beforeNeck.x - neck.x && next.y - head.y == beforeNeck.y - neck.y;
 }
 
 bool AutoPlayer::Carefuller(const Candidate& a, const Candidate& b) {
@@ -162,7 +162,7 @@ AutoPlayer::Candidate AutoPlayer::Judge(const Snake& now, const std::vector<int>
     candidate.Direction = direction;
     candidate.Risky = danger_[Index(next)];
     candidate.Straight = direction == world_.Snake->Course();
-    candidate.TurnAfterTurn = !candidate.Straight && JustTurned(now);
+    candidate.UTurn = FinishesUTurn(now, next);
     for (CellPos ahead = Neighbour(next.x, next.y, direction);
          candidate.Margin < MarginWanted && Inside(ahead) && freeNow[Index(ahead)] <= 1;
          ahead = Neighbour(ahead.x, ahead.y, direction))

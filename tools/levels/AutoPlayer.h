@@ -40,12 +40,13 @@ private:
         // late, and turns as seldom as it can: each turn is a chance to mistime a key.
         int Margin = 0;        // cells open straight on past the move, up to MarginWanted
         bool Straight = false; // the move keeps the snake's course
-        // Two turns on successive steps ask for two keys within one step's time; pressed a
-        // little apart the wrong way round, the game's key order can take the second first.
-        bool TurnAfterTurn = false;
-        int Cost() const { return Distance + (TurnAfterTurn ? TurnAfterTurnCost : 0); }
+        // A U-turn on two successive steps asks for two keys within one step's time; when
+        // both land before the same step, the game's key order may take the second first and
+        // send the snake back into itself.
+        bool UTurn = false;
+        int Cost() const { return Distance + (UTurn ? UTurnCost : 0); }
     };
-    static constexpr int TurnAfterTurnCost = 2;
+    static constexpr int UTurnCost = 4;
     static constexpr int MarginWanted = 2;
 
     std::size_t Index(CellPos cell) const;
@@ -57,7 +58,7 @@ private:
     // and, when planning ahead, the ways the vipers are about to take.
     std::vector<int> FreeTimes(const Snake& snake, bool avoidVipers) const;
     void MarkViperWays();
-    static bool JustTurned(const Snake& snake);
+    static bool FinishesUTurn(const Snake& snake, CellPos next);
     static bool Carefuller(const Candidate& a, const Candidate& b);
     Candidate Judge(const Snake& now, const std::vector<int>& freeNow, int direction) const;
     enum class Reach { GoOn, PassBy, Stop };
