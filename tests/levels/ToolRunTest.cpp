@@ -32,6 +32,14 @@ TEST_F(ToolRun, BuildsDumpsChecksAndPlaysFromTheCommandLine) {
     EXPECT_NE(RunTool("dump " + game).second.find("Map:\n##########\n#H.......#\n#...o....#\n"), std::string::npos);
     EXPECT_EQ(RunTool("check " + game), (std::pair{0, game + ": the game loads it; 0 warning(s)\n"}));
     EXPECT_EQ(RunTool("play " + game).second.rfind("level 1: won 5 of 5 (", 0), 0u);
+    EXPECT_EQ(RunTool("play --timing-noise 0 --speed 150 --tries 4 --seed 9 --jobs 2 " + game),
+              (std::pair{0, std::string("level 1: won 4/4\nall levels: won 4/4 at timing noise 0 ms and a step of "
+                                        "150 ms\n")}));
+    EXPECT_EQ(RunTool("grade --tries 2 " + game).second,
+              "| level | σ 0 · 80 ms | σ 20 · 80 ms | σ 30 · 80 ms | σ 0 · 150 ms | σ 20 · 150 ms | σ 30 · 150 ms |\n"
+              "|---|---|---|---|---|---|---|\n| 1 | 100 % | 100 % | 100 % | 100 % | 100 % | 100 % |\n");
+    EXPECT_EQ(RunTool("play --timing-noise x " + game).first, 2);
+    EXPECT_EQ(RunTool("play --tries 3 --wobble 2 " + game).first, 2);
 
     const std::string bad =
         Write("bad.zl", GameText{}.Text() + LevelText{.Map = {"#######", "#H.x..#", "#######"}}.Text());
