@@ -42,6 +42,13 @@ TEST(HumanTiming, TheGamesKeyOrderAndKeyStatesDecideWhatCounts) {
     EXPECT_EQ(keys.Tick(2), DirRight) << "a press behind another waits a step";
     EXPECT_EQ(keys.Tick(3), DirLeft);
     EXPECT_EQ(keys.FirstOutstanding(), 0);
+    keys.Press(DirLeft, 310);
+    EXPECT_EQ(keys.FirstOutstanding(), DirLeft);
+    EXPECT_EQ(keys.Tick(4), DirLeft);
+    // Letting go of a key that a step has taken is no new press, even while another key is taken.
+    keys.Press(DirUp, 340);
+    EXPECT_EQ(keys.Tick(5), DirUp);
+    EXPECT_EQ(keys.FirstOutstanding(), 0);
 
     // Right is still down when step 4 reads it; step 5 takes up and does not ask right; the
     // reader has right as down, so the press before step 6 is lost, and the person sees it is.
