@@ -43,10 +43,7 @@ std::optional<clsKB::Key> ReaderKey(const QKeyEvent& event) {
 
 KeyTracker::KeyTracker(QWidget& window) { window.installEventFilter(this); }
 
-std::int16_t KeyTracker::KeyState(int virtualKey) const {
-    if (virtualKey < 0 || virtualKey >= static_cast<int>(words_.size())) return 0;
-    return static_cast<std::int16_t>(words_[static_cast<std::size_t>(virtualKey)]);
-}
+std::int16_t KeyTracker::KeyState(int virtualKey) const { return words_.KeyState(virtualKey); }
 
 bool KeyTracker::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
@@ -57,32 +54,17 @@ bool KeyTracker::eventFilter(QObject* watched, QEvent* event) {
         if (readerKey && !key->isAutoRepeat()) {
             const int vk = clsKB::VirtualKey(*readerKey);
             if (event->type() == QEvent::KeyPress)
-                Pressed(vk);
+                words_.Press(vk);
             else
-                Released(vk);
+                words_.Release(vk);
         }
         break;
     }
     case QEvent::WindowDeactivate:
         // Releases made in another window never reach us; no key may stay down for ever.
-        ReleaseAll();
+        words_.ReleaseAll();
         break;
     default: break;
     }
     return QObject::eventFilter(watched, event);
-}
-
-void KeyTracker::Pressed(int virtualKey) {
-    std::uint16_t& word = words_[static_cast<std::size_t>(virtualKey)];
-    if (word & DownBit) return;
-    word = static_cast<std::uint16_t>((word ^ ToggleBit) | DownBit);
-}
-
-void KeyTracker::Released(int virtualKey) {
-    std::uint16_t& word = words_[static_cast<std::size_t>(virtualKey)];
-    word = static_cast<std::uint16_t>(word & ToggleBit);
-}
-
-void KeyTracker::ReleaseAll() {
-    for (std::uint16_t& word : words_) word = static_cast<std::uint16_t>(word & ToggleBit);
 }

@@ -1,9 +1,8 @@
 #pragma once
 #include <QObject>
-#include <array>
 #include <cstdint>
 
-#include "pond/KeyStateSource.h"
+#include "pond/KeyStateWords.h"
 
 class QWidget;
 
@@ -22,12 +21,5 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void Pressed(int virtualKey);
-    void Released(int virtualKey);
-    void ReleaseAll();
-
-    static constexpr std::uint16_t DownBit = 0x8000;
-    static constexpr std::uint16_t ToggleBit = 0x0001;
-    // Indexed by virtual-key code; only the twenty watched codes ever change.
-    std::array<std::uint16_t, 256> words_{};
+    KeyStateWords words_;  // only the twenty watched codes ever change
 };

@@ -19,19 +19,6 @@ int ArrowKey(int direction) {
 }
 }  // namespace
 
-std::int16_t TimedKeyboard::Words::KeyState(int virtualKey) const {
-    return words_[static_cast<std::size_t>(virtualKey)];
-}
-
-bool TimedKeyboard::Words::Set(int virtualKey, bool down) {
-    std::int16_t& word = words_[static_cast<std::size_t>(virtualKey)];
-    const bool isDown = word < 0;
-    if (down == isDown) return false;
-    // The top bit says down; the low bit flips with each press.
-    word = down ? static_cast<std::int16_t>((word ^ 1) | 0x8000) : static_cast<std::int16_t>(word & 1);
-    return true;
-}
-
 TimedKeyboard::TimedKeyboard(double stepMs) : stepMs_(stepMs), keyboard_(words_) {}
 
 void TimedKeyboard::Press(int direction, double downMs) {
@@ -55,9 +42,12 @@ int TimedKeyboard::FirstOutstanding() const {
 int TimedKeyboard::Tick(int step) {
     const double now = step * stepMs_;
     auto due = events_.begin();
-    for (; due != events_.end() && due->Ms <= now; ++due)
-        if (words_.Set(ArrowKey(due->Direction), due->Down) && due->Down)
+    for (; due != events_.end() && due->Ms <= now; ++due) {
+        if (!due->Down)
+            words_.Release(ArrowKey(due->Direction));
+        else if (words_.Press(ArrowKey(due->Direction)))
             untaken_[static_cast<std::size_t>(due->Direction)] = true;
+    }
     events_.erase(events_.begin(), due);
     const int direction = DirectionFromKeys(keyboard_);
     // The arrows asked up to the one taken have either given their press or lost it (a key seen

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "pond/KeyStateSource.h"
+#include "pond/KeyStateWords.h"
 #include "snake/clsKB.h"
 
 // A person's fingers on the arrow keys against the clock of the steps. Each press goes down at
@@ -30,15 +30,6 @@ public:
     int Tick(int step);
 
 private:
-    class Words : public KeyStateSource {
-    public:
-        std::int16_t KeyState(int virtualKey) const override;
-        // False when the key is already that way: a press on a key still down is lost.
-        bool Set(int virtualKey, bool down);
-
-    private:
-        std::array<std::int16_t, 256> words_{};
-    };
     struct Event {
         double Ms;
         int Direction;
@@ -46,7 +37,7 @@ private:
     };
 
     double stepMs_;
-    Words words_;
+    KeyStateWords words_;
     clsKB keyboard_;
     std::vector<Event> events_;  // in order of time
     std::array<bool, 5> untaken_{};  // by direction: went down since a step last took it

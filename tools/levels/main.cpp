@@ -7,7 +7,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <iomanip>
 #include <iostream>
 #include <map>
 #include <optional>
@@ -209,11 +208,12 @@ int Grade(const Options& options) {
     if (!Load(game, options.File)) return 1;
     constexpr std::array<double, 2> Speeds = {80, 150};
     constexpr std::array<double, 3> Spreads = {0, 20, 30};
+    const GradingRun base = RunFrom(options);
     std::vector<std::vector<int>> columns;
     std::cout << "| level |";
     for (const double speed : Speeds)
         for (const double spread : Spreads) {
-            GradingRun run = RunFrom(options);
+            GradingRun run = base;
             run.Timing = {speed, spread};
             columns.push_back(WinsPerLevel(game, run));
             std::cout << " σ " << spread << " · " << speed << " ms |";
@@ -221,7 +221,7 @@ int Grade(const Options& options) {
     std::cout << "\n|---|";
     for (std::size_t i = 0; i < columns.size(); ++i) std::cout << "---|";
     std::cout << "\n";
-    const int tries = RunFrom(options).Tries;
+    const int tries = base.Tries;
     for (int level = 1; level <= game.PocetUrovni(); ++level) {
         std::cout << "| " << level << " |";
         for (const std::vector<int>& column : columns) {

@@ -9,14 +9,6 @@ FlowSoak::FlowSoak(const clsHraZurk3& game, std::uint32_t seed)
       flow_(world_, game, keys_),
       rng_(seed) {}
 
-std::int16_t FlowSoak::Keys::KeyState(int virtualKey) const { return words_[static_cast<std::size_t>(virtualKey)]; }
-
-void FlowSoak::Keys::Tap(int virtualKey) {
-    // Down and up again between two ticks: the low bit flips, the top bit ends up clear.
-    std::int16_t& word = words_[static_cast<std::size_t>(virtualKey)];
-    word = static_cast<std::int16_t>(word ^ 1);
-}
-
 void FlowSoak::FrontEnd::ShowMessage(FlowMessage message) {
     if (message == FlowMessage::Victory || message == FlowMessage::GameLost) ++gamesEnded;
 }
@@ -27,7 +19,11 @@ std::string FlowSoak::Play(int ticks) {
     int ended = frontEnd_.gamesEnded;
     for (int tick = 1; tick <= ticks; ++tick) {
         const int roll = std::uniform_int_distribution<int>(0, 9)(rng_);
-        if (roll < 4) keys_.Tap(clsKB::VirtualKey(Arrows[roll]));
+        if (roll < 4) {
+            // Down and up again between two ticks.
+            keys_.Press(clsKB::VirtualKey(Arrows[roll]));
+            keys_.Release(clsKB::VirtualKey(Arrows[roll]));
+        }
         flow_.Step();
         if (frontEnd_.gamesEnded != ended) {
             ended = frontEnd_.gamesEnded;

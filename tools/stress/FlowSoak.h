@@ -1,11 +1,11 @@
 #pragma once
-#include <array>
 #include <cstdint>
 #include <random>
 #include <string>
 
 #include "game/LevelFlow.h"
 #include "game/modZurk3.h"
+#include "pond/KeyStateWords.h"
 #include "tools/stress/PondInvariants.h"
 
 class clsHraZurk3;
@@ -22,16 +22,6 @@ public:
     std::string Play(int ticks);
 
 private:
-    // The keys' state words, as the window keeps them, tapped by the soak.
-    class Keys : public KeyStateSource {
-    public:
-        std::int16_t KeyState(int virtualKey) const override;
-        void Tap(int virtualKey);
-
-    private:
-        std::array<std::int16_t, 256> words_{};
-    };
-
     // Counts the games that ended, takes the messages, and clears the screen with the pond.
     class FrontEnd : public NullFrontEnd {
     public:
@@ -48,7 +38,7 @@ private:
     ShadowPainter screen_;
     SilentCuePlayer cues_;
     FrontEnd frontEnd_;
-    Keys keys_;
+    KeyStateWords keys_;  // the keys' state words, as the window keeps them, tapped by the soak
     modZurk3 world_;  // after its outside world, so it goes first
     LevelFlow flow_;
     std::mt19937 rng_;
