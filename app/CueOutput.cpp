@@ -1,47 +1,109 @@
 #include "app/CueOutput.h"
 
+#include <pulse/context.h>
+#include <pulse/mainloop-api.h>
+#include <pulse/timeval.h>
+#include <sys/time.h>
+
 #include <algorithm>
 
-#include "app/CueStream.h"
 #include "app/WaveFile.h"
 #include "pond/RegularFile.h"
 
 namespace {
-// A cue lasts a second or so; a file far larger is no cue.
+// A cue is a short sound; one longer than this is no cue, and would not fit the server's queue.
+constexpr std::uint64_t MaxCueSeconds = 10;
 constexpr std::size_t MaxCueFileSize = 8u << 20;
 // Enough that a cue finds one idle even when cues come at every step of the fastest speed.
 constexpr int StreamsPerFormat = 3;
+// How long a cue that comes while the link is being made waits for it before the beep.
+constexpr pa_usec_t WaitForLinkUs = 300'000;
+
+std::optional<CueSound> ReadCue(const std::string& path) {
+    // The bytes checked are the bytes played: no other reader opens the file after us.
+    const FileRead file = ReadRegularFile(path, MaxCueFileSize);
+    if (file.Status != FileReadStatus::Read) return std::nullopt;
+    const auto wave = ReadWaveFormat(file.Bytes);
+    if (!wave || wave->Channels > 2) return std::nullopt;
+    CueSound sound;
+    sound.SampleRate = wave->SampleRate;
+    sound.Channels = static_cast<std::uint8_t>(wave->Channels);
+    sound.Samples = DecodeSamples(file.Bytes, *wave);
+    if (sound.Samples.size() / sound.Channels > MaxCueSeconds * sound.SampleRate) return std::nullopt;
+    return sound;
+}
+
+timeval In(pa_usec_t microseconds) {
+    timeval when{};
+    gettimeofday(&when, nullptr);
+    return *pa_timeval_add(&when, microseconds);
+}
 }  // namespace
 
-CueOutput::CueOutput(ProgramFolder folder) : folder_(std::move(folder)) {}
+CueOutput::CueOutput(pa_mainloop_api* api, ProgramFolder folder, std::function<void()> unplayable)
+    : api_(api), unplayable_(std::move(unplayable)) {
+    for (Cue cue : AllCues)
+        if (auto sound = ReadCue(folder.FilePath(std::string(CueName(cue)) + ".wav"))) sounds_[cue] = std::move(*sound);
+    timer_ = api_->time_new(api_, nullptr, &CueOutput::OnTimer, this);
+    Connect();
+}
 
-CueOutput::~CueOutput() = default;
+CueOutput::~CueOutput() {
+    Disconnect();
+    api_->time_free(timer_);
+}
 
-void CueOutput::Load() {
-    for (Cue cue : AllCues) {
-        const std::string path = folder_.FilePath(std::string(CueName(cue)) + ".wav");
-        // The bytes checked are the bytes played: no other reader opens the file after us.
-        const FileRead file = ReadRegularFile(path, MaxCueFileSize);
-        const auto wave = file.Status == FileReadStatus::Read ? ReadWaveFormat(file.Bytes) : std::nullopt;
-        if (!wave) continue;
-        Sound sound;
-        sound.Format.setSampleRate(static_cast<int>(wave->SampleRate));
-        sound.Format.setChannelCount(wave->Channels);
-        sound.Format.setSampleFormat(QAudioFormat::Int16);
-        sound.Samples = DecodeSamples(file.Bytes, *wave);
-        if (!FreeStream(sound.Format))
-            for (int i = 0; i < StreamsPerFormat; ++i) {
-                streams_.push_back(std::make_unique<CueStream>(sound.Format));
-                streams_.back()->Open();
-            }
-        sounds_[cue] = std::move(sound);
+void CueOutput::Connect() {
+    context_ = pa_context_new(api_, "Zurk3");
+    if (!context_) return;
+    pa_context_set_state_callback(context_, &CueOutput::OnContextState, this);
+    // Never starts a server of its own: the player's desktop has one, or the game is silent.
+    pa_context_connect(context_, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr);
+}
+
+void CueOutput::Disconnect() {
+    streams_.clear();
+    if (!context_) return;
+    pa_context_set_state_callback(context_, nullptr, nullptr);
+    pa_context_disconnect(context_);
+    pa_context_unref(context_);
+    context_ = nullptr;
+}
+
+void CueOutput::OpenStreams() {
+    for (const auto& cue : sounds_) {
+        const CueSound& sound = cue.second;
+        if (std::none_of(streams_.begin(), streams_.end(), [&sound](const auto& s) { return s->SameFormat(sound); }))
+            for (int i = 0; i < StreamsPerFormat; ++i)
+                streams_.push_back(std::make_unique<CueStream>(api_, context_, sound));
     }
 }
 
-CueStream* CueOutput::FreeStream(const QAudioFormat& format) {
+void CueOutput::OnContextState(pa_context* context, void* self) {
+    auto* output = static_cast<CueOutput*>(self);
+    const pa_context_state_t state = pa_context_get_state(context);
+    if (state == PA_CONTEXT_READY) {
+        output->OpenStreams();
+        if (output->waiting_) output->PlayNow(output->sounds_.at(*output->waiting_));
+        output->waiting_.reset();
+    } else if (state == PA_CONTEXT_FAILED || state == PA_CONTEXT_TERMINATED) {
+        // No server, or it went away: the link is made again with the next cue.
+        if (output->waiting_) output->unplayable_();
+        output->waiting_.reset();
+    }
+}
+
+void CueOutput::OnTimer(pa_mainloop_api*, pa_time_event*, const struct timeval*, void* self) {
+    auto* output = static_cast<CueOutput*>(self);
+    // The server took no notice in time: stalled, or too busy to be heard from.
+    if (output->waiting_) output->unplayable_();
+    output->waiting_.reset();
+}
+
+CueStream* CueOutput::FreeStream(const CueSound& sound) {
     CueStream* longestUnused = nullptr;
     for (const auto& stream : streams_) {
-        if (stream->Format() != format) continue;
+        if (!stream->SameFormat(sound) || stream->Broken()) continue;
         if (stream->Idle()) return stream.get();
         if (!longestUnused) longestUnused = stream.get();
     }
@@ -51,16 +113,35 @@ CueStream* CueOutput::FreeStream(const QAudioFormat& format) {
 void CueOutput::Play(Cue cue) {
     const auto found = sounds_.find(cue);
     if (found == sounds_.end()) {
-        emit Unplayable();
+        unplayable_();
         return;
     }
-    const Sound& sound = found->second;
-    CueStream* stream = FreeStream(sound.Format);
+    const pa_context_state_t state = context_ ? pa_context_get_state(context_) : PA_CONTEXT_FAILED;
+    if (state == PA_CONTEXT_READY) {
+        PlayNow(found->second);
+        return;
+    }
+    // The link is being made, or is made now: the cue waits for it a moment, then gives the beep.
+    if (waiting_) unplayable_();
+    waiting_ = cue;
+    const timeval deadline = In(WaitForLinkUs);
+    api_->time_restart(timer_, &deadline);
+    if (state == PA_CONTEXT_FAILED || state == PA_CONTEXT_TERMINATED || state == PA_CONTEXT_UNCONNECTED) {
+        Disconnect();
+        Connect();
+    }
+}
+
+void CueOutput::PlayNow(const CueSound& sound) {
+    CueStream* stream = FreeStream(sound);
     // One cue sounds at a time, whatever its format.
     for (const auto& other : streams_)
         if (other.get() != stream) other->FadeOut();
+    if (!stream || !stream->Play(sound)) {
+        unplayable_();
+        return;
+    }
     const auto used =
         std::find_if(streams_.begin(), streams_.end(), [stream](const auto& s) { return s.get() == stream; });
     std::rotate(used, used + 1, streams_.end());
-    if (!stream->Play(sound.Samples)) emit Unplayable();
 }

@@ -1,43 +1,48 @@
 #pragma once
-#include <QAudioFormat>
-#include <QObject>
-#include <QString>
+#include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <vector>
 
+#include "app/CueStream.h"
 #include "dialogs/ProgramFolder.h"
 #include "pond/CuePlayer.h"
 
-class CueStream;
+struct pa_context;
+struct pa_mainloop_api;
+struct pa_time_event;
 
-// The cues' side of the sound: lives in a thread of its own, so that no game step waits for the
-// sound server and no busy moment of the window starves a stream. It reads every cue file once,
-// keeps its sound in memory and plays it through an idle stream of the cue's format, so that it
-// is heard at once while the cue it replaces plays out its queue and fades.
-class CueOutput : public QObject {
-    Q_OBJECT
+// The cues' side of the sound, in the sound thread: reads every cue file once, keeps its sound in
+// memory, keeps a link to the sound server and plays each cue through an idle stream of its
+// format, fading out the cue still sounding. A server that went away is looked for again with
+// the next cue, so that cues come back with it.
+class CueOutput {
 public:
-    explicit CueOutput(ProgramFolder folder);
-    ~CueOutput() override;
+    // unplayable: told, in the sound thread, of every cue that cannot sound: its file is missing
+    // or damaged, or no sound reaches a server.
+    CueOutput(pa_mainloop_api* api, ProgramFolder folder, std::function<void()> unplayable);
+    ~CueOutput();
+    CueOutput(const CueOutput&) = delete;
+    CueOutput& operator=(const CueOutput&) = delete;
 
-    // Reads the cues and connects their streams.
-    void Load();
     void Play(Cue cue);
 
-signals:
-    // The cue cannot sound: its file is missing or damaged, or no sound reaches a server.
-    void Unplayable();
-
 private:
-    struct Sound {
-        QAudioFormat Format;
-        std::vector<std::int16_t> Samples;
-    };
+    void Connect();
+    void Disconnect();
+    void OpenStreams();
+    CueStream* FreeStream(const CueSound& sound);
+    void PlayNow(const CueSound& sound);
 
-    CueStream* FreeStream(const QAudioFormat& format);
+    static void OnContextState(pa_context* context, void* self);
+    static void OnTimer(pa_mainloop_api* api, pa_time_event* event, const struct timeval* when, void* self);
 
-    ProgramFolder folder_;
-    std::map<Cue, Sound> sounds_;                      // a cue whose file is missing or damaged has none
+    pa_mainloop_api* api_;
+    std::function<void()> unplayable_;
+    std::map<Cue, CueSound> sounds_;  // a cue whose file is missing or damaged has none
+    pa_context* context_ = nullptr;
+    pa_time_event* timer_;             // the end of a waiting cue's wait
+    std::optional<Cue> waiting_;       // came while the link was being made
     std::vector<std::unique_ptr<CueStream>> streams_;  // the longest unused first
 };

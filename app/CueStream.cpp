@@ -1,75 +1,193 @@
 #include "app/CueStream.h"
 
-#include <QAudioSink>
-#include <QMediaDevices>
+#include <pulse/context.h>
+#include <pulse/rtclock.h>
+#include <pulse/stream.h>
+#include <pulse/timeval.h>
+
 #include <algorithm>
 
 namespace {
-// The queue at the server covers the top-ups that come late on a busy machine; it is also how
-// long a cue still plays after the next one has started, before it fades.
-constexpr int QueuedMs = 50;
-constexpr int TopUpMs = 5;
-constexpr int FadeMs = 5;
+// How far ahead of the sound heard the server may play: the start of a cue and its fade come
+// this much after the call at most. The cue itself is queued whole, whatever this is.
+constexpr std::uint64_t LatencyUs = 40'000;
+constexpr std::uint64_t FadeUs = 5'000;
+// How far beyond where the server last said it was the fade begins: the way there and back, with
+// room for a moment's stall, so that the ramp never lands on sound already played.
+constexpr std::uint64_t FadeMarginUs = 15'000;
+// Silence after each cue: a server plays in whole periods, and the last one must not wait for
+// more sound to fill it.
+constexpr std::uint64_t TailUs = 50'000;
+// Idle this long, the stream is corked, so that a real device may suspend; it is uncorked with
+// the next cue it plays.
+constexpr std::uint64_t CorkAfterUs = 3'000'000;
+// Between looks at whether a faded cue has played out.
+constexpr std::uint64_t FadeCheckUs = 10'000;
 }  // namespace
 
-CueStream::CueStream(const QAudioFormat& format, QObject* parent)
-    : QObject(parent),
-      format_(format),
-      voice_(format.channelCount(), static_cast<std::size_t>(format.sampleRate() * FadeMs / 1000)) {
-    feeder_.setTimerType(Qt::PreciseTimer);
-    feeder_.setInterval(TopUpMs);
-    connect(&feeder_, &QTimer::timeout, this, &CueStream::Feed);
+CueStream::CueStream(pa_mainloop_api* api, pa_context* context, const CueSound& format)
+    : api_(api), format_{format.SampleRate, format.Channels, {}} {
+    const pa_sample_spec spec{PA_SAMPLE_S16LE, format_.SampleRate, format_.Channels};
+    stream_ = pa_stream_new(context, "Zurk3", &spec, nullptr);
+    if (!stream_) return;
+    pa_stream_set_state_callback(stream_, &CueStream::OnState, this);
+    pa_stream_set_underflow_callback(stream_, &CueStream::OnUnderflow, this);
+    pa_buffer_attr attributes{};
+    attributes.maxlength = static_cast<std::uint32_t>(-1);
+    attributes.tlength = static_cast<std::uint32_t>(BytesFor(LatencyUs));
+    attributes.prebuf = static_cast<std::uint32_t>(FrameBytes());
+    attributes.minreq = static_cast<std::uint32_t>(-1);
+    attributes.fragsize = static_cast<std::uint32_t>(-1);
+    pa_stream_connect_playback(stream_, nullptr, &attributes, PA_STREAM_ADJUST_LATENCY, nullptr, nullptr);
+    timer_ = pa_context_rttime_new(context, pa_rtclock_now() + CorkAfterUs, &CueStream::OnTimer, this);
 }
 
-CueStream::~CueStream() = default;
+CueStream::~CueStream() {
+    if (timer_) api_->time_free(timer_);
+    if (!stream_) return;
+    pa_stream_set_state_callback(stream_, nullptr, nullptr);
+    pa_stream_set_underflow_callback(stream_, nullptr, nullptr);
+    // Also cancels what the stream still waits for, so no answer comes back to this object.
+    pa_stream_disconnect(stream_);
+    pa_stream_unref(stream_);
+}
 
-bool CueStream::Open() {
-    device_ = nullptr;
-    sink_.reset();
-    const QAudioDevice output = QMediaDevices::defaultAudioOutput();
-    if (output.isNull()) return false;
-    sink_ = std::make_unique<QAudioSink>(output, format_);
-    sink_->setBufferSize(format_.bytesForDuration(QueuedMs * 1000));
-    device_ = sink_->start();
-    return device_ && !Broken();
+std::size_t CueStream::FrameBytes() const { return sizeof(std::int16_t) * format_.Channels; }
+
+std::size_t CueStream::BytesFor(std::uint64_t microseconds) const {
+    return static_cast<std::size_t>(microseconds * format_.SampleRate / 1'000'000) * FrameBytes();
 }
 
 bool CueStream::Broken() const {
-    const QAudio::Error error = sink_->error();
-    // A stream whose server went away may report more room than it has: four gigabytes.
-    const qsizetype room = sink_->bytesFree();
-    return sink_->state() == QAudio::StoppedState || (error != QAudio::NoError && error != QAudio::UnderrunError) ||
-           room < 0 || room > sink_->bufferSize();
+    if (!stream_) return true;
+    const pa_stream_state_t state = pa_stream_get_state(stream_);
+    return state == PA_STREAM_FAILED || state == PA_STREAM_TERMINATED;
 }
 
-bool CueStream::Idle() const {
-    return !voice_.Sounding() && (!sink_ || Broken() || sink_->bytesFree() == sink_->bufferSize());
-}
-
-bool CueStream::Play(const std::vector<std::int16_t>& samples) {
-    if ((!sink_ || Broken()) && !Open()) return false;
-    voice_.Start(samples);
-    starting_ = true;
-    Feed();
-    feeder_.start();
+bool CueStream::Play(const CueSound& cue) {
+    if (Broken()) return false;
+    cue_ = &cue;
+    pending_ = true;
+    if (pa_stream_get_state(stream_) == PA_STREAM_READY) StartPending();
     return true;
 }
 
-void CueStream::FadeOut() { voice_.FadeOut(); }
+void CueStream::StartPending() {
+    pending_ = false;
+    const std::vector<std::int16_t> tail(BytesFor(TailUs) / sizeof(std::int16_t), 0);
+    // Behind whatever the stream still holds: only when no stream was idle.
+    Write(cue_->Samples, 0, false);
+    Write(tail, 0, false);
+    cueBytes_ = static_cast<std::int64_t>((cue_->Samples.size() + tail.size()) * sizeof(std::int16_t));
+    phase_ = Phase::Sounding;
+    if (corked_) pa_stream_cork(stream_, 0, nullptr, nullptr);
+    corked_ = false;
+}
 
-void CueStream::Feed() {
-    if (!voice_.Sounding() || Broken()) {
-        feeder_.stop();
+void CueStream::Write(const std::vector<std::int16_t>& samples, std::int64_t at, bool absolute) {
+    if (samples.empty()) return;
+    // Copied by the library at once: the samples may go as soon as this returns.
+    pa_stream_write(stream_, samples.data(), samples.size() * sizeof(std::int16_t), nullptr, at,
+                    absolute ? PA_SEEK_ABSOLUTE : PA_SEEK_RELATIVE);
+}
+
+void CueStream::FadeOut() {
+    if (pending_) {
+        // It never started: nothing to fade.
+        pending_ = false;
+        if (phase_ == Phase::Idle) cue_ = nullptr;
         return;
     }
-    const auto frames = static_cast<std::size_t>(std::max<qint64>(sink_->bytesFree() / format_.bytesPerFrame(), 0));
-    if (frames == 0) return;
-    chunk_.assign(frames * static_cast<std::size_t>(format_.channelCount()), 0);
-    std::size_t written = voice_.Take(chunk_.data(), frames);
-    // The server starts a stream only once it holds a queue's worth: a cue shorter than that goes
-    // out with silence after it.
-    if (starting_) written = frames;
-    starting_ = false;
-    device_->write(reinterpret_cast<const char*>(chunk_.data()),
-                   static_cast<qint64>(written) * format_.bytesPerFrame());
+    if (phase_ != Phase::Sounding) return;
+    phase_ = Phase::FadeAsked;
+    AskWhereTheServerIs(&CueStream::OnWhereForFade);
+}
+
+void CueStream::AskWhereTheServerIs(void (*then)(pa_stream*, int, void*)) {
+    if (pa_operation* asking = pa_stream_update_timing_info(stream_, then, this)) pa_operation_unref(asking);
+}
+
+void CueStream::FadeFromWhereTheServerIs() {
+    if (phase_ != Phase::FadeAsked) return;
+    const pa_timing_info* where = pa_stream_get_timing_info(stream_);
+    if (!where || where->read_index_corrupt || where->write_index_corrupt) {
+        // Not known where the cue is: better cut it than let it play on.
+        pa_stream_flush(stream_, nullptr, nullptr);
+        PlayedOut();
+        return;
+    }
+    const auto frameBytes = static_cast<std::int64_t>(FrameBytes());
+    const std::int64_t start = where->write_index - cueBytes_;
+    const auto ahead = static_cast<std::int64_t>(BytesFor(pa_timeval_age(&where->timestamp) + FadeMarginUs));
+    const std::int64_t from = std::max<std::int64_t>(where->read_index + ahead - start, 0) / frameBytes;
+    const auto cueFrames = static_cast<std::int64_t>(cue_->Samples.size() / format_.Channels);
+    const auto fadeFrames = static_cast<std::int64_t>(BytesFor(FadeUs)) / frameBytes;
+    // The ramp, then silence up to the old end, so that nothing of the cue is heard after it.
+    std::vector<std::int16_t> faded(static_cast<std::size_t>(std::max<std::int64_t>(cueBytes_ / frameBytes - from, 0)) *
+                                        format_.Channels,
+                                    0);
+    for (std::int64_t frame = from; frame < std::min(from + fadeFrames, cueFrames); ++frame) {
+        // A linear ramp down; its last frame is already silent.
+        const std::int64_t gain = fadeFrames - 1 - (frame - from);
+        for (std::size_t channel = 0; channel < format_.Channels; ++channel) {
+            const auto at = static_cast<std::size_t>(frame) * format_.Channels + channel;
+            faded[at - static_cast<std::size_t>(from) * format_.Channels] =
+                static_cast<std::int16_t>(cue_->Samples[at] * gain / fadeFrames);
+        }
+    }
+    Write(faded, start + from * frameBytes, true);
+    fadeEnd_ = start + std::min(from + fadeFrames, cueBytes_ / frameBytes) * frameBytes;
+    phase_ = Phase::Fading;
+    const auto untilFaded = static_cast<std::uint64_t>(std::max<std::int64_t>(fadeEnd_ - where->read_index, 0)) *
+                            1'000'000 / (format_.SampleRate * FrameBytes());
+    pa_context_rttime_restart(pa_stream_get_context(stream_), timer_, pa_rtclock_now() + untilFaded + FadeCheckUs);
+}
+
+void CueStream::IdleIfPlayedOut() {
+    if (phase_ != Phase::Sounding && phase_ != Phase::Fading) return;
+    const pa_timing_info* where = pa_stream_get_timing_info(stream_);
+    if (!where || where->read_index_corrupt) return;
+    if (phase_ == Phase::Fading && where->read_index >= fadeEnd_) {
+        // What is left is silence: drop it, and the stream is free for the next cue.
+        pa_stream_flush(stream_, nullptr, nullptr);
+        PlayedOut();
+    } else if (!where->write_index_corrupt && where->read_index >= where->write_index) {
+        PlayedOut();
+    } else if (phase_ == Phase::Fading) {
+        pa_context_rttime_restart(pa_stream_get_context(stream_), timer_, pa_rtclock_now() + FadeCheckUs);
+    }
+}
+
+void CueStream::PlayedOut() {
+    phase_ = Phase::Idle;
+    cue_ = nullptr;
+    pa_context_rttime_restart(pa_stream_get_context(stream_), timer_, pa_rtclock_now() + CorkAfterUs);
+}
+
+void CueStream::OnState(pa_stream* stream, void* self) {
+    auto* cues = static_cast<CueStream*>(self);
+    if (pa_stream_get_state(stream) == PA_STREAM_READY && cues->pending_) cues->StartPending();
+}
+
+void CueStream::OnUnderflow(pa_stream*, void* self) {
+    // The server ran out of sound; a cue written meanwhile may already be on its way.
+    static_cast<CueStream*>(self)->AskWhereTheServerIs(&CueStream::OnWhereForIdle);
+}
+
+void CueStream::OnWhereForFade(pa_stream*, int success, void* self) {
+    if (success) static_cast<CueStream*>(self)->FadeFromWhereTheServerIs();
+}
+
+void CueStream::OnWhereForIdle(pa_stream*, int success, void* self) {
+    if (success) static_cast<CueStream*>(self)->IdleIfPlayedOut();
+}
+
+void CueStream::OnTimer(pa_mainloop_api*, pa_time_event*, const struct timeval*, void* self) {
+    auto* cues = static_cast<CueStream*>(self);
+    if (cues->phase_ == Phase::Fading) {
+        cues->AskWhereTheServerIs(&CueStream::OnWhereForIdle);
+    } else if (cues->phase_ == Phase::Idle && !cues->corked_ && !cues->pending_ && !cues->Broken()) {
+        pa_stream_cork(cues->stream_, 1, nullptr, nullptr);
+        cues->corked_ = true;
+    }
 }

@@ -1,44 +1,78 @@
 #pragma once
-#include <QAudioFormat>
-#include <QObject>
-#include <QTimer>
 #include <cstdint>
-#include <memory>
+#include <functional>
 #include <vector>
 
-#include "app/CueVoice.h"
+struct pa_context;
+struct pa_mainloop_api;
+struct pa_stream;
+struct pa_time_event;
 
-class QAudioSink;
-class QIODevice;
+// The sound of one cue: frames of 16-bit samples, channels interleaved.
+struct CueSound {
+    std::uint32_t SampleRate = 0;
+    std::uint8_t Channels = 0;
+    std::vector<std::int16_t> Samples;
 
-// One stream to the sound server, playing one cue at a time in one format. It keeps a short
-// queue at the server, topped up from the cue as the server plays it, so that a fade still
-// reaches the server soon after it is asked for; the stream is never stopped while it holds sound.
-class CueStream : public QObject {
-    Q_OBJECT
+    bool SameFormat(const CueSound& other) const {
+        return SampleRate == other.SampleRate && Channels == other.Channels;
+    }
+};
+
+// One stream to the sound server, playing one cue at a time in one format. The whole cue goes
+// to the server at once, so that however long the game or the server is starved afterwards,
+// every sample is played and in order. Fading a cue out rewrites the part of it that the server
+// has not yet played: a short ramp down, then silence. A stream that has been idle a while is
+// corked, so that a real sound device can suspend. Lives in the sound thread.
+class CueStream {
 public:
-    explicit CueStream(const QAudioFormat& format, QObject* parent = nullptr);
-    ~CueStream() override;
+    // format: the cue format the stream plays (its samples are not used).
+    CueStream(pa_mainloop_api* api, pa_context* context, const CueSound& format);
+    ~CueStream();
+    CueStream(const CueStream&) = delete;
+    CueStream& operator=(const CueStream&) = delete;
 
-    const QAudioFormat& Format() const { return format_; }
-    // Connects to the server's default output; false if no sound reaches a server.
-    bool Open();
-    // Starts the cue in place of the stream's last one. False if no sound reaches a server: no
-    // server, no output device, or the stream broke and cannot be opened again.
-    bool Play(const std::vector<std::int16_t>& samples);
+    bool SameFormat(const CueSound& sound) const { return format_.SameFormat(sound); }
+    // Starts the cue, or queues it behind what the stream still plays when it is not idle. The
+    // cue must outlive its playing. False when the stream broke.
+    bool Play(const CueSound& cue);
     void FadeOut();
-    // Nothing left to play, here or queued at the server: a new cue is heard at once.
-    bool Idle() const;
+    // Nothing of a cue is left to play: a new cue is heard at once.
+    bool Idle() const { return phase_ == Phase::Idle && !Broken(); }
+    bool Broken() const;
 
 private:
-    bool Broken() const;
-    void Feed();
+    enum class Phase {
+        Idle,       // nothing queued
+        Sounding,   // a cue is queued whole
+        FadeAsked,  // waiting for where the server is, to fade from there
+        Fading,     // the ramp is written; silence follows until the old end
+    };
 
-    QAudioFormat format_;
-    std::unique_ptr<QAudioSink> sink_;
-    QIODevice* device_ = nullptr;  // the sink's, written to
-    CueVoice voice_;
-    bool starting_ = false;  // the cue's first part is still to be written
-    QTimer feeder_;
-    std::vector<std::int16_t> chunk_;
+    std::size_t FrameBytes() const;
+    std::size_t BytesFor(std::uint64_t microseconds) const;
+    void Write(const std::vector<std::int16_t>& samples, std::int64_t at, bool absolute);
+    void StartPending();
+    void AskWhereTheServerIs(void (*then)(pa_stream*, int, void*));
+    void FadeFromWhereTheServerIs();
+    void IdleIfPlayedOut();
+    void PlayedOut();
+
+    static void OnState(pa_stream* stream, void* self);
+    static void OnUnderflow(pa_stream* stream, void* self);
+    static void OnWhereForFade(pa_stream* stream, int success, void* self);
+    static void OnWhereForIdle(pa_stream* stream, int success, void* self);
+    // Looks again whether a faded cue has played out; corks a stream idle for long.
+    static void OnTimer(pa_mainloop_api* api, pa_time_event* event, const struct timeval* when, void* self);
+
+    pa_mainloop_api* api_;
+    CueSound format_;
+    pa_stream* stream_;  // none only when the library refused the format
+    pa_time_event* timer_ = nullptr;
+    Phase phase_ = Phase::Idle;
+    bool corked_ = false;
+    const CueSound* cue_ = nullptr;      // the cue playing, or waiting for the stream to be ready
+    bool pending_ = false;               // cue_ waits for the stream to be ready
+    std::int64_t cueBytes_ = 0;          // what was written of cue_, with the silence after it
+    std::int64_t fadeEnd_ = 0;           // the stream's byte where the ramp ends
 };

@@ -1,35 +1,28 @@
 #include "app/QtCuePlayer.h"
 
-#include <QAudioDevice>
-#include <QMediaDevices>
-
 #include "app/CueOutput.h"
+#include "app/CueThread.h"
 
 QtCuePlayer::QtCuePlayer(ProgramFolder folder, std::function<void()> fallback, QObject* parent)
-    : QObject(parent), folder_(std::move(folder)), fallback_(std::move(fallback)) {
-    thread_.setObjectName(QStringLiteral("cues"));
-}
+    : QObject(parent), folder_(std::move(folder)), fallback_(std::move(fallback)) {}
 
 QtCuePlayer::~QtCuePlayer() {
-    thread_.quit();
-    thread_.wait();
+    if (thread_) thread_->Stop([this] { output_.reset(); });
 }
 
 void QtCuePlayer::Prepare() {
-    if (output_) return;
-    // Qt's link to the sound server then belongs to this thread, which runs as long as the
-    // program: it notices a server that goes away, and it ends cleanly with the program.
-    QMediaDevices::defaultAudioOutput();
-    output_ = new CueOutput(folder_);
-    output_->moveToThread(&thread_);
-    // The output and its streams end in their own thread, as the sound system expects.
-    connect(&thread_, &QThread::finished, output_, &QObject::deleteLater);
-    connect(output_, &CueOutput::Unplayable, this, [this] { fallback_(); });
-    thread_.start();
-    QMetaObject::invokeMethod(output_, &CueOutput::Load);
+    if (thread_) return;
+    thread_ = std::make_unique<CueThread>();
+    thread_->Post([this] {
+        // A beep is posted to this object; such posts die with it, so none comes after the
+        // player has gone.
+        output_ = std::make_unique<CueOutput>(thread_->Api(), folder_, [this] {
+            QMetaObject::invokeMethod(this, [this] { fallback_(); }, Qt::QueuedConnection);
+        });
+    });
 }
 
 void QtCuePlayer::PlayCue(Cue cue) {
     Prepare();
-    QMetaObject::invokeMethod(output_, [output = output_, cue] { output->Play(cue); });
+    thread_->Post([this, cue] { output_->Play(cue); });
 }

@@ -8,20 +8,20 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 # What the game needs to build and to run: Qt and its translation tools, the fonts it asks for,
-# the box buttons in Czech, sound.
+# the box buttons in Czech, the sound server's client library.
 game_packages=(build-essential cmake git pkg-config
-               qt6-base-dev qt6-multimedia-dev libxcb1-dev
+               qt6-base-dev libxcb1-dev libpulse-dev
                qt6-tools-dev qt6-l10n-tools
-               fonts-liberation fonts-dejavu-core qt6-translations-l10n
-               gstreamer1.0-plugins-base gstreamer1.0-plugins-good)
+               fonts-liberation fonts-dejavu-core qt6-translations-l10n)
 # What the tests and tools need besides: the test frameworks, clang for the sanitizers and the
 # fuzzer, a virtual X server with a window manager and a Wayland compositor with Qt's Wayland
 # platform to run the game on, the validators of the install and package checks, and a sound
-# server of the tests' own with its recorder, for hearing the cues.
+# servers of the tests' own (PulseAudio, and PipeWire with its session manager and bus) with a
+# recorder, for hearing the cues.
 test_packages=(libgtest-dev libgmock-dev libbenchmark-dev
                clang libclang-rt-14-dev xvfb xdotool x11-utils imagemagick openbox weston qt6-wayland
                desktop-file-utils appstream groff-base man-db dpkg-dev file lintian
-               pulseaudio pulseaudio-utils)
+               pulseaudio pulseaudio-utils pipewire pipewire-pulse wireplumber dbus-daemon)
 
 install_missing() {
   local missing=()

@@ -53,3 +53,23 @@ std::optional<CueHeard> FindCue(const std::vector<std::int16_t>& recording, cons
     }
     return heard;
 }
+
+std::vector<double> LevelUnder(const std::vector<std::int16_t>& recording, const std::vector<std::int16_t>& first,
+                               const CueHeard& old, const std::vector<std::int16_t>& second, const CueHeard& next,
+                               std::size_t ms, std::size_t samplesPerMs) {
+    const std::size_t overtaken = next.At - old.At;  // where in the first cue the second came
+    std::vector<double> level;
+    for (std::size_t start = 0; level.size() < ms && overtaken + start + samplesPerMs <= first.size() &&
+                                next.At + start + samplesPerMs <= recording.size() &&
+                                start + samplesPerMs <= second.size();
+         start += samplesPerMs) {
+        // What the recording holds beyond the second cue, set against the first.
+        double along = 0, own = 0;
+        for (std::size_t i = start; i < start + samplesPerMs; ++i) {
+            along += (recording[next.At + i] - second[i]) * double(first[overtaken + i]);
+            own += double(first[overtaken + i]) * first[overtaken + i];
+        }
+        level.push_back(own > 0 ? along / own : 0);
+    }
+    return level;
+}

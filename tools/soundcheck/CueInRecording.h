@@ -16,3 +16,10 @@ struct CueHeard {
 // format at full volume, so "unchanged" allows only a rounding step.
 std::optional<CueHeard> FindCue(const std::vector<std::int16_t>& recording, const std::vector<std::int16_t>& cue,
                                 std::size_t from = 0);
+
+// How loud the cue `first` (heard as `old`) still is under `second` (heard as `next`, started
+// over it), millisecond by millisecond from the second's start, for at most `ms` milliseconds:
+// 1 where it plays on as it is, 0 where it is silent.
+std::vector<double> LevelUnder(const std::vector<std::int16_t>& recording, const std::vector<std::int16_t>& first,
+                               const CueHeard& old, const std::vector<std::int16_t>& second, const CueHeard& next,
+                               std::size_t ms, std::size_t samplesPerMs);

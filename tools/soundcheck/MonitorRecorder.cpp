@@ -3,20 +3,26 @@
 #include <QDeadlineTimer>
 #include <algorithm>
 #include <iterator>
+#include <sched.h>
 
 #include "tools/soundcheck/PrivateSoundServer.h"
 
 MonitorRecorder::MonitorRecorder(const PrivateSoundServer& server) {
     recorder_.setProcessEnvironment(server.ClientEnvironment());
     recorder_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    recorder_.setChildProcessModifier(EndWithParent);
+    recorder_.setChildProcessModifier([] {
+        EndWithParent();
+        // The recording is the measure: where the system grants it, no busy process delays it.
+        sched_param param{};
+        param.sched_priority = sched_get_priority_min(SCHED_RR);
+        sched_setscheduler(0, SCHED_RR, &param);
+    });
     QObject::connect(&recorder_, &QProcess::readyReadStandardOutput, [this] { Take(); });
-    // Blocks of 2 ms: the sink then plays in blocks as small, and each sample's time is close.
     recorder_.start(
         QStringLiteral("parec"),
         {QStringLiteral("--device=") + PrivateSoundServer::MonitorSource(), QStringLiteral("--raw"),
          QStringLiteral("--format=s16le"), QStringLiteral("--rate=%1").arg(PrivateSoundServer::SampleRate),
-         QStringLiteral("--channels=%1").arg(PrivateSoundServer::Channels), QStringLiteral("--latency-msec=2")});
+         QStringLiteral("--channels=%1").arg(PrivateSoundServer::Channels), QStringLiteral("--latency-msec=%1").arg(server.RecordingPeriodMs())});
 }
 
 MonitorRecorder::~MonitorRecorder() {

@@ -2,6 +2,7 @@
 
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QFileInfo>
 #include <QFile>
 #include <QThread>
 #include <csignal>
@@ -12,80 +13,177 @@ void EndWithParent() {
     ::prctl(PR_SET_PDEATHSIG, SIGTERM);
 }
 
-PrivateSoundServer::PrivateSoundServer() = default;
+PrivateSoundServer::Kind PrivateSoundServer::KindFromEnvironment() {
+    return qgetenv("ZURK3_SOUND_SERVER") == "pipewire" ? Kind::PipeWire : Kind::PulseAudio;
+}
+
+const char* PrivateSoundServer::Name(Kind kind) { return kind == Kind::PipeWire ? "PipeWire" : "PulseAudio"; }
+
+PrivateSoundServer::PrivateSoundServer(Kind kind) : kind_(kind) {}
 
 PrivateSoundServer::~PrivateSoundServer() { Stop(); }
 
 QString PrivateSoundServer::Path(const char* name) const { return folder_.filePath(QString::fromLatin1(name)); }
 
-bool PrivateSoundServer::Start(QString* error) {
-    QDir(folder_.path()).mkpath(QStringLiteral("run"));
-    QFile::setPermissions(Path("run"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    QFile config(Path("client.conf"));
-    if (!config.open(QIODevice::WriteOnly) || config.write("autospawn = no\n") < 0) {
-        *error = QStringLiteral("cannot write %1").arg(config.fileName());
-        return false;
-    }
-    config.close();
+bool PrivateSoundServer::WriteFile(const char* name, const QByteArray& text, QString* error) const {
+    QDir(folder_.path()).mkpath(QFileInfo(Path(name)).path());
+    QFile file(Path(name));
+    if (file.open(QIODevice::WriteOnly) && file.write(text) == text.size()) return true;
+    *error = QStringLiteral("cannot write %1").arg(file.fileName());
+    return false;
+}
 
-    // The server's home, runtime and configuration folders are all ours; no display and no
-    // session bus, so that it starts nothing beside itself.
+QProcessEnvironment PrivateSoundServer::ServerEnvironment() const {
+    // The server's home, runtime and configuration folders are all ours, and so is its message
+    // bus; no display, so that it starts nothing beside itself.
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("HOME"), folder_.path());
     environment.insert(QStringLiteral("XDG_CONFIG_HOME"), Path("config"));
     environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), Path("run"));
-    environment.insert(QStringLiteral("PULSE_RUNTIME_PATH"), Path("run"));
-    environment.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), QStringLiteral("unix:path=") + Path("no-bus"));
+    environment.insert(QStringLiteral("PIPEWIRE_RUNTIME_DIR"), Path("run"));
+    environment.insert(QStringLiteral("PULSE_RUNTIME_PATH"), Path("run/pulse"));
+    environment.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), QStringLiteral("unix:path=") + Path("run/bus"));
     environment.remove(QStringLiteral("DISPLAY"));
     environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
-    server_.setProcessEnvironment(environment);
-    server_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    server_.setChildProcessModifier(EndWithParent);
+    environment.remove(QStringLiteral("PULSE_SERVER"));
+    return environment;
+}
+
+bool PrivateSoundServer::Launch(const QString& program, const QStringList& arguments, QString* error) {
+    auto process = std::make_unique<QProcess>();
+    process->setProcessEnvironment(ServerEnvironment());
+    // Their chatter goes nowhere; a failure shows as a server that takes no clients.
+    process->setStandardOutputFile(QProcess::nullDevice());
+    process->setStandardErrorFile(Path("server.log"), QIODevice::Append);
+    process->setChildProcessModifier(EndWithParent);
+    process->start(program, arguments);
+    if (!process->waitForStarted(5000)) {
+        *error = QStringLiteral("%1 did not start: %2").arg(program, process->errorString());
+        return false;
+    }
+    processes_.push_back(std::move(process));
+    return true;
+}
+
+bool PrivateSoundServer::Control(const QStringList& arguments, QString* error) const {
+    QProcess control;
+    control.setProcessEnvironment(ClientEnvironment());
+    control.setStandardOutputFile(QProcess::nullDevice());
+    control.start(QStringLiteral("pactl"), arguments);
+    if (!control.waitForStarted(5000)) {
+        *error = QStringLiteral("pactl did not start: %1").arg(control.errorString());
+        return false;
+    }
+    if (control.waitForFinished(10000) && control.exitStatus() == QProcess::NormalExit && control.exitCode() == 0)
+        return true;
+    *error = QStringLiteral("pactl %1 failed").arg(arguments.join(QLatin1Char(' ')));
+    return false;
+}
+
+bool PrivateSoundServer::WaitForClients(QString* error) {
+    const QDeadlineTimer deadline(20000);
+    while (!deadline.hasExpired()) {
+        for (const auto& process : processes_)
+            if (process->state() != QProcess::Running) {
+                *error = QStringLiteral("%1 ended (exit code %2); see %3")
+                             .arg(process->program())
+                             .arg(process->exitCode())
+                             .arg(Path("server.log"));
+                return false;
+            }
+        if (Control({QStringLiteral("info")}, error)) return true;
+        QThread::msleep(50);
+    }
+    *error = QStringLiteral("%1 took no clients; see %2").arg(QLatin1String(Name(kind_)), Path("server.log"));
+    return false;
+}
+
+bool PrivateSoundServer::Start(QString* error) {
+    Stop();
+    QDir(folder_.path()).mkpath(QStringLiteral("run/pulse"));
+    for (const char* folder : {"run", "run/pulse"})
+        QFile::setPermissions(Path(folder), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QFile::remove(Path("run/pulse/native"));
+    if (!WriteFile("client.conf", "autospawn = no\n", error)) return false;
+    return kind_ == Kind::PipeWire ? StartPipeWire(error) : StartPulseAudio(error);
+}
+
+bool PrivateSoundServer::StartPulseAudio(QString* error) {
     // As root it warns that it is meant for the system mode, and runs: the warning is all that
     // differs. Rewinds are off so that the monitor shows a stream's start as the sink plays it.
     const QString sink = QStringLiteral("module-null-sink sink_name=zurk3 format=s16le rate=%1 channels=%2 norewinds=1")
                              .arg(SampleRate)
                              .arg(Channels);
-    server_.start(
-        QStringLiteral("pulseaudio"),
-        {QStringLiteral("--daemonize=no"), QStringLiteral("--exit-idle-time=-1"), QStringLiteral("-n"),
-         QStringLiteral("--use-pid-file=no"), QStringLiteral("--realtime=yes"), QStringLiteral("--high-priority=yes"),
-         QStringLiteral("--disable-shm=yes"), QStringLiteral("--log-target=stderr"),
-         QStringLiteral("--log-level=error"), QStringLiteral("--load=") + sink,
-         QStringLiteral("--load=module-native-protocol-unix auth-anonymous=1 socket=") + Path("native")});
-    if (!server_.waitForStarted(5000)) {
-        *error = QStringLiteral("pulseaudio did not start: %1").arg(server_.errorString());
+    return Launch(QStringLiteral("pulseaudio"),
+                  {QStringLiteral("--daemonize=no"), QStringLiteral("--exit-idle-time=-1"), QStringLiteral("-n"),
+                   QStringLiteral("--use-pid-file=no"), QStringLiteral("--realtime=yes"),
+                   QStringLiteral("--high-priority=yes"), QStringLiteral("--disable-shm=yes"),
+                   QStringLiteral("--log-target=stderr"), QStringLiteral("--log-level=error"),
+                   QStringLiteral("--load=") + sink,
+                   QStringLiteral("--load=module-native-protocol-unix auth-anonymous=1 socket=") +
+                       Path("run/pulse/native")},
+                  error) &&
+           WaitForClients(error);
+}
+
+bool PrivateSoundServer::StartPipeWire(QString* error) {
+    // The graph runs at the cues' rate, so that nothing is resampled on the way to the sink.
+    const QByteArray rate = QByteArray::number(SampleRate);
+    if (!WriteFile("config/pipewire/pipewire.conf.d/zurk3.conf",
+                   "context.properties = {\n    default.clock.rate = " + rate +
+                       "\n    default.clock.allowed-rates = [ " + rate + " ]\n" + "}\n",
+                   error))
         return false;
-    }
-    const QDeadlineTimer deadline(10000);
-    while (!deadline.hasExpired() && server_.state() == QProcess::Running) {
-        QProcess probe;
-        probe.setProcessEnvironment(ClientEnvironment());
-        probe.start(QStringLiteral("pactl"), {QStringLiteral("info")});
-        if (!probe.waitForStarted(5000)) {
-            *error = QStringLiteral("pactl did not start: %1").arg(probe.errorString());
-            return false;
-        }
-        if (probe.waitForFinished(5000) && probe.exitStatus() == QProcess::NormalExit && probe.exitCode() == 0)
-            return true;
-        QThread::msleep(50);
-    }
-    *error = QStringLiteral("pulseaudio took no clients (exit code %1)").arg(server_.exitCode());
-    return false;
+    // The session manager finds no bus of the user's: it gets one of its own.
+    if (!Launch(QStringLiteral("dbus-daemon"),
+                {QStringLiteral("--session"), QStringLiteral("--nofork"), QStringLiteral("--nopidfile"),
+                 QStringLiteral("--address=unix:path=") + Path("run/bus")},
+                error))
+        return false;
+    for (const char* program : {"pipewire", "wireplumber", "pipewire-pulse"})
+        if (!Launch(QString::fromLatin1(program), {}, error)) return false;
+    return WaitForClients(error) &&
+           Control({QStringLiteral("load-module"), QStringLiteral("module-null-sink"),
+                    QStringLiteral("sink_name=zurk3"), QStringLiteral("format=s16le"),
+                    QStringLiteral("rate=%1").arg(SampleRate), QStringLiteral("channels=%1").arg(Channels)},
+                   error) &&
+           MakeDefault(error);
+}
+
+bool PrivateSoundServer::MakeDefault(QString* error) const {
+    // The session manager keeps the default, and takes a moment to start after the server.
+    const QDeadlineTimer deadline(20000);
+    while (!Control({QStringLiteral("set-default-sink"), QStringLiteral("zurk3")}, error))
+        if (deadline.hasExpired()) return false;
+        else QThread::msleep(50);
+    return true;
 }
 
 void PrivateSoundServer::Stop() {
-    if (server_.state() == QProcess::NotRunning) return;
-    server_.terminate();
-    if (!server_.waitForFinished(5000)) {
-        server_.kill();
-        server_.waitForFinished(5000);
+    Thaw();
+    // The last started first: the services before the server they serve.
+    while (!processes_.empty()) {
+        QProcess& process = *processes_.back();
+        process.terminate();
+        if (!process.waitForFinished(5000)) {
+            process.kill();
+            process.waitForFinished(5000);
+        }
+        processes_.pop_back();
     }
+}
+
+void PrivateSoundServer::Freeze() {
+    for (const auto& process : processes_) ::kill(static_cast<pid_t>(process->processId()), SIGSTOP);
+}
+
+void PrivateSoundServer::Thaw() {
+    for (const auto& process : processes_) ::kill(static_cast<pid_t>(process->processId()), SIGCONT);
 }
 
 QProcessEnvironment PrivateSoundServer::ClientEnvironment() const {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("PULSE_SERVER"), QStringLiteral("unix:") + Path("native"));
+    environment.insert(QStringLiteral("PULSE_SERVER"), QStringLiteral("unix:") + Path("run/pulse/native"));
     environment.insert(QStringLiteral("PULSE_CLIENTCONFIG"), Path("client.conf"));
     // The server's own cookie: a client would otherwise make one in the user's home.
     environment.insert(QStringLiteral("PULSE_COOKIE"), Path("config/pulse/cookie"));

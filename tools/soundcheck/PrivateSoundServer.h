@@ -1,29 +1,43 @@
 #pragma once
 #include <QProcess>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
+#include <memory>
+#include <vector>
 
 // Run in a child process before it starts its program: the child ends when the process that
 // started it ends, however that ends.
 void EndWithParent();
 
-// A PulseAudio server of our own, for hearing what the game plays: it lives in a scratch folder,
-// plays into one null sink in the cues' format (no resampling, so its monitor holds the very
-// samples played) and is reachable only by the clients given its environment. Nothing of the
-// machine's own sound setup is read or touched. It runs as root too, as on a CI machine.
+// A sound server of our own, for hearing what the game plays: PulseAudio, or PipeWire with its
+// PulseAudio service (and the session manager and message bus it needs). It lives in a scratch
+// folder, plays into one null sink in the cues' format (no resampling, so its monitor holds the
+// very samples played) and is reachable only by the clients given its environment. Nothing of
+// the machine's own sound setup is read or touched. It runs as root too, as on a CI machine.
 class PrivateSoundServer {
 public:
+    enum class Kind { PulseAudio, PipeWire };
     static constexpr int SampleRate = 44100;
     static constexpr int Channels = 1;
 
-    PrivateSoundServer();
+    // The kind that ZURK3_SOUND_SERVER names ("pulseaudio", the default, or "pipewire").
+    static Kind KindFromEnvironment();
+    static const char* Name(Kind kind);
+
+    explicit PrivateSoundServer(Kind kind = KindFromEnvironment());
     ~PrivateSoundServer();
     PrivateSoundServer(const PrivateSoundServer&) = delete;
     PrivateSoundServer& operator=(const PrivateSoundServer&) = delete;
 
-    // Starts the server and waits until it takes clients; the reason when it cannot.
+    Kind Which() const { return kind_; }
+    // Starts the server, or starts it again after Stop, and waits until it takes clients; the
+    // reason when it cannot.
     bool Start(QString* error);
     void Stop();
+    // Stops the server's processes dead (SIGSTOP) and lets them go on: a stalled server.
+    void Freeze();
+    void Thaw();
 
     // What a client needs to reach this server and no other (and never to start one itself).
     QProcessEnvironment ClientEnvironment() const;
@@ -31,10 +45,24 @@ public:
     void ServeThisProcess() const;
     // The source that records what the sink plays.
     static QString MonitorSource() { return QStringLiteral("zurk3.monitor"); }
+    // How often the recording of the sink comes, in milliseconds: the sink then plays in blocks
+    // as short, so each sample's time is close. PipeWire runs its whole graph at the shortest
+    // period a client asks for, and at 2 ms a moment's wait anywhere drops a period, so it is
+    // asked for a desktop's usual period there instead.
+    int RecordingPeriodMs() const { return kind_ == Kind::PipeWire ? 10 : 2; }
 
 private:
     QString Path(const char* name) const;
+    QProcessEnvironment ServerEnvironment() const;
+    bool WriteFile(const char* name, const QByteArray& text, QString* error) const;
+    bool Launch(const QString& program, const QStringList& arguments, QString* error);
+    bool WaitForClients(QString* error);
+    bool Control(const QStringList& arguments, QString* error) const;
+    bool StartPulseAudio(QString* error);
+    bool StartPipeWire(QString* error);
+    bool MakeDefault(QString* error) const;
 
+    Kind kind_;
     QTemporaryDir folder_;
-    QProcess server_;
+    std::vector<std::unique_ptr<QProcess>> processes_;  // in the order started
 };

@@ -1,8 +1,10 @@
-// How soon and how whole the game's cues sound, heard on a PulseAudio server of our own:
+// How soon and how whole the game's cues sound, heard on a sound server of our own (PulseAudio,
+// or PipeWire when ZURK3_SOUND_SERVER=pipewire):
 //   zurk3-cue-timing delays [PLAYS]
 //       plays each cue PLAYS times (20) through the game's own cue player and prints, per cue,
 //       how long after the call its first sample reached the sink (median and worst) and how
-//       many plays were whole; then the same for a cue started over one still sounding.
+//       many plays were whole; then the same for a cue started over one still sounding, and how
+//       long after that call the cue it replaced fell silent.
 //   zurk3-cue-timing serve -- PROGRAM [ARGS...]
 //       runs PROGRAM as a client of such a server, records the sink meanwhile, and lists every
 //       cue heard: when (on the monotonic clock, and in seconds after PROGRAM started), for how
@@ -12,6 +14,7 @@
 // never less than the true delay, and more only by the time the recording took to come.
 
 #include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QEventLoop>
 #include <QFile>
 #include <QTimer>
@@ -82,6 +85,27 @@ bool StartServer(PrivateSoundServer& server) {
     return false;
 }
 
+// Runs the event loop until the recording holds the cue whole from `from` on, or surely never will.
+std::optional<CueHeard> WaitForCue(const MonitorRecorder& recording, const Samples& cue, std::size_t from) {
+    QDeadlineTimer deadline(Ms(cue.size()) + 3000);
+    std::optional<CueHeard> heard;
+    do {
+        Wait(10);
+        heard = FindCue(recording.Samples(), cue, from);
+    } while (!deadline.hasExpired() && !(heard && heard->Intact == cue.size()));
+    return heard;
+}
+
+// Where, at or after the second cue's start, the first one has fallen silent.
+std::optional<std::size_t> FadedBy(const Samples& recorded, const Samples& first, const CueHeard& old,
+                                   const Samples& second, const CueHeard& next) {
+    constexpr std::size_t samplesPerMs = PrivateSoundServer::SampleRate / 1000;
+    const auto level = LevelUnder(recorded, first, old, second, next, second.size() / samplesPerMs, samplesPerMs);
+    const auto silent = std::find_if(level.begin(), level.end(), [](double l) { return l < 0.05; });
+    if (silent == level.end()) return std::nullopt;
+    return next.At + static_cast<std::size_t>(silent - level.begin()) * samplesPerMs;
+}
+
 int MeasureDelays(int plays) {
     PrivateSoundServer server;
     if (!StartServer(server)) return 1;
@@ -93,36 +117,50 @@ int MeasureDelays(int plays) {
     player.Prepare();
     Wait(500);
 
+    std::printf("%s\n", PrivateSoundServer::Name(server.Which()));
     std::printf("%-22s %8s %8s   %s\n", "cue", "median", "worst", "whole");
     std::printf("%-22s %8s %8s\n", "", "ms", "ms");
-    const auto play = [&](Cue cue, const Samples& samples, int lingerMs) {
-        const std::size_t from = recording.Samples().size();
-        const auto called = Clock::now();
-        player.PlayCue(cue);
-        Wait(lingerMs);
-        return std::make_pair(called, FindCue(recording.Samples(), samples, from));
-    };
     for (Cue cue : AllCues) {
         const Samples samples = CueSamples(cue);
         Plays result;
         for (int i = 0; i < plays; ++i) {
-            const auto [called, heard] = play(cue, samples, Ms(samples.size()) + 150);
+            const std::size_t from = recording.Samples().size();
+            const auto called = Clock::now();
+            player.PlayCue(cue);
+            const auto heard = WaitForCue(recording, samples, from);
             result.Add(heard, heard && heard->Intact == samples.size(), recording, called);
+            if (heard && heard->Intact != samples.size())
+                std::printf("  %s: not whole: %d ms intact of %d, %d ms held\n", CueName(cue), Ms(heard->Intact),
+                            Ms(samples.size()), Ms(heard->Held));
         }
         result.Print(CueName(cue));
     }
-    // Mnam1 200 ms into Cil: it starts on a stream of its own while Cil plays out and fades.
+    // Mnam1 once Cil has sounded a while: it starts on a stream of its own while Cil fades.
     const Samples first = CueSamples(Cue::Cil);
     const Samples second = CueSamples(Cue::Mnam1);
     Plays over;
+    Plays fades;
     for (int i = 0; i < plays; ++i) {
-        play(Cue::Cil, first, 200);
-        const auto [called, heard] = play(Cue::Mnam1, second, Ms(first.size()));
+        const std::size_t from = recording.Samples().size();
+        player.PlayCue(Cue::Cil);
+        while (!FindCue(recording.Samples(), first, from)) Wait(10);
+        Wait(100);
+        const auto called = Clock::now();
+        player.PlayCue(Cue::Mnam1);
+        const auto heard = WaitForCue(recording, second, from);
+        Wait(100);
         // Its first samples lie under Cil's end, which may take 60 ms to fade: whole after that.
         over.Add(heard, heard && heard->Held + std::size_t{60} * PrivateSoundServer::SampleRate / 1000 >= second.size(),
                  recording, called);
+        const auto old = FindCue(recording.Samples(), first, from);
+        const auto silent = heard && old ? FadedBy(recording.Samples(), first, *old, second, *heard) : std::nullopt;
+        fades.Count++;
+        if (silent) fades.DelaysMs.push_back(1000 * Seconds(recording.TimeOf(*silent) - called));
+        fades.Whole += silent ? 1 : 0;
+        Wait(Ms(first.size()));
     }
     over.Print("Mnam1 over Cil");
+    fades.Print("Cil silent after that");
     std::printf("beeps: %d\n", beeps);
     return 0;
 }

@@ -1,0 +1,37 @@
+#pragma once
+#include <functional>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+struct pa_mainloop;
+struct pa_mainloop_api;
+
+// The sound thread: a PulseAudio main loop of the cues' own, run at the highest priority the
+// system grants. Every talk with the sound server happens here and none of it ever blocks, so
+// neither a stalled server nor one that goes away can hold up the window's thread, which only
+// posts tasks and never waits for them.
+class CueThread {
+public:
+    CueThread();
+    ~CueThread();  // runs Stop() if the owner has not
+    CueThread(const CueThread&) = delete;
+    CueThread& operator=(const CueThread&) = delete;
+
+    // From any thread: runs the task in the sound thread soon.
+    void Post(std::function<void()> task);
+    // Runs `last` in the sound thread after every task posted before, then ends the thread.
+    void Stop(std::function<void()> last = {});
+
+    // The main loop's interface, for the sound thread's own use.
+    pa_mainloop_api* Api() const;
+
+private:
+    void Run();
+
+    pa_mainloop* loop_;
+    std::mutex mutex_;
+    std::vector<std::function<void()>> tasks_;  // under mutex_
+    bool stopping_ = false;                     // under mutex_
+    std::thread thread_;
+};
