@@ -21,8 +21,8 @@ constexpr std::uint64_t TailUs = 50'000;
 // Idle this long, the stream is corked, so that a real device may suspend; it is uncorked with
 // the next cue it plays.
 constexpr std::uint64_t CorkAfterUs = 3'000'000;
-// Between looks at whether a faded cue has played out.
-constexpr std::uint64_t FadeCheckUs = 10'000;
+// Between looks at whether a cue has played out.
+constexpr std::uint64_t PlayedOutCheckUs = 20'000;
 }  // namespace
 
 CueStream::CueStream(pa_mainloop_api* api, pa_context* context, const CueSound& format)
@@ -31,7 +31,6 @@ CueStream::CueStream(pa_mainloop_api* api, pa_context* context, const CueSound& 
     stream_ = pa_stream_new(context, "Zurk3", &spec, nullptr);
     if (!stream_) return;
     pa_stream_set_state_callback(stream_, &CueStream::OnState, this);
-    pa_stream_set_underflow_callback(stream_, &CueStream::OnUnderflow, this);
     pa_buffer_attr attributes{};
     attributes.maxlength = static_cast<std::uint32_t>(-1);
     attributes.tlength = static_cast<std::uint32_t>(BytesFor(LatencyUs));
@@ -46,7 +45,6 @@ CueStream::~CueStream() {
     if (timer_) api_->time_free(timer_);
     if (!stream_) return;
     pa_stream_set_state_callback(stream_, nullptr, nullptr);
-    pa_stream_set_underflow_callback(stream_, nullptr, nullptr);
     // Also cancels what the stream still waits for, so no answer comes back to this object.
     pa_stream_disconnect(stream_);
     pa_stream_unref(stream_);
@@ -82,6 +80,16 @@ void CueStream::StartPending() {
     phase_ = Phase::Sounding;
     if (corked_) pa_stream_cork(stream_, 0, nullptr, nullptr);
     corked_ = false;
+    LookAgainIn(DurationOf(cueBytes_) + PlayedOutCheckUs);
+}
+
+std::uint64_t CueStream::DurationOf(std::int64_t bytes) const {
+    return static_cast<std::uint64_t>(std::max<std::int64_t>(bytes, 0)) * 1'000'000 /
+           (format_.SampleRate * FrameBytes());
+}
+
+void CueStream::LookAgainIn(std::uint64_t microseconds) {
+    pa_context_rttime_restart(pa_stream_get_context(stream_), timer_, pa_rtclock_now() + microseconds);
 }
 
 void CueStream::Write(const std::vector<std::int16_t>& samples, std::int64_t at, bool absolute) {
@@ -100,15 +108,19 @@ void CueStream::FadeOut() {
     }
     if (phase_ != Phase::Sounding) return;
     phase_ = Phase::FadeAsked;
-    AskWhereTheServerIs(&CueStream::OnWhereForFade);
+    AskWhereTheServerIs();
 }
 
-void CueStream::AskWhereTheServerIs(void (*then)(pa_stream*, int, void*)) {
-    if (pa_operation* asking = pa_stream_update_timing_info(stream_, then, this)) pa_operation_unref(asking);
+void CueStream::AskWhereTheServerIs() {
+    // One question at a time: a stalled server piles up none.
+    if (asking_) return;
+    if (pa_operation* asking = pa_stream_update_timing_info(stream_, &CueStream::OnWhere, this)) {
+        asking_ = true;
+        pa_operation_unref(asking);
+    }
 }
 
 void CueStream::FadeFromWhereTheServerIs() {
-    if (phase_ != Phase::FadeAsked) return;
     const pa_timing_info* where = pa_stream_get_timing_info(stream_);
     if (!where || where->read_index_corrupt || where->write_index_corrupt) {
         // Not known where the cue is: better cut it than let it play on.
@@ -138,30 +150,28 @@ void CueStream::FadeFromWhereTheServerIs() {
     Write(faded, start + from * frameBytes, true);
     fadeEnd_ = start + std::min(from + fadeFrames, cueBytes_ / frameBytes) * frameBytes;
     phase_ = Phase::Fading;
-    const auto untilFaded = static_cast<std::uint64_t>(std::max<std::int64_t>(fadeEnd_ - where->read_index, 0)) *
-                            1'000'000 / (format_.SampleRate * FrameBytes());
-    pa_context_rttime_restart(pa_stream_get_context(stream_), timer_, pa_rtclock_now() + untilFaded + FadeCheckUs);
+    LookAgainIn(DurationOf(fadeEnd_ - where->read_index) + PlayedOutCheckUs);
 }
 
 void CueStream::IdleIfPlayedOut() {
-    if (phase_ != Phase::Sounding && phase_ != Phase::Fading) return;
     const pa_timing_info* where = pa_stream_get_timing_info(stream_);
-    if (!where || where->read_index_corrupt) return;
-    if (phase_ == Phase::Fading && where->read_index >= fadeEnd_) {
-        // What is left is silence: drop it, and the stream is free for the next cue.
+    if (!where || where->read_index_corrupt || where->write_index_corrupt) return;
+    // Where the cue's sound ends: what follows is silence, and a server may keep the last bit of
+    // it, less than it plays at a time, until more comes.
+    std::int64_t soundEnd = where->write_index - static_cast<std::int64_t>(BytesFor(TailUs));
+    if (phase_ == Phase::Fading) soundEnd = std::min(soundEnd, fadeEnd_);
+    if (where->read_index >= soundEnd) {
         pa_stream_flush(stream_, nullptr, nullptr);
         PlayedOut();
-    } else if (!where->write_index_corrupt && where->read_index >= where->write_index) {
-        PlayedOut();
-    } else if (phase_ == Phase::Fading) {
-        pa_context_rttime_restart(pa_stream_get_context(stream_), timer_, pa_rtclock_now() + FadeCheckUs);
+    } else {
+        LookAgainIn(PlayedOutCheckUs);
     }
 }
 
 void CueStream::PlayedOut() {
     phase_ = Phase::Idle;
     cue_ = nullptr;
-    pa_context_rttime_restart(pa_stream_get_context(stream_), timer_, pa_rtclock_now() + CorkAfterUs);
+    LookAgainIn(CorkAfterUs);
 }
 
 void CueStream::OnState(pa_stream* stream, void* self) {
@@ -169,23 +179,18 @@ void CueStream::OnState(pa_stream* stream, void* self) {
     if (pa_stream_get_state(stream) == PA_STREAM_READY && cues->pending_) cues->StartPending();
 }
 
-void CueStream::OnUnderflow(pa_stream*, void* self) {
-    // The server ran out of sound; a cue written meanwhile may already be on its way.
-    static_cast<CueStream*>(self)->AskWhereTheServerIs(&CueStream::OnWhereForIdle);
-}
-
-void CueStream::OnWhereForFade(pa_stream*, int success, void* self) {
-    if (success) static_cast<CueStream*>(self)->FadeFromWhereTheServerIs();
-}
-
-void CueStream::OnWhereForIdle(pa_stream*, int success, void* self) {
-    if (success) static_cast<CueStream*>(self)->IdleIfPlayedOut();
+void CueStream::OnWhere(pa_stream*, int success, void* self) {
+    auto* cues = static_cast<CueStream*>(self);
+    cues->asking_ = false;
+    if (!success) return;
+    if (cues->phase_ == Phase::FadeAsked) cues->FadeFromWhereTheServerIs();
+    else if (cues->phase_ != Phase::Idle) cues->IdleIfPlayedOut();
 }
 
 void CueStream::OnTimer(pa_mainloop_api*, pa_time_event*, const struct timeval*, void* self) {
     auto* cues = static_cast<CueStream*>(self);
-    if (cues->phase_ == Phase::Fading) {
-        cues->AskWhereTheServerIs(&CueStream::OnWhereForIdle);
+    if (cues->phase_ == Phase::Sounding || cues->phase_ == Phase::Fading) {
+        cues->AskWhereTheServerIs();
     } else if (cues->phase_ == Phase::Idle && !cues->corked_ && !cues->pending_ && !cues->Broken()) {
         pa_stream_cork(cues->stream_, 1, nullptr, nullptr);
         cues->corked_ = true;

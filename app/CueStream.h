@@ -53,16 +53,16 @@ private:
     std::size_t BytesFor(std::uint64_t microseconds) const;
     void Write(const std::vector<std::int16_t>& samples, std::int64_t at, bool absolute);
     void StartPending();
-    void AskWhereTheServerIs(void (*then)(pa_stream*, int, void*));
+    std::uint64_t DurationOf(std::int64_t bytes) const;
+    void AskWhereTheServerIs();
     void FadeFromWhereTheServerIs();
     void IdleIfPlayedOut();
     void PlayedOut();
+    void LookAgainIn(std::uint64_t microseconds);
 
     static void OnState(pa_stream* stream, void* self);
-    static void OnUnderflow(pa_stream* stream, void* self);
-    static void OnWhereForFade(pa_stream* stream, int success, void* self);
-    static void OnWhereForIdle(pa_stream* stream, int success, void* self);
-    // Looks again whether a faded cue has played out; corks a stream idle for long.
+    static void OnWhere(pa_stream* stream, int success, void* self);
+    // Looks again whether a cue has played out; corks a stream idle for long.
     static void OnTimer(pa_mainloop_api* api, pa_time_event* event, const struct timeval* when, void* self);
 
     pa_mainloop_api* api_;
@@ -71,6 +71,7 @@ private:
     pa_time_event* timer_ = nullptr;
     Phase phase_ = Phase::Idle;
     bool corked_ = false;
+    bool asking_ = false;                // where the server is, and no answer yet
     const CueSound* cue_ = nullptr;      // the cue playing, or waiting for the stream to be ready
     bool pending_ = false;               // cue_ waits for the stream to be ready
     std::int64_t cueBytes_ = 0;          // what was written of cue_, with the silence after it

@@ -15,7 +15,7 @@ game_packages=(build-essential cmake git pkg-config
                fonts-liberation fonts-dejavu-core qt6-translations-l10n)
 # What the tests and tools need besides: the test frameworks, clang for the sanitizers and the
 # fuzzer, a virtual X server with a window manager and a Wayland compositor with Qt's Wayland
-# platform to run the game on, the validators of the install and package checks, and a sound
+# platform to run the game on, the validators of the install and package checks, and sound
 # servers of the tests' own (PulseAudio, and PipeWire with its session manager and bus) with a
 # recorder, for hearing the cues.
 test_packages=(libgtest-dev libgmock-dev libbenchmark-dev

@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
-# How soon the game's cues sound, and how soon the game ends after Ctrl+X:
+# How soon and how whole the game's cues sound, and how soon the game ends after Ctrl+X:
 #   tools/measure-cues.sh [BUILD_DIR [PROGRAM]]
-# 1. For each cue, the delay from the cue player's call until the cue's first sample reaches the
-#    sink of a PulseAudio server of our own: median and worst of PLAYS (20) plays, and how many
-#    were whole (zurk3-cue-timing delays).
+# 1. On a PulseAudio and on a PipeWire server of our own, each with the machine idle and then
+#    beside two busy loops: for each cue, the delay from the cue player's call until the cue's
+#    first sample reaches the sink (median and worst of PLAYS plays, 20 unless set), how many
+#    plays were whole, and how long after a new cue's call the cue it replaced fell silent
+#    (zurk3-cue-timing delays).
 # 2. The game under Xvfb starts a level (F2), then the player presses Ctrl+X: how long after the
-#    key the window goes, and how long after that the process ends; RUNS (5) runs with that sound
-#    server and as many with no sound server at all.
+#    key the window goes, and how long after that the process ends; RUNS (5) runs with each sound
+#    server, as many with a PulseAudio server stopped dead (SIGSTOP) and with none at all.
 # BUILD_DIR defaults to build/release, PROGRAM to BUILD_DIR/bin/zurk3. A measurement, not a test:
 # it fails only when it cannot measure.
 set -euo pipefail
@@ -58,15 +60,30 @@ timing=$build_dir/tools/soundcheck/zurk3-cue-timing
 for exe in "$program" "$timing"; do
   [ -x "$exe" ] || { echo "missing $exe: build it first" >&2; exit 2; }
 done
-for tool in Xvfb xdotool xev pulseaudio parec; do
+for tool in Xvfb xdotool xev pulseaudio parec pipewire pipewire-pulse wireplumber dbus-daemon; do
   command -v "$tool" >/dev/null || {
-    echo "missing $tool (apt-get install xvfb xdotool x11-utils pulseaudio pulseaudio-utils)" >&2
+    echo "missing $tool (scripts/zurk3.sh test installs it)" >&2
     exit 2
   }
 done
 
-echo "Delay from the call to the cue's first sample at the sink, ${PLAYS:-20} plays each:"
-"$timing" delays "${PLAYS:-20}"
+busy=()
+trap 'kill "${busy[@]}" 2>/dev/null || true' EXIT
+for server in pulseaudio pipewire; do
+  for load in idle busy; do
+    echo "Delay from the call to the cue's first sample at the sink, ${PLAYS:-20} plays each, $load:"
+    if [ "$load" = busy ]; then
+      for _ in 1 2; do
+        sh -c 'while :; do :; done' &
+        busy+=($!)
+      done
+    fi
+    ZURK3_SOUND_SERVER=$server "$timing" delays "${PLAYS:-20}"
+    kill "${busy[@]}" 2>/dev/null || true
+    busy=()
+    echo
+  done
+done
 
 . tools/virtual-display.sh
 nowhere=$(mktemp -d)
@@ -83,9 +100,12 @@ report() {
   awk '{print $1}' <<<"$times" | summary "window gone after Ctrl+X"
   awk '{print $2}' <<<"$times" | summary "process ended after the window went"
 }
-echo
-with=$("$timing" serve -- "$0" --exit-times "$program" "$runs" | grep -E '^[0-9]+ [0-9]+$')
-report "Exit with a sound server" "$with"
+for server in pulseaudio pipewire; do
+  with=$(ZURK3_SOUND_SERVER=$server "$timing" serve -- "$0" --exit-times "$program" "$runs" | grep -E '^[0-9]+ [0-9]+$')
+  report "Exit with a $server server" "$with"
+done
+stalled=$("$timing" serve --stalled -- "$0" --exit-times "$program" "$runs" | grep -E '^[0-9]+ [0-9]+$')
+report "Exit with a stalled pulseaudio server" "$stalled"
 # No server: nothing listens where the game is sent, and nothing may start one for it.
 echo "autospawn = no" >"$nowhere/client.conf"
 without=$(PULSE_SERVER="unix:$nowhere/none" PULSE_CLIENTCONFIG="$nowhere/client.conf" \

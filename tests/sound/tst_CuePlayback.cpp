@@ -146,6 +146,24 @@ private slots:
         QCOMPARE(beeps_, 0);
     }
 
+    // A stream with nothing to play is corked after a few seconds, so that a real device may
+    // suspend; the next cue still plays whole.
+    void idleStreamsAreCorkedAndTheNextCueStillPlays() {
+        const auto allCorked = [this] {
+            const QStringList inputs = server_.Report({QStringLiteral("list"), QStringLiteral("sink-inputs")})
+                                           .split(QStringLiteral("Sink Input #"), Qt::SkipEmptyParts);
+            const auto ours = [](const QString& input) { return input.contains(QStringLiteral("\"Zurk3\"")); };
+            return std::count_if(inputs.begin(), inputs.end(), ours) > 0 &&
+                   std::all_of(inputs.begin(), inputs.end(), [&ours](const QString& input) {
+                       return !ours(input) || input.contains(QStringLiteral("Corked: yes"));
+                   });
+        };
+        QVERIFY(!allCorked());
+        QTRY_VERIFY_WITH_TIMEOUT(allCorked(), 20000);
+        const auto heard = Play(*player_, Cue::Naraz);
+        QVERIFY(heard && heard->Intact == FileSamples(Cue::Naraz).size());
+    }
+
     // A stalled server costs nothing but sound: no call waits for it, the player ends at once,
     // and a player that comes to it then gives the beep.
     void aStalledServerHoldsNothingUp() {

@@ -67,8 +67,18 @@ bool PrivateSoundServer::Launch(const QString& program, const QStringList& argum
 
 bool PrivateSoundServer::Control(const QStringList& arguments, QString* error) const {
     QProcess control;
-    control.setProcessEnvironment(ClientEnvironment());
     control.setStandardOutputFile(QProcess::nullDevice());
+    return RunControl(control, arguments, error);
+}
+
+QString PrivateSoundServer::Report(const QStringList& arguments) const {
+    QProcess control;
+    QString error;
+    return RunControl(control, arguments, &error) ? QString::fromUtf8(control.readAllStandardOutput()) : QString();
+}
+
+bool PrivateSoundServer::RunControl(QProcess& control, const QStringList& arguments, QString* error) const {
+    control.setProcessEnvironment(ClientEnvironment());
     control.start(QStringLiteral("pactl"), arguments);
     if (!control.waitForStarted(5000)) {
         *error = QStringLiteral("pactl did not start: %1").arg(control.errorString());

@@ -43,6 +43,8 @@ public:
     QProcessEnvironment ClientEnvironment() const;
     // Makes this process such a client; call it before the process first touches the sound system.
     void ServeThisProcess() const;
+    // What `pactl ARGUMENTS` prints about the server; empty when it fails.
+    QString Report(const QStringList& arguments) const;
     // The source that records what the sink plays.
     static QString MonitorSource() { return QStringLiteral("zurk3.monitor"); }
     // How often the recording of the sink comes, in milliseconds: the sink then plays in blocks
@@ -58,6 +60,7 @@ private:
     bool Launch(const QString& program, const QStringList& arguments, QString* error);
     bool WaitForClients(QString* error);
     bool Control(const QStringList& arguments, QString* error) const;
+    bool RunControl(QProcess& control, const QStringList& arguments, QString* error) const;
     bool StartPulseAudio(QString* error);
     bool StartPipeWire(QString* error);
     bool MakeDefault(QString* error) const;

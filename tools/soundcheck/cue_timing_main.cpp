@@ -5,10 +5,11 @@
 //       how long after the call its first sample reached the sink (median and worst) and how
 //       many plays were whole; then the same for a cue started over one still sounding, and how
 //       long after that call the cue it replaced fell silent.
-//   zurk3-cue-timing serve -- PROGRAM [ARGS...]
+//   zurk3-cue-timing serve [--stalled] -- PROGRAM [ARGS...]
 //       runs PROGRAM as a client of such a server, records the sink meanwhile, and lists every
 //       cue heard: when (on the monotonic clock, and in seconds after PROGRAM started), for how
-//       long, and whether whole.
+//       long, and whether whole. --stalled stops the server dead (SIGSTOP) before PROGRAM starts
+//       and lets it go on once PROGRAM has ended.
 // The cues are those of the game's program folder. A delay is measured to when the recording of
 // the sink's block holding the cue's first sample came, plus the samples before it in the block:
 // never less than the true delay, and more only by the time the recording took to come.
@@ -21,6 +22,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <map>
+#include <sched.h>
 #include <vector>
 
 #include "app/QtCuePlayer.h"
@@ -107,6 +109,11 @@ std::optional<std::size_t> FadedBy(const Samples& recorded, const Samples& first
 }
 
 int MeasureDelays(int plays) {
+    // Each sample's time is when its block of the recording reached this thread: where the
+    // system grants it, no busy process makes that late.
+    sched_param param{};
+    param.sched_priority = sched_get_priority_min(SCHED_RR);
+    sched_setscheduler(0, SCHED_RR, &param);
     PrivateSoundServer server;
     if (!StartServer(server)) return 1;
     server.ServeThisProcess();
@@ -165,11 +172,12 @@ int MeasureDelays(int plays) {
     return 0;
 }
 
-int Serve(const QStringList& command) {
+int Serve(const QStringList& command, bool stalled) {
     PrivateSoundServer server;
     if (!StartServer(server)) return 1;
     MonitorRecorder recording(server);
     if (!recording.WaitUntilFlowing()) return 1;
+    if (stalled) server.Freeze();
     QProcess program;
     program.setProcessEnvironment(server.ClientEnvironment());
     program.setProcessChannelMode(QProcess::ForwardedChannels);
@@ -184,6 +192,7 @@ int Serve(const QStringList& command) {
         return 1;
     }
     loop.exec();
+    server.Thaw();
     Wait(300);
 
     std::multimap<Clock::time_point, std::pair<Cue, CueHeard>> heard;
@@ -210,9 +219,12 @@ int main(int argc, char* argv[]) {
     const QStringList arguments = QCoreApplication::arguments().mid(1);
     if (!arguments.isEmpty() && arguments[0] == QStringLiteral("delays"))
         return MeasureDelays(arguments.size() > 1 ? arguments[1].toInt() : 20);
-    if (arguments.size() > 2 && arguments[0] == QStringLiteral("serve") && arguments[1] == QStringLiteral("--"))
-        return Serve(arguments.mid(2));
-    std::fprintf(stderr,
-                 "usage: zurk3-cue-timing delays [PLAYS]\n       zurk3-cue-timing serve -- PROGRAM [ARGS...]\n");
+    const bool stalled = arguments.size() > 1 && arguments[1] == QStringLiteral("--stalled");
+    const qsizetype dashes = stalled ? 2 : 1;
+    if (arguments.size() > dashes + 1 && arguments[0] == QStringLiteral("serve") &&
+        arguments[dashes] == QStringLiteral("--"))
+        return Serve(arguments.mid(dashes + 1), stalled);
+    std::fprintf(stderr, "usage: zurk3-cue-timing delays [PLAYS]\n"
+                         "       zurk3-cue-timing serve [--stalled] -- PROGRAM [ARGS...]\n");
     return 2;
 }
