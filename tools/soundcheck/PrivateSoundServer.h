@@ -51,7 +51,7 @@ public:
     // as short, so each sample's time is close. PipeWire runs its whole graph at the shortest
     // period a client asks for, and at 2 ms a moment's wait anywhere drops a period, so it is
     // asked for a desktop's usual period there instead.
-    int RecordingPeriodMs() const { return kind_ == Kind::PipeWire ? 10 : 2; }
+    int RecordingPeriodMs() const { return kind_ == Kind::PipeWire ? 20 : 2; }
 
 private:
     QString Path(const char* name) const;

@@ -4,7 +4,8 @@
 //       plays each cue PLAYS times (20) through the game's own cue player and prints, per cue,
 //       how long after the call its first sample reached the sink (median and worst) and how
 //       many plays were whole; then the same for a cue started over one still sounding, and how
-//       long after that call the cue it replaced fell silent.
+//       long after that call the cue it replaced fell silent; last, the first cue after a pause
+//       long enough for the streams to be corked.
 //   zurk3-cue-timing serve [--stalled] -- PROGRAM [ARGS...]
 //       runs PROGRAM as a client of such a server, records the sink meanwhile, and lists every
 //       cue heard: when (on the monotonic clock, and in seconds after PROGRAM started), for how
@@ -168,6 +169,17 @@ int MeasureDelays(int plays) {
     }
     over.Print("Mnam1 over Cil");
     fades.Print("Cil silent after that");
+    // A stream idle for a few seconds is corked: the first cue after a pause uncorks it.
+    Plays afterPause;
+    for (int i = 0; i < std::max(plays / 20, 3); ++i) {
+        Wait(4000);
+        const std::size_t from = recording.Samples().size();
+        const auto called = Clock::now();
+        player.PlayCue(Cue::Mnam1);
+        const auto heard = WaitForCue(recording, second, from);
+        afterPause.Add(heard, heard && heard->Intact == second.size(), recording, called);
+    }
+    afterPause.Print("Mnam1 after 4 s idle");
     std::printf("beeps: %d\n", beeps);
     return 0;
 }
