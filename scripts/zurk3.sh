@@ -8,9 +8,9 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 # What the game needs to build and to run: Qt and its translation tools, the fonts it asks for,
-# the box buttons in Czech, sound.
+# the box buttons in Czech, sound, libxml2's HTML parser for the help.
 game_packages=(build-essential cmake git pkg-config
-               qt6-base-dev qt6-multimedia-dev libxcb1-dev
+               qt6-base-dev qt6-multimedia-dev libxcb1-dev libxml2-dev
                qt6-tools-dev qt6-l10n-tools
                fonts-liberation fonts-dejavu-core qt6-translations-l10n
                gstreamer1.0-plugins-base gstreamer1.0-plugins-good)
