@@ -29,8 +29,9 @@ rm -rf "$artifacts" && mkdir -p "$artifacts"
 status=0
 build/fuzz/tools/fuzz/fuzz_gamefile -max_total_time=60 -timeout=10 -print_final_stats=1 \
   -artifact_prefix="$artifacts/" "$corpus" || status=$?
-# The help page bound and the cue check, 30 seconds each on their seeds: a crash, or an input that
-# takes more than a second, fails the run.
+# The help page filter (with Qt laying out what it lets through) and the cue check, 30 seconds each
+# on their seeds: a crash, a page outside the allow-list, or an input that takes more than a
+# second, fails the run.
 help_corpus=$(mktemp -d) wave_corpus=$(mktemp -d)
 trap 'rm -rf "$corpus" "$help_corpus" "$wave_corpus"' EXIT
 cp tools/fuzz/help-corpus/* "$help_corpus"/
