@@ -2,6 +2,7 @@
 
 #include <libxml/HTMLparser.h>
 #include <libxml/parser.h>
+#include <libxml/xmlstring.h>
 
 #include <QUrl>
 #include <algorithm>
@@ -179,7 +180,7 @@ private:
     bool Enter(const xmlNode& node) {
         if (node.type == XML_TEXT_NODE || node.type == XML_CDATA_SECTION_NODE) {
             if ((Where() == Content::Flow || Where() == Content::Phrasing) && node.content != nullptr)
-                AppendEscaped(out_, reinterpret_cast<const char*>(node.content));
+                AppendText(reinterpret_cast<const char*>(node.content));
             return false;
         }
         if (node.type != XML_ELEMENT_NODE) return false;
@@ -201,15 +202,41 @@ private:
     }
 
     void Close(const Open& element) {
+        if (element.Kind->Kind != Role::Inline) wordLength_ = 0;
         out_ += "</";
         out_ += element.Kind->Name;
         out_ += '>';
     }
 
+    // The text escaped, a word broken where it grows past its length, and marks stacked on one
+    // letter past what any script stacks left out. A word runs on across inline elements, and
+    // ends at a blank or wherever a line must end.
+    void AppendText(std::string_view text) {
+        for (std::size_t at = 0; at < text.size();) {
+            int length = static_cast<int>(std::min<std::size_t>(text.size() - at, 4));
+            const int code = xmlGetUTF8Char(reinterpret_cast<const unsigned char*>(text.data() + at), &length);
+            if (code < 0 || length <= 0) return;  // libxml2 hands over UTF-8; anything else ends the text
+            const std::string_view character = text.substr(at, static_cast<std::size_t>(length));
+            at += character.size();
+            const QChar::Category kind = QChar::category(static_cast<char32_t>(code));
+            const bool mark = kind == QChar::Mark_NonSpacing || kind == QChar::Mark_SpacingCombining ||
+                              kind == QChar::Mark_Enclosing;
+            marks_ = mark ? marks_ + 1 : 0;
+            if (marks_ > HelpPageFilter::MaxMarksOnALetter) continue;
+            if (code == ' ' || code == '\t' || code == '\n' || code == '\r' || code == '\f') {
+                wordLength_ = 0;
+            } else if (++wordLength_ > HelpPageFilter::MaxWordLength) {
+                out_ += "\u200b";
+                wordLength_ = 1;
+            }
+            AppendEscaped(out_, character);
+        }
+    }
+
     bool WithinLimits(const Element& element) const {
         switch (element.Kind) {
         case Role::List: return Around(Role::List) < HelpPageFilter::MaxListNesting;
-        case Role::Table: return Around(Role::Table) == 0;
+        case Role::Table: return Around(Role::Table) == 0 && tableCells_ < HelpPageFilter::MaxTableCells;
         case Role::Inline:
             return Around(Role::Inline) < HelpPageFilter::MaxInlineNesting && !(element.Name == "a" && InLink());
         default: return true;
@@ -230,6 +257,7 @@ private:
         for (const std::string_view attribute : element.Attributes)
             if (!attribute.empty()) AppendAttribute(tag, attribute, Attribute(node, attribute).View());
         tag += '>';
+        if (element.Kind != Role::Inline) wordLength_ = 0;
         if (Holds(element.Kind) == Content::Nothing) {
             out_ += tag;
             return false;
@@ -249,8 +277,9 @@ private:
                           : child.Kind == Role::Cell ? HelpPageFilter::MaxRowCells
                                                      : 0;
         if (limit == 0) return true;
+        if (child.Kind == Role::Cell && (parent.Children >= limit || ++tableCells_ > HelpPageFilter::MaxTableCells))
+            return false;
         if (parent.Children >= limit) {
-            if (child.Kind == Role::Cell) return false;
             Close(parent);
             out_ += parent.StartTag;
             parent.Children = 0;
@@ -289,6 +318,9 @@ private:
     std::vector<bool> entered_;  // for each element of the page being walked: whether it was written
     QStringList pictures_;
     int pictureCount_ = 0;
+    int tableCells_ = 0;
+    int wordLength_ = 0;  // characters since the last place a line may break
+    int marks_ = 0;       // combining marks since the last letter
 };
 
 struct DocumentFree {

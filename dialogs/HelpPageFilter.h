@@ -30,6 +30,14 @@ public:
     static constexpr int MaxListItems = 100;
     static constexpr int MaxTableRows = 100;
     static constexpr int MaxRowCells = 8;  // cells past these are left out
+    // Each cell costs Qt a good deal to lay out: past these, cells are left out, and later tables
+    // give their text as it stands.
+    static constexpr int MaxTableCells = 1000;
+    // Qt breaks a line inside a word of many runs (scripts or formats changing) in time that grows
+    // with the square of its runs, so a longer word gets a zero-width space to break at.
+    static constexpr int MaxWordLength = 64;
+    // Marks stacked on one letter all share its place on one line, where Qt shapes them slowly.
+    static constexpr int MaxMarksOnALetter = 8;
     static constexpr int MaxPictures = 64;
     static constexpr int MaxTableSpacing = 8;  // border, cellspacing and cellpadding, in pixels
 

@@ -94,7 +94,7 @@ private slots:
         Write(QStringLiteral("Zurk3.hlp"), QByteArray(HelpPageFilter::MaxBytes + 1, 'x'));
         QCOMPARE(Shown(HelpViewer(dir_->path())), unreadable);
         Write(QStringLiteral("Zurk3.hlp"), QByteArray(HelpPageFilter::MaxBytes, 'x'));
-        QCOMPARE(Shown(HelpViewer(dir_->path())).size(), HelpPageFilter::MaxBytes);
+        QCOMPARE(Shown(HelpViewer(dir_->path())).remove(QChar(0x200b)).size(), HelpPageFilter::MaxBytes);
     }
 
     // Both helps as the game ships them keep every word, every topic and every link within the
@@ -166,6 +166,16 @@ private slots:
         QCOMPARE(Filtered("<table><tr>" + QByteArray("<td>x").repeated(HelpPageFilter::MaxRowCells + 1))
                      .count(QStringLiteral("<td>")),
                  HelpPageFilter::MaxRowCells);
+        const QString cells = Filtered(QByteArray("<table><tr><td>x<td>x</table>").repeated(HelpPageFilter::MaxTableCells));
+        QCOMPARE(cells.count(QStringLiteral("<td>")), HelpPageFilter::MaxTableCells);
+        QVERIFY(cells.contains(QStringLiteral("</td></tr></table>xx")));
+        // A word breaks where it grows past its length, across the inline elements it runs through.
+        const QByteArray word(HelpPageFilter::MaxWordLength - 1, 'w');
+        QCOMPARE(Filtered("<p>" + word + "<b>ww</b> " + word + "w</p><p>w"),
+                 QStringLiteral("<p>") + word + "<b>w\u200bw</b> " + word + "w</p><p>w</p>");
+        const QByteArray accent = "\xcc\x81";
+        QCOMPARE(Filtered("<p>a" + accent.repeated(HelpPageFilter::MaxMarksOnALetter + 1) + "b" + accent),
+                 QString::fromUtf8("<p>a" + accent.repeated(HelpPageFilter::MaxMarksOnALetter) + "b" + accent + "</p>"));
         const std::optional<HelpPage> pictures = HelpPageFilter::Filter(
             ("<img src=\"./a.png\"><img src=\"../a.png\"><img src=\"/tmp/a.png\"><img src=\".a.png\">"
              "<img src=\"a.gif\"><img src=\"file:a.png\"><img src=\"a.png?1\"><img src=\"data:image/png;base64,AA\">" +
@@ -234,6 +244,8 @@ private slots:
             "<ol>" + QByteArray("<li>x").repeated(12000) + "</ol>",
             "<p>a" + QByteArray("\xcc\x81").repeated(60000),
             "<table border=1>" + QByteArray("<tr><td>a<td>b<td>c").repeated(6800) + "</table>",
+            "<p>" + QByteArray("a\xd7\x90").repeated(43000),
+            "<p>" + QByteArray("<b>a</b>a").repeated(14000),
         };
         Write(QStringLiteral("b.css"), QByteArray(64 << 10, '*'));
         for (const QByteArray& page : pages) {

@@ -18,6 +18,8 @@ namespace {
 constexpr std::size_t MaxDepth = 2 * HelpPageFilter::MaxListNesting + 3 + 1 + HelpPageFilter::MaxInlineNesting;
 
 bool IsVoid(std::string_view name) { return name == "br" || name == "hr" || name == "img"; }
+// A word runs on through these, and ends at any other tag.
+bool IsInline(std::string_view name) { return name == "b" || name == "i" || name == "small" || name == "a"; }
 
 std::string_view Word(std::string_view text, std::size_t& at) {
     const std::size_t start = at;
@@ -49,11 +51,17 @@ int Limit(std::string_view parent) {
 }
 
 // Whether the page is made only of allowed tags with allowed attributes, text with its markup
-// characters escaped, tags closed in order, within the filter's limits.
+// characters escaped and no word past its length, tags closed in order, within the filter's limits.
 bool IsAllowedPage(std::string_view page) {
+    constexpr std::string_view breakHere = "\u200b";
     std::vector<Open> open;
+    int word = 0;
     for (std::size_t at = 0; at < page.size();) {
         const char c = page[at];
+        if (c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || page.substr(at, 3) == breakHere)
+            word = 0;
+        else if (c != '<' && (static_cast<unsigned char>(c) & 0xc0) != 0x80 && ++word > HelpPageFilter::MaxWordLength)
+            return false;
         if (c == '&') {
             if (!SkipEntity(page, at)) return false;
             continue;
@@ -67,6 +75,7 @@ bool IsAllowedPage(std::string_view page) {
         if (closing) ++at;
         const std::string_view name = Word(page, at);
         if (!HelpPageFilter::Allows(name)) return false;
+        if (!IsInline(name)) word = 0;
         if (closing) {
             if (open.empty() || open.back().Name != name || at >= page.size() || page[at] != '>') return false;
             open.pop_back();

@@ -94,6 +94,10 @@ int main(int argc, char* argv[]) {
     Report("lists nested as deep as they go", Fill("", "<ul><li><ul><li><ul><li><ul><li><ul><li>x"));
     Report("one table, rows of three cells", Fill("<table border=1>", "<tr><td>a<td>b<td>c"));
     Report("one table, one row", Fill("<table border=1><tr>", "<td>a"));
+    Report("tables of eight cells a row", Fill("<table border=1>", "<tr><td>a<td>a<td>a<td>a<td>a<td>a<td>a<td>a"));
+    Report("eight cells of one long word", "<table border=1><tr>" + Repeat("<td>" + std::string(16000, 'a'), 8));
+    Report("one word of changing scripts", Fill("<p>", "a\xd7\x90"));
+    Report("one word of changing formats", Fill("<p>", "<b>a</b>a"));
     Report("tables in tables", Fill("", "<table border=1><tr><td>"));
     Report("small tables", Fill("", "<table border=1><tr><td>x</table>"));
     Report("spanned cells", Fill("<table>", "<tr><td colspan=1000 rowspan=1000>x"));
