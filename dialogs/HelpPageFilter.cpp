@@ -2,7 +2,6 @@
 
 #include <libxml/HTMLparser.h>
 #include <libxml/parser.h>
-#include <libxml/xmlstring.h>
 
 #include <QUrl>
 #include <algorithm>
@@ -117,6 +116,31 @@ void AppendEscaped(std::string& out, std::string_view text) {
     }
 }
 
+constexpr char32_t Replacement = 0xfffd;
+
+// The character at the start of text, and its length in bytes. libxml2 passes bytes that are no
+// UTF-8 on into its text, where Qt would read each as a character of its own; such a byte, like
+// a surrogate's or an overlong code, reads as one replacement character here.
+char32_t DecodeUtf8(std::string_view text, std::size_t& length) {
+    const auto byte = [&](std::size_t i) { return i < text.size() ? static_cast<unsigned char>(text[i]) : 0u; };
+    const unsigned lead = byte(0);
+    length = 1;
+    if (lead < 0x80) return lead;
+    const std::size_t size = lead >= 0xc2 && lead <= 0xdf ? 2 : lead >= 0xe0 && lead <= 0xef ? 3
+                             : lead >= 0xf0 && lead <= 0xf4                                ? 4
+                                                                                            : 0;
+    if (size == 0) return Replacement;
+    char32_t code = lead & (0x7fu >> size);
+    for (std::size_t i = 1; i < size; ++i) {
+        if ((byte(i) & 0xc0) != 0x80) return Replacement;
+        code = (code << 6) | (byte(i) & 0x3f);
+    }
+    constexpr char32_t least[] = {0, 0, 0x80, 0x800, 0x10000};
+    if (code < least[size] || code > 0x10ffff || (code >= 0xd800 && code <= 0xdfff)) return Replacement;
+    length = size;
+    return code;
+}
+
 struct XmlFree {
     void operator()(xmlChar* text) const { xmlFree(text); }
 };
@@ -213,12 +237,11 @@ private:
     // ends at a blank or wherever a line must end.
     void AppendText(std::string_view text) {
         for (std::size_t at = 0; at < text.size();) {
-            int length = static_cast<int>(std::min<std::size_t>(text.size() - at, 4));
-            const int code = xmlGetUTF8Char(reinterpret_cast<const unsigned char*>(text.data() + at), &length);
-            if (code < 0 || length <= 0) return;  // libxml2 hands over UTF-8; anything else ends the text
-            const std::string_view character = text.substr(at, static_cast<std::size_t>(length));
-            at += character.size();
-            const QChar::Category kind = QChar::category(static_cast<char32_t>(code));
+            std::size_t length = 0;
+            const char32_t code = DecodeUtf8(text.substr(at), length);
+            const std::string_view character = code == Replacement ? "\ufffd" : text.substr(at, length);
+            at += length;
+            const QChar::Category kind = QChar::category(code);
             const bool mark = kind == QChar::Mark_NonSpacing || kind == QChar::Mark_SpacingCombining ||
                               kind == QChar::Mark_Enclosing;
             marks_ = mark ? marks_ + 1 : 0;

@@ -173,6 +173,9 @@ private slots:
         const QByteArray word(HelpPageFilter::MaxWordLength - 1, 'w');
         QCOMPARE(Filtered("<p>" + word + "<b>ww</b> " + word + "w</p><p>w"),
                  QStringLiteral("<p>") + word + "<b>w\u200bw</b> " + word + "w</p><p>w</p>");
+        // Bytes that are no UTF-8 are each a character to Qt, and so to the filter.
+        QCOMPARE(Filtered("<p>" + QByteArray("\xb8\x80").repeated(HelpPageFilter::MaxWordLength / 2 + 1)),
+                 "<p>" + QString(HelpPageFilter::MaxWordLength, QChar(0xfffd)) + "\u200b\ufffd\ufffd</p>");
         const QByteArray accent = "\xcc\x81";
         QCOMPARE(Filtered("<p>a" + accent.repeated(HelpPageFilter::MaxMarksOnALetter + 1) + "b" + accent),
                  QString::fromUtf8("<p>a" + accent.repeated(HelpPageFilter::MaxMarksOnALetter) + "b" + accent + "</p>"));
