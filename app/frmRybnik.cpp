@@ -53,9 +53,13 @@ void frmRybnik::Form_Load() {
     menu_->mnuHraStart->setEnabled(game.Loaded);
     menu_->mnuHraInformace->setEnabled(game.Loaded);
     menu_->mnuWWW->setEnabled(HasWwwZurkFile(folder_));
-    if (!game.Problem.isEmpty()) {
+    // Without its folder the game reads no file at all, and says so once.
+    const QString problem = folder_.Found() ? game.Problem
+                                            : tr("Domovskou složku programu nelze najít, a tak hra nenačte žádný "
+                                                 "soubor: ani hru, ani zvuky, ani nápovědu !");
+    if (!problem.isEmpty()) {
         HandlerGuard::Scope scope(guard_, HandlerGuard::ShowsBox);
-        ShowGameBox(this, QMessageBox::Critical, windowTitle(), game.Problem);
+        ShowGameBox(this, QMessageBox::Critical, windowTitle(), problem);
     }
 }
 

@@ -2,116 +2,75 @@
 
 #include <QBuffer>
 #include <QFile>
-#include <QFileInfo>
 #include <QImageReader>
-#include <QStringDecoder>
 #include <QTimer>
 #include <QVBoxLayout>
-#include <cerrno>
 
-#include "dialogs/HelpPageBound.h"
+#include "dialogs/HelpPageFilter.h"
 #include "dialogs/OpenWebPage.h"
-#include "dialogs/ProgramFolder.h"
 #include "dialogs/WebAddress.h"
 #include "dialogs/WindowPlacement.h"
+#include "pond/RegularFile.h"
 
 namespace {
-// The help's addresses name the program's folder as their root.
-const QUrl HelpRoot(QStringLiteral("file:///"));
-// Pictures and style sheets of a help are small; a larger file is none of them.
+// The look of our help, the same for every page: the page itself may bring no style.
+const QString HelpStyle = QStringLiteral(
+    "body { font-family: sans-serif; }"
+    "h1, h2, h3 { color: #806000; }"
+    "h2 { margin-top: 18px; }"
+    "th { background-color: #d8e8e8; text-align: left; }"
+    "i { color: #305030; }");
+// A picture of the help is a small PNG: one a screen wide at most, and all of a page's together
+// no more than a few of those.
 constexpr std::size_t MaxPictureFileSize = 4u << 20;
-constexpr std::size_t MaxStyleSheetSize = 64u << 10;
-// A picture larger than a screen or two is no picture of the help, and the pictures of one page
-// together take no more than a few such.
-constexpr std::size_t MaxPictureBytes = 64u << 20;
-constexpr std::size_t MaxPictureBytesPerPage = 256u << 20;
+constexpr int MaxPictureSide = 1024;
+constexpr qsizetype MaxPictureBytesPerPage = 32 << 20;
 
 QByteArray Bytes(const FileRead& file) {
     return {reinterpret_cast<const char*>(file.Bytes.data()), static_cast<qsizetype>(file.Bytes.size())};
 }
 
-// The picture in file, drawing on what the page may still spend on pictures.
-QImage Picture(const FileRead& file, std::size_t& bytesLeft) {
+// The picture named, from the folder, drawing on what the page may still spend on pictures.
+QImage Picture(const ProgramFolder& folder, const QString& name, qsizetype& bytesLeft) {
+    const FileRead file = ReadRegularFile(folder.FilePath(name.toStdString()), MaxPictureFileSize);
+    if (file.Status != FileReadStatus::Read) return HelpBrowser::NoPicture();
     QByteArray bytes = Bytes(file);
     QBuffer buffer(&bytes);
-    QImageReader reader(&buffer);
-    reader.setAllocationLimit(static_cast<int>(std::min(MaxPictureBytes, bytesLeft) >> 20));
-    const QImage picture = file.Status == FileReadStatus::Read && bytesLeft >= (1u << 20) ? reader.read() : QImage();
-    bytesLeft -= std::min(bytesLeft, static_cast<std::size_t>(picture.sizeInBytes()));
-    if (!picture.isNull()) return picture;
-    // A picture that cannot be shown takes no room; an empty answer would let Qt look for it itself.
+    QImageReader reader(&buffer, "png");
+    const QSize size = reader.size();
+    if (!size.isValid() || size.width() > MaxPictureSide || size.height() > MaxPictureSide ||
+        qsizetype{4} * size.width() * size.height() > bytesLeft)
+        return HelpBrowser::NoPicture();
+    const QImage picture = reader.read();
+    if (picture.isNull()) return HelpBrowser::NoPicture();
+    bytesLeft -= picture.sizeInBytes();
+    return picture;
+}
+}  // namespace
+
+HelpBrowser::HelpBrowser(QWidget* parent) : QTextBrowser(parent) {
+    setOpenLinks(false);
+    document()->setDefaultStyleSheet(HelpStyle);
+    connect(this, &QTextBrowser::anchorClicked, this, &HelpBrowser::FollowLink);
+}
+
+QImage HelpBrowser::NoPicture() {
     QImage nothing(1, 1, QImage::Format_ARGB32);
     nothing.fill(Qt::transparent);
     return nothing;
 }
-}  // namespace
 
-HelpBrowser::HelpBrowser(const ProgramFolder& folder, QWidget* parent)
-    : QTextBrowser(parent), folder_(ProgramFolder::Resolved(folder.Path())) {
-    setOpenLinks(false);
-    connect(this, &QTextBrowser::anchorClicked, this, &HelpBrowser::FollowLink);
-}
-
-std::string HelpBrowser::Resolve(const QUrl& url) const {
-    if (!url.isLocalFile() || folder_.empty()) return {};
-    return ProgramFolder::Resolved(folder_ + QFile::encodeName(url.path()).toStdString());
-}
-
-bool HelpBrowser::InFolder(const std::string& path) const {
-    return path.size() > folder_.size() && path.compare(0, folder_.size(), folder_) == 0 && path[folder_.size()] == '/';
-}
-
-FileRead HelpBrowser::Read(const QUrl& url, std::size_t maxBytes) const {
-    errno = 0;
-    const std::string path = Resolve(url);
-    if (InFolder(path)) return ReadRegularFile(path, maxBytes);
-    const bool missing = path.empty() && (errno == ENOENT || errno == ENOTDIR);
-    return {missing ? FileReadStatus::Missing : FileReadStatus::NotReadable, {}};
+QVariant HelpBrowser::loadResource(int, const QUrl&) {
+    // An empty answer would send Qt to the file itself, and any answer but a picture is kept under
+    // its name, where a picture of that name would later find it and load the file instead.
+    return NoPicture();
 }
 
 void HelpBrowser::FollowLink(const QUrl& link) {
-    const QUrl target = source().resolved(link);
-    if (IsWebAddress(target))
-        OpenWebPage(target, this);
-    else if (InFolder(Resolve(target)))
-        setSource(target);
-    // Any other link (mail, other programs' schemes, files elsewhere) leads nowhere.
-}
-
-QVariant HelpBrowser::loadResource(int type, const QUrl& name) {
-    const QUrl url = source().isValid() ? source().resolved(name) : HelpRoot.resolved(name);
-    switch (type) {
-    case QTextDocument::ImageResource: return Picture(Read(url, MaxPictureFileSize), pictureBytesLeft_);
-    case QTextDocument::StyleSheetResource: {
-        const FileRead file = Read(url, MaxStyleSheetSize);
-        return file.Status == FileReadStatus::Read ? QString::fromUtf8(Bytes(file)) : QString(QLatin1String(""));
-    }
-    case QTextDocument::HtmlResource:
-    case QTextDocument::MarkdownResource:
-    case QTextDocument::UnknownResource: return Page(url, type);
-    default: return QByteArray("");
-    }
-}
-
-QVariant HelpBrowser::Page(const QUrl& url, int type) {
-    pictureBytesLeft_ = MaxPictureBytesPerPage;
-    const FileRead file = Read(url, HelpPageBound::MaxBytes);
-    if (file.Status == FileReadStatus::Read && type != QTextDocument::MarkdownResource) {
-        // Measured as the very text Qt will read, whatever encoding the page declares.
-        const QByteArray bytes = Bytes(file);
-        QStringDecoder decoder = QStringDecoder::decoderForHtml(bytes);
-        if (!decoder.isValid()) decoder = QStringDecoder(QStringDecoder::Utf8);
-        const QString page = decoder(bytes);
-        const QByteArray text = page.toUtf8();
-        if (HelpPageBound::Admits(std::string_view(text.constData(), static_cast<std::size_t>(text.size()))))
-            return page;
-    }
-    const QString fileName = QFileInfo(url.path()).fileName();
-    const QString sentence = file.Status == FileReadStatus::Missing
-                                 ? tr("Soubor nápovědy %1 nebyl nalezen v domovské složce programu.").arg(fileName)
-                                 : tr("Soubor nápovědy %1 v domovské složce programu nelze přečíst.").arg(fileName);
-    return type == QTextDocument::MarkdownResource ? sentence
-                                                   : QStringLiteral("<p>") + sentence.toHtmlEscaped() + "</p>";
+    if (IsWebAddress(link))
+        OpenWebPage(link, this);
+    else if (link.isRelative() && link.path().isEmpty() && link.hasFragment())
+        scrollToAnchor(link.fragment());
 }
 
 HelpViewer::HelpViewer(const ProgramFolder& folder, QWidget* parent) : QWidget(parent, Qt::Window) {
@@ -120,11 +79,11 @@ HelpViewer::HelpViewer(const ProgramFolder& folder, QWidget* parent) : QWidget(p
     resize(640, 520);
     CenterForm(*this);
 
-    browser_ = new HelpBrowser(folder, this);
+    browser_ = new HelpBrowser(this);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(browser_);
-    browser_->setSource(HelpRoot.resolved(QUrl(HelpFileName(folder))));
+    ShowPage(folder, HelpFileName(folder));
 }
 
 QString HelpViewer::HelpFileName(const ProgramFolder& folder) {
@@ -133,6 +92,28 @@ QString HelpViewer::HelpFileName(const ProgramFolder& folder) {
     //: program's folder, e.g. Zurk3.en.hlp.
     const QString translated = tr("Zurk3.hlp");
     return folder.HasEntry(QFile::encodeName(translated).toStdString()) ? translated : czech;
+}
+
+void HelpViewer::ShowPage(const ProgramFolder& folder, const QString& fileName) {
+    const FileRead file =
+        ReadRegularFile(folder.FilePath(QFile::encodeName(fileName).toStdString()), HelpPageFilter::MaxBytes);
+    const std::optional<HelpPage> page =
+        file.Status == FileReadStatus::Read
+            ? HelpPageFilter::Filter({reinterpret_cast<const char*>(file.Bytes.data()), file.Bytes.size()})
+            : std::nullopt;
+    if (!page) {
+        browser_->setPlainText(
+            file.Status == FileReadStatus::Missing
+                ? tr("Soubor nápovědy %1 nebyl nalezen v domovské složce programu.").arg(fileName)
+                : tr("Soubor nápovědy %1 v domovské složce programu nelze přečíst.").arg(fileName));
+        return;
+    }
+    // Every picture is in the document before Qt reads the page, so Qt never has to look for one.
+    qsizetype pictureBytesLeft = MaxPictureBytesPerPage;
+    for (const QString& name : page->Pictures)
+        browser_->document()->addResource(QTextDocument::ImageResource, QUrl(name),
+                                          Picture(folder, name, pictureBytesLeft));
+    browser_->setHtml(page->Html);
 }
 
 void HelpViewer::ShowTopic(int topic) {

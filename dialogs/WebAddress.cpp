@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QMessageBox>
+#include <algorithm>
 
 #include "dialogs/GameBox.h"
 #include "dialogs/OpenWebPage.h"
@@ -72,4 +73,24 @@ bool IsWebAddress(const QUrl& url) {
 QUrl WebAddress(const QString& text) {
     const QUrl url(text, QUrl::StrictMode);
     return IsWebAddress(url) ? url : QUrl();
+}
+
+QString ShownAddress(const QUrl& address) {
+    const QString written = address.toDisplayString();
+    const bool allShow = std::all_of(written.begin(), written.end(), [](QChar c) {
+        switch (c.category()) {
+        case QChar::Other_Control:
+        case QChar::Other_Format:
+        case QChar::Other_Surrogate:
+        case QChar::Other_PrivateUse:
+        case QChar::Other_NotAssigned:
+        case QChar::Separator_Line:
+        case QChar::Separator_Paragraph:
+        case QChar::Mark_NonSpacing:
+        case QChar::Mark_Enclosing: return false;
+        case QChar::Separator_Space: return c == u' ';
+        default: return true;
+        }
+    });
+    return allShow ? written : address.toString(QUrl::FullyEncoded);
 }

@@ -23,3 +23,7 @@ std::string FirstItem(std::string_view text);
 bool IsWebAddress(const QUrl& url);
 // The text as a web address, or an invalid QUrl when it is none.
 QUrl WebAddress(const QString& text);
+// The address as the player reads it, to copy into a browser: as it is written when every
+// character of it shows, else in its encoded form, every byte visible. A right-to-left override or
+// an invisible character would make the address read as another one.
+QString ShownAddress(const QUrl& address);

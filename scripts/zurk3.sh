@@ -8,9 +8,9 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 # What the game needs to build and to run: Qt and its translation tools, the fonts it asks for,
-# the box buttons in Czech, the sound server's client library.
+# the box buttons in Czech, the sound server's client library, libxml2's HTML parser for the help.
 game_packages=(build-essential cmake git pkg-config
-               qt6-base-dev libxcb1-dev libpulse-dev
+               qt6-base-dev libxcb1-dev libpulse-dev libxml2-dev
                qt6-tools-dev qt6-l10n-tools
                fonts-liberation fonts-dejavu-core qt6-translations-l10n)
 # What the tests and tools need besides: the test frameworks, clang for the sanitizers and the

@@ -126,17 +126,6 @@ Note: %3</translation>
     </message>
 </context>
 <context>
-    <name>HelpBrowser</name>
-    <message>
-        <source>Soubor nápovědy %1 nebyl nalezen v domovské složce programu.</source>
-        <translation>The help file %1 was not found in the program&apos;s folder.</translation>
-    </message>
-    <message>
-        <source>Soubor nápovědy %1 v domovské složce programu nelze přečíst.</source>
-        <translation>The help file %1 in the program&apos;s folder cannot be read.</translation>
-    </message>
-</context>
-<context>
     <name>HelpViewer</name>
     <message>
         <source>Zurk3 - Nápověda</source>
@@ -146,6 +135,14 @@ Note: %3</translation>
         <source>Zurk3.hlp</source>
         <extracomment>The help file in the language of the translation, beside the Czech Zurk3.hlp in the program&apos;s folder, e.g. Zurk3.en.hlp.</extracomment>
         <translation>Zurk3.en.hlp</translation>
+    </message>
+    <message>
+        <source>Soubor nápovědy %1 nebyl nalezen v domovské složce programu.</source>
+        <translation>The help file %1 was not found in the program&apos;s folder.</translation>
+    </message>
+    <message>
+        <source>Soubor nápovědy %1 v domovské složce programu nelze přečíst.</source>
+        <translation>The help file %1 in the program&apos;s folder cannot be read.</translation>
     </message>
 </context>
 <context>
@@ -280,6 +277,10 @@ Note: %3</translation>
     <message>
         <source>Zadejte číslo úrovně !</source>
         <translation>Enter the number of the level!</translation>
+    </message>
+    <message>
+        <source>Domovskou složku programu nelze najít, a tak hra nenačte žádný soubor: ani hru, ani zvuky, ani nápovědu !</source>
+        <translation>The program&apos;s folder cannot be found, so the game reads no file at all: not the game, not the sounds, not the help!</translation>
     </message>
 </context>
 </TS>

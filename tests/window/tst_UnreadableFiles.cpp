@@ -1,4 +1,9 @@
+#include <QProcess>
+#include <QTextBrowser>
+#include <climits>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include "GameWindow.h"
 #include "ModalBoxes.h"
@@ -100,6 +105,71 @@ private slots:
         game.Steer(Qt::Key_Right);
         game.Tick();  // the step after the broken cue
         QCOMPARE(game.Panel(), (QStringList{"98", "1", "3", "50", "3"}));
+    }
+
+    // Without its folder the game says so once and reads no file at all: not those of the current
+    // folder, where a game, an address and a help lie ready.
+    void withoutItsFolderTheGameSaysSoAndReadsNothing() {
+        GameFileBytes(1, 3).Level(5, 3, 0, 2).House(2, 2, 2).WriteTo(QFile::encodeName(Path("zaklad.zurk")).toStdString());
+        for (const char* name : {"WWW_Zurk.txt", "Zurk3.hlp"}) {
+            QFile file(Path(name));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("https://zurk3.example.org/");
+        }
+        const QString here = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(dir_->path()));
+        const auto back = qScopeGuard([&] { QDir::setCurrent(here); });
+        ModalBoxes boxes;
+        frmRybnik window{ProgramFolder(std::string())};
+        window.Form_Load();
+        QCOMPARE(boxes.seen.size(), std::size_t{1});
+        QCOMPARE(boxes.Texts(QStringLiteral("critical")),
+                 QStringList{QStringLiteral("Domovskou složku programu nelze najít, a tak hra nenačte žádný soubor: "
+                                            "ani hru, ani zvuky, ani nápovědu !")});
+        for (const char* item : {"mnuHraStart", "mnuHraInformace", "mnuWWW"})
+            QVERIFY2(!window.findChild<QAction*>(QString::fromLatin1(item))->isEnabled(), item);
+        window.findChild<QAction*>(QStringLiteral("mnuNapovedaObsah"))->trigger();
+        auto* help = window.findChild<QTextBrowser*>();
+        QVERIFY(help);
+        QCOMPARE(help->toPlainText(), QStringLiteral("Soubor nápovědy Zurk3.hlp nebyl nalezen v domovské složce programu."));
+        QCOMPARE(boxes.seen.size(), std::size_t{1});
+    }
+
+    // A program in a folder whose path is longer than the system will name: its folder is not found.
+    void aFolderTooLongToNameIsNotFound() {
+        QFile probe(QStringLiteral(ZURK3_PROGRAM_FOLDER_PROBE));
+        QVERIFY(probe.open(QIODevice::ReadOnly));
+        const QByteArray program = probe.readAll();
+        const std::string name(200, 'z');
+        std::vector<int> folders{::open(QFile::encodeName(dir_->path()).constData(), O_DIRECTORY)};
+        for (std::size_t length = 0; length <= PATH_MAX; length += name.size() + 1) {
+            QVERIFY(::mkdirat(folders.back(), name.c_str(), 0700) == 0);
+            folders.push_back(::openat(folders.back(), name.c_str(), O_DIRECTORY));
+            QVERIFY(folders.back() >= 0);
+        }
+        // Folders this deep are out of reach by path, so each is taken down from the one above it.
+        const auto takeDown = qScopeGuard([&] {
+            ::unlinkat(folders.back(), "probe", 0);
+            for (std::size_t i = folders.size() - 1; i > 0; --i) {
+                ::close(folders[i]);
+                ::unlinkat(folders[i - 1], name.c_str(), AT_REMOVEDIR);
+            }
+            ::close(folders.front());
+        });
+        const int copy = ::openat(folders.back(), "probe", O_WRONLY | O_CREAT | O_EXCL, 0700);
+        QVERIFY(copy >= 0);
+        QCOMPARE(::write(copy, program.constData(), static_cast<std::size_t>(program.size())), program.size());
+        ::close(copy);
+
+        QProcess run;
+        const int deepest = folders.back();
+        run.setChildProcessModifier([deepest] {
+            if (::fchdir(deepest) != 0) ::_exit(126);
+        });
+        run.start(QStringLiteral("./probe"));
+        QVERIFY(run.waitForFinished(60000));
+        QCOMPARE(run.exitCode(), 0);
+        QCOMPARE(run.readAllStandardOutput(), QByteArray("(not found)"));
     }
 
     // A folder in its place, or a FIFO, which must not block.

@@ -82,6 +82,23 @@ private slots:
         QCOMPARE(boxes[0].text, QStringLiteral("Internetovou adresu nelze otevřít v prohlížeči ! Zkopírujte si ji:\n\n"
                                                "https://zurk.example/a"));
     }
+
+    // The address to copy is the one that would be opened: one that a right-to-left override or an
+    // invisible character would make read as another is shown encoded; a plain Czech one as written.
+    void theAddressToCopyShowsWhatWouldBeOpened() {
+        QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
+        const auto back = qScopeGuard([this] { QDesktopServices::setUrlHandler(QStringLiteral("http"), this, "Open"); });
+        const std::pair<const char*, const char*> addresses[] = {
+            {"http://example.com/\u202etxt.exe", "http://example.com/%E2%80%AEtxt.exe"},
+            {"http://example.com/a\u200bb", "http://example.com/a%E2%80%8Bb"},
+            {"http://example.com/\u2067x\u2069", "http://example.com/%E2%81%A7x%E2%81%A9"},
+            {"http://zurk.example/n\u00e1pov\u011bda", "http://zurk.example/n\u00e1pov\u011bda"}};
+        for (const auto& [written, shown] : addresses) {
+            const auto boxes = Choose(QByteArray(written));
+            QCOMPARE(boxes.size(), 1);
+            QCOMPARE(boxes[0].text.section(QLatin1Char('\n'), 2), QString::fromUtf8(shown));
+        }
+    }
 };
 
 QTEST_MAIN(WebAddressTest)
