@@ -21,10 +21,8 @@ done
 
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
-# The sources as a clone would have them: what .gitignore leaves out stays out.
 copy=$scratch/elsewhere/zurk3-copy
-mkdir -p "$copy"
-tar -C "$source" --exclude='./build*' --exclude=./.git --exclude='./obj-*' -cf - . | tar -C "$copy" -xf -
+"$(dirname "$0")/copy-sources.sh" "$source" "$copy"
 
 # Configured as the build under test was, but for the game alone.
 "$cmake" -S "$copy" -B "$scratch/build" -DZURK3_TESTS=OFF \
