@@ -2,6 +2,13 @@
 # the finishing Debian's own tools would give the package.
 set(root "${CPACK_TEMPORARY_INSTALL_DIRECTORY}${CPACK_PACKAGING_INSTALL_PREFIX}")
 
+# cpack dates the package's files and archives by SOURCE_DATE_EPOCH; without one of the
+# environment's it takes the build's (cmake/Reproducible.cmake), so two packages of one commit
+# are the same bytes.
+if(NOT DEFINED ENV{SOURCE_DATE_EPOCH})
+  set(ENV{SOURCE_DATE_EPOCH} ${CPACK_ZURK3_SOURCE_DATE_EPOCH})
+endif()
+
 # Programs stripped as dh_strip strips them: no symbols, no compiler notes.
 file(GLOB_RECURSE files LIST_DIRECTORIES false "${root}/*")
 foreach(file IN LISTS files)

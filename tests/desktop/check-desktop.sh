@@ -59,32 +59,33 @@ start_xvfb() {
 
 # Reads the Wayland protocol log of the game and prints "APPID WIDTH HEIGHT" for the toplevel
 # titled Zurk3 once the compositor has presented a buffer of it: the app id it set, and the size
-# of that buffer.
+# of that buffer. libwayland writes an object as interface@id before 1.23 and as interface#id
+# since, where it also names the queue of each event ({Default Queue}); both are read.
 presented_main_window() {
   local -A xdg_wl=() top_wl=() size=() attached=() pending_frame=() frame_of=() app=()
   local line main="" shown="" surface width height
   while IFS= read -r line; do
-    if [[ $line =~ \ -\>\ xdg_wm_base@[0-9]+\.get_xdg_surface\(new\ id\ xdg_surface@([0-9]+),\ wl_surface@([0-9]+)\) ]]; then
+    if [[ $line =~ \ -\>\ xdg_wm_base[@#][0-9]+\.get_xdg_surface\(new\ id\ xdg_surface[@#]([0-9]+),\ wl_surface[@#]([0-9]+)\) ]]; then
       xdg_wl[${BASH_REMATCH[1]}]=${BASH_REMATCH[2]}
-    elif [[ $line =~ \ -\>\ xdg_surface@([0-9]+)\.get_toplevel\(new\ id\ xdg_toplevel@([0-9]+)\) ]]; then
+    elif [[ $line =~ \ -\>\ xdg_surface[@#]([0-9]+)\.get_toplevel\(new\ id\ xdg_toplevel[@#]([0-9]+)\) ]]; then
       top_wl[${BASH_REMATCH[2]}]=${xdg_wl[${BASH_REMATCH[1]}]}
-    elif [[ $line =~ \ -\>\ xdg_toplevel@([0-9]+)\.set_app_id\(\"(.*)\"\) ]]; then
+    elif [[ $line =~ \ -\>\ xdg_toplevel[@#]([0-9]+)\.set_app_id\(\"(.*)\"\) ]]; then
       app[${BASH_REMATCH[1]}]=${BASH_REMATCH[2]}
-    elif [[ $line =~ \ -\>\ xdg_toplevel@([0-9]+)\.set_title\(\"Zurk3\"\) ]]; then
+    elif [[ $line =~ \ -\>\ xdg_toplevel[@#]([0-9]+)\.set_title\(\"Zurk3\"\) ]]; then
       main=${BASH_REMATCH[1]}
-    elif [[ $line =~ \ -\>\ wl_shm_pool@[0-9]+\.create_buffer\(new\ id\ wl_buffer@([0-9]+),\ [0-9]+,\ ([0-9]+),\ ([0-9]+), ]]; then
+    elif [[ $line =~ \ -\>\ wl_shm_pool[@#][0-9]+\.create_buffer\(new\ id\ wl_buffer[@#]([0-9]+),\ [0-9]+,\ ([0-9]+),\ ([0-9]+), ]]; then
       size[${BASH_REMATCH[1]}]="${BASH_REMATCH[2]} ${BASH_REMATCH[3]}"
-    elif [[ $line =~ \ -\>\ wl_surface@([0-9]+)\.attach\(wl_buffer@([0-9]+), ]]; then
+    elif [[ $line =~ \ -\>\ wl_surface[@#]([0-9]+)\.attach\(wl_buffer[@#]([0-9]+), ]]; then
       attached[${BASH_REMATCH[1]}]=${BASH_REMATCH[2]}
-    elif [[ $line =~ \ -\>\ wl_surface@([0-9]+)\.frame\(new\ id\ wl_callback@([0-9]+)\) ]]; then
+    elif [[ $line =~ \ -\>\ wl_surface[@#]([0-9]+)\.frame\(new\ id\ wl_callback[@#]([0-9]+)\) ]]; then
       pending_frame[${BASH_REMATCH[1]}]=${BASH_REMATCH[2]}
-    elif [[ $line =~ \ -\>\ wl_surface@([0-9]+)\.commit\(\) ]] && [ -n "${pending_frame[${BASH_REMATCH[1]}]:-}" ]; then
+    elif [[ $line =~ \ -\>\ wl_surface[@#]([0-9]+)\.commit\(\) ]] && [ -n "${pending_frame[${BASH_REMATCH[1]}]:-}" ]; then
       # A frame request belongs to the commit that follows it, with the buffer attached by then.
       frame_of[${pending_frame[${BASH_REMATCH[1]}]}]="${BASH_REMATCH[1]} ${size[${attached[${BASH_REMATCH[1]}]:-none}]:-}"
       unset "pending_frame[${BASH_REMATCH[1]}]"
-    elif [[ $line =~ ^\[\ *[0-9.]+\]\ wl_callback@([0-9]+)\.done\( ]] && [ -n "$main" ]; then
+    elif [[ $line =~ ^\[\ *[0-9.]+\]\ (\{[^}]*\}\ +)?wl_callback[@#]([0-9]+)\.done\( ]] && [ -n "$main" ]; then
       # The compositor has shown what the surface committed with this frame request.
-      read -r surface width height <<<"${frame_of[${BASH_REMATCH[1]}]:-}"
+      read -r surface width height <<<"${frame_of[${BASH_REMATCH[2]}]:-}"
       if [ "${surface:-}" = "${top_wl[$main]:-}" ] && [ -n "${width:-}" ]; then shown="$width $height"; fi
     fi
   done <"$scratch/wayland.log"

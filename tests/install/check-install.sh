@@ -61,7 +61,7 @@ expected=(
   "$datadir/applications/$id.desktop"
   "$datadir/metainfo/$id.metainfo.xml"
   "$mandir/man6/zurk3.6.gz"
-  "$mandir/man1/zurk3-levels.1.gz"
+  "$mandir/man6/zurk3-levels.6.gz"
   "$docdir/copyright"
   "$docdir/changelog.gz"
   "$datadir/icons/hicolor/scalable/apps/$id.svg"
@@ -119,13 +119,19 @@ quiet "desktop-file-validate $id.desktop" desktop-file-validate "$prefix/$datadi
 metainfo="$prefix/$datadir/metainfo/$id.metainfo.xml"
 status=0
 output=$(appstreamcli validate --no-net "$metainfo" 2>&1) || status=$?
-if [ "$status" -eq 0 ] && ! grep -qE '^[EWI]:' <<<"$output" && grep -q 'Validation was successful' <<<"$output"; then
+issues=$(grep -E '^[EWI]:' <<<"$output" || true)
+# The metadata names its developer as AppStream 1.0 asks; validators older than 1.0 (Debian 12
+# has 0.16) do not know that tag yet and say so. Once Debian 12 is no longer built for, this goes.
+if appstreamcli --version | grep -q 'version: 0\.'; then
+  issues=$(grep -v ': unknown-tag developer$' <<<"$issues" || true)
+fi
+if [ "$status" -eq 0 ] && [ -z "$issues" ]; then
   pass "appstreamcli validate --no-net $id.metainfo.xml"
 else
   fail "appstreamcli validate --no-net (exit $status):"
   printf '%s\n' "$output"
 fi
-for page in "$mandir/man6/zurk3.6.gz" "$mandir/man1/zurk3-levels.1.gz"; do
+for page in "$mandir/man6/zurk3.6.gz" "$mandir/man6/zurk3-levels.6.gz"; do
   quiet "groff -ww -z -man $page" bash -c 'set -o pipefail; gzip -dc "$1" | groff -ww -z -man' _ "$prefix/$page"
   # And man itself renders it, down to its name line.
   status=0

@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
-# Builds the Debian package of a build with cpack, into a scratch folder, and has lintian check it:
-# any error or warning fails, and so does a package whose changelog names another version or
-# whose game is not in /usr/games. lintian's information tags are shown, not counted.
+# Makes the Debian package, into a scratch folder, and has lintian check it: any error or
+# warning fails, and so does a package whose changelog names another version or whose game is
+# not in /usr/games. lintian's information tags are shown, not counted.
 #
-#   check-package.sh --cpack CPACK --build DIR
+#   check-package.sh --cpack CPACK --build DIR     the package cpack makes of a build
+#   check-package.sh --debian SOURCE               the package dpkg-buildpackage makes from a
+#                                                  copy of the sources, as a distribution would
 set -euo pipefail
 
 cpack=cpack
@@ -11,22 +13,33 @@ while [ $# -gt 0 ]; do
   case "$1" in
     --cpack) cpack=$2 ;;
     --build) build=$2 ;;
+    --debian) source=$2 ;;
     *) echo "check-package: unknown argument $1" >&2; exit 2 ;;
   esac
   shift 2
 done
-for tool in "$cpack" lintian dpkg-deb dpkg-parsechangelog; do
+maker=$cpack
+[ -n "${source:-}" ] && maker=dpkg-buildpackage
+for tool in "$maker" lintian dpkg-deb dpkg-parsechangelog; do
   command -v "$tool" >/dev/null || { echo "check-package: $tool is missing (scripts/zurk3.sh test installs it)" >&2; exit 1; }
 done
 
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
-if ! "$cpack" -G DEB --config "$build/CPackConfig.cmake" -B "$scratch" >"$scratch/cpack.log" 2>&1; then
-  cat "$scratch/cpack.log"
-  echo "FAIL: cpack -G DEB"
+if [ -n "${source:-}" ]; then
+  # dpkg-buildpackage leaves the package beside the source folder.
+  "$(dirname "$0")/copy-sources.sh" "$source" "$scratch/zurk3"
+  (cd "$scratch/zurk3" && dpkg-buildpackage -us -uc -b) >"$scratch/make.log" 2>&1 || status=$?
+  package=$(echo "$scratch"/zurk3_*.deb)
+else
+  "$cpack" -G DEB --config "$build/CPackConfig.cmake" -B "$scratch" >"$scratch/make.log" 2>&1 || status=$?
+  package=$(echo "$scratch"/*.deb)
+fi
+if [ "${status:-0}" -ne 0 ]; then
+  cat "$scratch/make.log"
+  echo "FAIL: $maker"
   exit 1
 fi
-package=$(echo "$scratch"/*.deb)
 failures=0
 
 # lintian tells running as root apart on its standard error; its tags come on standard output.

@@ -1,12 +1,11 @@
 # Runs lupdate over the window's sources into a scratch copy of each translation and fails when
 # the copy differs from the file kept in the repository (a text added, changed or gone) or when
 # a translation is unfinished.
-include(${PROJECT})  # lupdate_sources
 file(REMOVE_RECURSE ${SCRATCH})
 foreach(ts IN LISTS TRANSLATIONS)
   get_filename_component(name ${ts} NAME)
   file(COPY ${ts} DESTINATION ${SCRATCH})
-  execute_process(COMMAND ${LUPDATE} -silent ${OPTIONS} ${lupdate_sources} -ts ${SCRATCH}/${name}
+  execute_process(COMMAND ${LUPDATE} -silent ${OPTIONS} ${SOURCES} -ts ${SCRATCH}/${name}
                   RESULT_VARIABLE failed)
   if(failed)
     message(FATAL_ERROR "lupdate failed on ${name}")

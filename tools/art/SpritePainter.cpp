@@ -28,7 +28,7 @@ SpritePainter::SpritePainter(int logicalEdge, int scale)
 
 QColor SpritePainter::BallColour(int n) {
     Q_ASSERT(n >= 3 && n <= 8);
-    return BallColours[n - 3];
+    return BallColours[static_cast<std::size_t>(n - 3)];
 }
 
 bool SpritePainter::TubePiece(int first, int n, TubePainter::Piece& piece, int& quarterTurns) {
@@ -41,7 +41,7 @@ bool SpritePainter::TubePiece(int first, int n, TubePainter::Piece& piece, int& 
     }
     constexpr std::array<TubePainter::Piece, 3> kinds = {TubePainter::Piece::Head, TubePainter::Piece::Bend,
                                                          TubePainter::Piece::Tail};
-    piece = kinds[offset / 4];
+    piece = kinds[static_cast<std::size_t>(offset / 4)];
     quarterTurns = offset % 4;
     return true;
 }
