@@ -21,6 +21,11 @@ constexpr std::uint64_t TailUs = 50'000;
 // Idle this long, the stream is corked, so that a real device may suspend; it is uncorked with
 // the next cue it plays.
 constexpr std::uint64_t CorkAfterUs = 3'000'000;
+// An operation whose answer nobody waits for: the library keeps it until it is done.
+void Forget(pa_operation* operation) {
+    if (operation) pa_operation_unref(operation);
+}
+
 // Between looks at whether a cue has played out.
 constexpr std::uint64_t PlayedOutCheckUs = 20'000;
 }  // namespace
@@ -78,7 +83,7 @@ void CueStream::StartPending() {
     Write(tail, 0, false);
     cueBytes_ = static_cast<std::int64_t>((cue_->Samples.size() + tail.size()) * sizeof(std::int16_t));
     phase_ = Phase::Sounding;
-    if (corked_) pa_stream_cork(stream_, 0, nullptr, nullptr);
+    if (corked_) Forget(pa_stream_cork(stream_, 0, nullptr, nullptr));
     corked_ = false;
     LookAgainIn(DurationOf(cueBytes_) + PlayedOutCheckUs);
 }
@@ -116,7 +121,7 @@ void CueStream::AskWhereTheServerIs() {
     if (asking_) return;
     if (pa_operation* asking = pa_stream_update_timing_info(stream_, &CueStream::OnWhere, this)) {
         asking_ = true;
-        pa_operation_unref(asking);
+        Forget(asking);
     }
 }
 
@@ -124,7 +129,7 @@ void CueStream::FadeFromWhereTheServerIs() {
     const pa_timing_info* where = pa_stream_get_timing_info(stream_);
     if (!where || where->read_index_corrupt || where->write_index_corrupt) {
         // Not known where the cue is: better cut it than let it play on.
-        pa_stream_flush(stream_, nullptr, nullptr);
+        Forget(pa_stream_flush(stream_, nullptr, nullptr));
         PlayedOut();
         return;
     }
@@ -161,7 +166,7 @@ void CueStream::IdleIfPlayedOut() {
     std::int64_t soundEnd = where->write_index - static_cast<std::int64_t>(BytesFor(TailUs));
     if (phase_ == Phase::Fading) soundEnd = std::min(soundEnd, fadeEnd_);
     if (where->read_index >= soundEnd) {
-        pa_stream_flush(stream_, nullptr, nullptr);
+        Forget(pa_stream_flush(stream_, nullptr, nullptr));
         PlayedOut();
     } else {
         LookAgainIn(PlayedOutCheckUs);
@@ -192,7 +197,7 @@ void CueStream::OnTimer(pa_mainloop_api*, pa_time_event*, const struct timeval*,
     if (cues->phase_ == Phase::Sounding || cues->phase_ == Phase::Fading) {
         cues->AskWhereTheServerIs();
     } else if (cues->phase_ == Phase::Idle && !cues->corked_ && !cues->pending_ && !cues->Broken()) {
-        pa_stream_cork(cues->stream_, 1, nullptr, nullptr);
+        Forget(pa_stream_cork(cues->stream_, 1, nullptr, nullptr));
         cues->corked_ = true;
     }
 }

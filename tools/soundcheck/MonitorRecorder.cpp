@@ -3,20 +3,13 @@
 #include <QDeadlineTimer>
 #include <algorithm>
 #include <iterator>
-#include <sched.h>
 
 #include "tools/soundcheck/PrivateSoundServer.h"
 
 MonitorRecorder::MonitorRecorder(const PrivateSoundServer& server) {
     recorder_.setProcessEnvironment(server.ClientEnvironment());
     recorder_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    recorder_.setChildProcessModifier([] {
-        EndWithParent();
-        // The recording is the measure: where the system grants it, no busy process delays it.
-        sched_param param{};
-        param.sched_priority = sched_get_priority_min(SCHED_RR);
-        sched_setscheduler(0, SCHED_RR, &param);
-    });
+    recorder_.setChildProcessModifier(EndWithParentAheadOfBusyProcesses);
     QObject::connect(&recorder_, &QProcess::readyReadStandardOutput, [this] { Take(); });
     recorder_.start(
         QStringLiteral("parec"),

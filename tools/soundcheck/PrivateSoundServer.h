@@ -9,6 +9,10 @@
 // Run in a child process before it starts its program: the child ends when the process that
 // started it ends, however that ends.
 void EndWithParent();
+// Also run in a child before it starts its program: the sound server and the recorder are the
+// measure, so where the system grants it they run real-time, and no busy process of a loaded
+// machine makes them drop a period that the test would blame on the player.
+void EndWithParentAheadOfBusyProcesses();
 
 // A sound server of our own, for hearing what the game plays: PulseAudio, or PipeWire with its
 // PulseAudio service (and the session manager and message bus it needs). It lives in a scratch
