@@ -1,11 +1,12 @@
 #pragma once
+#include <pulse/mainloop-api.h>
+
 #include <functional>
 #include <mutex>
 #include <thread>
 #include <vector>
 
 struct pa_mainloop;
-struct pa_mainloop_api;
 
 // The sound thread: a PulseAudio main loop of the cues' own, run at the highest priority the
 // system grants. Every talk with the sound server happens here and none of it ever blocks, so
@@ -28,8 +29,12 @@ public:
 
 private:
     void Run();
+    void Wake();
+    static void OnWake(pa_mainloop_api* api, pa_io_event* event, int fd, pa_io_event_flags_t flags, void* self);
 
     pa_mainloop* loop_;
+    int wake_;                  // an eventfd: readable while a task waits
+    pa_io_event* wakeEvent_;
     std::mutex mutex_;
     std::vector<std::function<void()>> tasks_;  // under mutex_
     bool stopping_ = false;                     // under mutex_
