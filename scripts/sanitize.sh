@@ -1,20 +1,22 @@
 #!/usr/bin/env bash
 # Builds and runs the whole test suite under AddressSanitizer, UBSan and LeakSanitizer;
-# any report fails the run.
+# any report fails the run. Built with Clang and warnings as errors, so the game and its tests are
+# kept clean for Clang as the release build keeps them clean for GCC.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 export LSAN_OPTIONS=suppressions=$PWD/scripts/lsan.supp:print_suppressions=0
+export CC=clang CXX=clang++
 jobs=$(nproc)
-cmake -S . -B build/sanitize -DCMAKE_BUILD_TYPE=Debug -DZURK3_SANITIZE=ON -DZURK3_BENCH=OFF
+cmake -S . -B build/sanitize -DCMAKE_BUILD_TYPE=Debug -DZURK3_SANITIZE=ON -DZURK3_BENCH=OFF -DZURK3_WERROR=ON
 cmake --build build/sanitize -j"$jobs"
 ctest --test-dir build/sanitize --output-on-failure -j"$jobs" -LE soak
 
 # The game file fuzzer for 60 seconds on its seeds and the default game: a crash, a leak, a
 # timeout or a broken rule of the pond fails the run, and the input that did it is shown.
-CC=clang CXX=clang++ cmake -S . -B build/fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZURK3_FUZZ=ON -DZURK3_BENCH=OFF
+cmake -S . -B build/fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZURK3_FUZZ=ON -DZURK3_BENCH=OFF -DZURK3_WERROR=ON
 cmake --build build/fuzz -j"$jobs" --target fuzz_gamefile fuzz_help_page fuzz_wave_format
 corpus=$(mktemp -d)
 trap 'rm -rf "$corpus"' EXIT

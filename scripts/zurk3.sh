@@ -25,11 +25,12 @@ game_packages=(build-essential cmake git pkg-config
                qt6-tools-dev qt6-l10n-tools
                fonts-liberation fonts-dejavu-core qt6-translations-l10n)
 # What the tests and tools need besides: the test frameworks, clang for the sanitizers and the
-# fuzzer, a virtual X server with a window manager and a Wayland compositor with Qt's Wayland
-# platform to run the game on, the validators of the install and package checks, and what builds
-# the Debian package from debian/.
+# fuzzer with llvm's symbolizer (the leak checker's suppressions match by function name), a
+# virtual X server with a window manager and a Wayland compositor with Qt's Wayland platform to
+# run the game on, the validators of the install and package checks, and what builds the Debian
+# package from debian/.
 test_packages=(libgtest-dev libgmock-dev libbenchmark-dev
-               clang "$clang_runtime" xvfb xdotool x11-utils imagemagick openbox weston qt6-wayland
+               clang "$clang_runtime" llvm xvfb xdotool x11-utils imagemagick openbox weston qt6-wayland
                desktop-file-utils appstream groff-base man-db dpkg-dev file lintian
                debhelper)
 # The sound tests' own servers (PulseAudio, and PipeWire with its session manager and bus) with a
