@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "Draws.h"
 #include "Fakes.h"
 #include "GameFileBytes.h"
 #include "game/LevelFlow.h"
@@ -220,7 +221,7 @@ TEST_F(LevelFlowTest, ReturnToTitleAndChooseLevel) {
     Corridor(file);
     file.Level(8, 6, 0, 9).Count(CodeRandomBalls, 0).House(3, 3, 2).Cell(CellViper, 6, 4, 3);
     Load(file);
-    random.Add({0.0});  // the viper's first direction
+    random.Add({Draw::FirstSide(DirUp)});  // the viper's first direction
     EXPECT_TRUE(flow->ChooseLevel("3"));
     EXPECT_EQ(world.LevelNo, 3);
     EXPECT_EQ(flow->CurrentLevelInfo(), (LevelInfo{8, 6, 0, 0, 0, 0, 1}));
