@@ -6,6 +6,7 @@
 
 #include "game/GameStep.h"
 #include "game/LevelSetUp.h"
+#include "pond/Scoring.h"
 
 namespace {
 // Marks the flow busy while a level starts or ends, so commands arriving from a nested
@@ -141,7 +142,7 @@ void LevelFlow::EndLevel() {
         if (world_.Snake->Zije()) {
             frontEnd.SetStepTimer(false);
             ++world_.LevelNo;
-            world_.Score += 2000;
+            world_.Score += LevelWonPoints;
             if (IsBonus() && LivesLeft < 255) ++LivesLeft;
             AdvanceLevel();
         } else {
@@ -167,7 +168,7 @@ void LevelFlow::EndLevel() {
 
 void LevelFlow::AdvanceLevel() {
     if (world_.LevelNo > game_.PocetUrovni()) {
-        world_.Score += LivesLeft * 5000;
+        world_.Score += LivesLeft * VictoryPointsPerLife;
         world_.LevelNo = game_.PocetUrovni();
         UkazDispleje();
         gameOver_ = true;

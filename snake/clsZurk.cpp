@@ -4,6 +4,7 @@
 #include "creatures/clsMuska.h"
 #include "creatures/clsPotapnik.h"
 #include "pond/Pond.h"
+#include "pond/Scoring.h"
 
 void clsZurk::Poloz(int x1, int y1, int h1) {
     HeadX = x1;
@@ -55,7 +56,7 @@ void clsZurk::Posun(int s) {
     }
 
     pond_.FrontEnd().SetLabelVisible(HintLabel::Uvod, false);
-    pond_.Score -= 1;
+    pond_.Score += StepPoints;
     Segments.front()->VytvorKrk(Direction);
     auto head = std::make_unique<clsClanekZurka>(pond_);
     head->VytvorHlavu(HeadX, HeadY, Direction, Alive);
@@ -84,27 +85,27 @@ void clsZurk::OpenHouse() {
 
 void clsZurk::EatBall() {
     pond_.PlayCue(Cue::Mnam1);
-    Growth = static_cast<std::int16_t>(Growth + 5);
-    pond_.Score += HouseIsOpen() ? 200 : 100;
+    Growth = static_cast<std::int16_t>(Growth + BallGrowth);
+    pond_.Score += HouseIsOpen() ? BallPointsHouseOpen : BallPoints;
 }
 
 void clsZurk::HitBoulder() {
     pond_.PlayCue(Cue::Fuj);
-    pond_.Score -= 500;
+    pond_.Score += BoulderPoints;
 }
 
 void clsZurk::EatFly() {
     pond_.PlayCue(Cue::Mnam2);
-    Growth = static_cast<std::int16_t>(Growth + 10);
-    pond_.Score += HouseIsOpen() ? 1000 : 500;
+    Growth = static_cast<std::int16_t>(Growth + FlyGrowth);
+    pond_.Score += HouseIsOpen() ? FlyPointsHouseOpen : FlyPoints;
     if (clsMuska* fly = creatures_.FindFly(pond_.Field.At(HeadX, HeadY).Data)) fly->existuje = false;
 }
 
 void clsZurk::EatGoldenBall() {
     pond_.PlayCue(Cue::Mnam3);
     if (creatures_.Beetle) creatures_.Beetle->Konec();
-    Growth = static_cast<std::int16_t>(Growth + 20);
-    pond_.Score += 1000;
+    Growth = static_cast<std::int16_t>(Growth + GoldenBallGrowth);
+    pond_.Score += GoldenBallPoints;
 }
 
 void clsZurk::EnterHouse() {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "Draws.h"
 #include "TestPond.h"
 #include "creatures/FreeDirection.h"
 #include "creatures/clsPotapnik.h"
@@ -26,7 +27,7 @@ TEST(FreeDirection, ScansClockwiseFromARandomStart) {
 TEST(Viper, GoesStraightWhileItCanAndLeavesNoTrace) {
     for (int h1 : {1, 0}) {  // 0 behaves as 1
         CreaturePond pond({"#######", "#.....#", "#######"});
-        pond.random.Add({0.0});  // up is wall, so right
+        pond.random.Add({Draw::FirstSide(DirUp)});  // up is wall, so right
         clsZmije& viper = pond.AddViper(2, 2, h1);
         for (int step = 0; step < 3; ++step) viper.Posun();
         EXPECT_EQ(viper.Delka(), 1) << h1;
@@ -38,10 +39,11 @@ TEST(Viper, GoesStraightWhileItCanAndLeavesNoTrace) {
 
 TEST(Viper, BoxedInItBreaksUpIntoBallsThatGoWithItBetweenLevels) {
     CreaturePond pond({"#####", "#..##", "#####"});
-    pond.random.Add({0.0});
+    pond.random.Add({Draw::FirstSide(DirUp)});
     clsZmije& viper = pond.AddViper(2, 2, 2);
     viper.Posun();
-    pond.random.Add({0.3, 0.0, 0.99});  // no free side, then a colour per segment
+    // No free side, then a colour for each segment, head first.
+    pond.random.Add({Draw::FirstSide(DirRight), Draw::BallColour(1), Draw::BallColour(6)});
     viper.Posun();
     EXPECT_FALSE(viper.Zije());
     EXPECT_EQ(pond.Kind(3, 2), CellBall);
@@ -57,7 +59,7 @@ TEST(Viper, BoxedInItBreaksUpIntoBallsThatGoWithItBetweenLevels) {
 TEST(Viper, StuckFromBirthNeverMovesNorDies) {
     CreaturePond pond({"###", "#V#", "###"});
     pond.world.Field.At(2, 2).Data = 4;
-    pond.random.Add({0.5});
+    pond.random.Add({Draw::FirstSide(DirDown)});
     clsZmije& viper = pond.AddViper(2, 2, 4);
     for (int i = 0; i < 3; ++i) viper.Posun();
     EXPECT_TRUE(viper.Zije());
@@ -77,7 +79,7 @@ TEST(Fly, MovesRarelyAloneAndOftenBesideTheSnake) {
                           Case{'V', 0.05, false}, Case{'S', 0.7999999999, false}, Case{'S', 0.79, true}}) {
         CreaturePond pond({"######", std::string("#") + c.neighbour + "...#", "######"});
         clsMuska& fly = pond.AddFly(3, 2);
-        pond.random.Add({c.draw, 0.3});  // a move scans from the right: free water
+        pond.random.Add({c.draw, Draw::FirstSide(DirRight)});  // free water
         fly.Posun();
         EXPECT_EQ(fly.Cell(), (CellPos{c.moves ? 4 : 3, 2})) << c.neighbour << " " << c.draw;
         EXPECT_EQ(pond.Data(fly.Cell().x, 2), 1);
@@ -87,7 +89,7 @@ TEST(Fly, MovesRarelyAloneAndOftenBesideTheSnake) {
 TEST(Fly, EnclosedStaysAndEatenNeverMoves) {
     CreaturePond pond({"#####", "##.V#", "#####"});
     clsMuska& fly = pond.AddFly(3, 2);
-    pond.random.Add({0.0, 0.0});
+    pond.random.Add({Draw::FlyMoves, Draw::FirstSide(DirUp)});
     fly.Posun();
     EXPECT_EQ(pond.Kind(3, 2), CellFly);
     EXPECT_EQ(pond.Data(3, 2), 1);
@@ -105,8 +107,9 @@ struct BeetlePond : TestPond {
     }
     // Ticks the ball stays once it surfaced, its stay drawn by upDraw.
     int StayLength(double upDraw) {
-        beetle->Posun();                      // the pause of one tick
-        random.Add({0.0, 0.0, 0.0, upDraw});  // chance, x, y, stay
+        beetle->Posun();  // the pause of one tick
+        const int width = world.Level.FieldWidth, height = world.Level.FieldHeight;
+        random.Add({Draw::Surfaces, Draw::Column(2, width), Draw::Row(2, height), upDraw});
         beetle->Posun();
         int ticks = 0;
         for (; beetle->IsSurfaced(); ++ticks) beetle->Posun();
@@ -130,7 +133,9 @@ TEST(GoldenBall, PausesThenSurfacesByChanceOnFreeWaterAndDives) {
     pond.beetle->Posun();
     pond.world.Field.At(2, 2) = FieldCell{CellBoulder, 0};
     pond.world.DrawCell(2, 2);
-    pond.random.Add({0.97, 0.0, 0.0, 0.5, 0.5, 0.0});  // (2, 2) is taken, (4, 3) is free; stays 5 ticks
+    // (2, 2) is taken, (4, 3) is free.
+    pond.random.Add({Draw::AtChance(97), Draw::Column(2, 6), Draw::Row(2, 5), Draw::Column(4, 6), Draw::Row(3, 5),
+                     Draw::Stay(5, 5, 6)});
     pond.beetle->Posun();
     EXPECT_EQ(pond.Kind(4, 3), CellGoldenBall);
     for (int i = 0; i < 5; ++i) pond.beetle->Posun();
@@ -146,7 +151,7 @@ TEST(GoldenBall, NoChanceNoBallAndAnEatenBallStartsANewPause) {
 
     BeetlePond eaten(8, 8, 100);
     eaten.beetle->Posun();
-    eaten.random.Add({0.0, 0.0, 0.0, 0.0});
+    eaten.random.Add({Draw::Surfaces, Draw::Column(2, 8), Draw::Row(2, 8), Draw::Stay(8, 8, 8)});
     eaten.beetle->Posun();
     eaten.beetle->Konec();
     EXPECT_FALSE(eaten.beetle->IsSurfaced());
@@ -160,11 +165,11 @@ TEST(GoldenBall, AChanceAbove100CountsAs100AndAFullPondWaits) {
         for (int y = 2; y <= 3; ++y) pond.world.Field.At(x, y) = FieldCell{CellBoulder, 0};
     for (CellPos gap : {CellPos{2, 4}, CellPos{4, 2}}) pond.world.Field.At(gap.x, gap.y) = FieldCell{CellFree, 0};
     pond.beetle->Posun();  // 100 %: a pause of a single tick
-    pond.random.Add({0.5});
+    pond.random.Add({Draw::Surfaces});
     pond.beetle->Posun();  // nowhere to surface, for gaps in the ring are not water: it gives up for this tick
     EXPECT_FALSE(pond.beetle->IsSurfaced());
     pond.world.Field.At(2, 2) = FieldCell{CellFree, 0};
-    pond.random.Add({0.5, 0.0, 0.0, 0.0});
+    pond.random.Add({Draw::Surfaces, Draw::Column(2, 4), Draw::Row(2, 4), Draw::Stay(4, 4, 4)});
     pond.beetle->Posun();
     EXPECT_EQ(pond.Kind(2, 2), CellGoldenBall);
 }

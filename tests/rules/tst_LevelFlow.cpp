@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "Draws.h"
 #include "Fakes.h"
 #include "GameFileBytes.h"
 #include "game/LevelFlow.h"
@@ -179,6 +180,20 @@ TEST_F(LevelFlowTest, AGameWithNoPlayableLevelIsToldOnceAndNotStarted) {
     }
 }
 
+// A cell record may replace a wall of the outer ring, so the only house may stand there.
+TEST_F(LevelFlowTest, AGameWhoseOnlyHouseIsOnTheOuterRingStarts) {
+    for (const CellPos house : {CellPos{1, 2}, CellPos{5, 2}, CellPos{2, 1}, CellPos{2, 3}}) {
+        GameFileBytes file(1, 3);
+        file.Level(5, 3, 0, 2).House(house.x, house.y, 2);
+        Load(file);
+        frontEnd.timerOn = false;
+        flow->Start();
+        EXPECT_EQ(frontEnd.noPlayableLevelBoxes, 0) << house.x << "," << house.y;
+        EXPECT_EQ((CellPos{world.HouseX, world.HouseY}), house);
+        EXPECT_TRUE(frontEnd.timerOn);
+    }
+}
+
 TEST_F(LevelFlowTest, PauseOnlyOnceTheSnakeMovesAndUntilTheNextLevel) {
     GameFileBytes file(1, 3);
     file.Level(9, 3, 0, 20).House(2, 2, 5);
@@ -206,7 +221,7 @@ TEST_F(LevelFlowTest, ReturnToTitleAndChooseLevel) {
     Corridor(file);
     file.Level(8, 6, 0, 9).Count(CodeRandomBalls, 0).House(3, 3, 2).Cell(CellViper, 6, 4, 3);
     Load(file);
-    random.Add({0.0});  // the viper's first direction
+    random.Add({Draw::FirstSide(DirUp)});  // the viper's first direction
     EXPECT_TRUE(flow->ChooseLevel("3"));
     EXPECT_EQ(world.LevelNo, 3);
     EXPECT_EQ(flow->CurrentLevelInfo(), (LevelInfo{8, 6, 0, 0, 0, 0, 1}));

@@ -1,12 +1,13 @@
 #include <gtest/gtest.h>
 
+#include "Draws.h"
 #include "TestPond.h"
 
 TEST(LevelSetUp, BallsTakeTheirColourFromTheFile) {
     TestPond pond({"#######", "#1o6..#", "#H....#", "#######"});
     pond.world.Level.Cell(5, 2) = {CellBall, 9};
     pond.world.Level.Cell(6, 2) = {CellBall, 7};
-    pond.random.Add({0.99});  // the random colour of the ball at (3, 2): the last of six
+    pond.random.Add({Draw::BallColour(6)});  // the ball at (3, 2)
     pond.SetUp();
     const std::pair<int, int> colours[] = {
         {2, 3}, {3, 8}, {4, 8}, {5, 9}, {6, 7}};  // colours 1 to 6 are sprites 3 to 8
@@ -18,11 +19,14 @@ TEST(LevelSetUp, RandomItemsLandOnlyOnFreeInteriorWaterUntilItRunsOut) {
     TestPond pond({"######", "#H.o.#", "#....#", "######"});
     pond.world.Level.RandomBalls = 2;
     pond.world.Level.RandomBoulders = 200;
+    const auto column = [](int x) { return Draw::Column(x, 6); };
+    const auto row = [](int y) { return Draw::Row(y, 4); };
     // Ball 1 tries (2,2) the house and then lands on (3,3); ball 2 on (5,2).
-    pond.random.Add({0.0, 0.0, 0.25, 0.5, 0.99, 0.0});
+    pond.random.Add({column(2), row(2), column(3), row(3), column(5), row(2)});
     // The boulders: (5,2) is taken, then (2,3), (4,3), (5,3), (3,2); then the water is gone.
-    pond.random.Add({0.99, 0.0, 0.0, 0.5, 0.5, 0.5, 0.99, 0.5, 0.25, 0.0});
-    pond.random.Add({0.0, 0.0, 0.0});  // colours in scan order: (3,3), (4,2), (5,2)
+    pond.random.Add({column(5), row(2), column(2), row(3), column(4), row(3), column(5), row(3), column(3), row(2)});
+    // Colours in scan order: (3,3), (4,2), (5,2).
+    pond.random.Add({Draw::BallColour(1), Draw::BallColour(1), Draw::BallColour(1)});
     pond.SetUp();
     EXPECT_EQ(pond.Kind(3, 3), CellBall);
     EXPECT_EQ(pond.Kind(5, 2), CellBall);
@@ -36,8 +40,9 @@ TEST(LevelSetUp, FliesAndVipersComeToLifeInScanOrder) {
     TestPond pond({"######", "#F.F.#", "#.VF.#", "#H...#", "######"});
     pond.world.Level.Cell(3, 3).Param = 3;  // the viper grows to 3
     pond.world.Level.RandomFlies = 1;
-    pond.random.Add({0.0, 0.99, 0.0, 0.5});  // the random fly: (2, 4) is the house, then (2, 3)
-    pond.random.Add({0.25});                 // the viper's first way: right is a fly, so down
+    // The random fly: (2, 4) is the house, then (2, 3).
+    pond.random.Add({Draw::Column(2, 6), Draw::Row(4, 5), Draw::Column(2, 6), Draw::Row(3, 5)});
+    pond.random.Add({Draw::FirstSide(DirRight)});  // the viper's first way: right is a fly, so down
     pond.SetUp();
     const auto& flies = pond.world.Creatures.Flies;
     ASSERT_EQ(flies.size(), 4u);
@@ -49,7 +54,8 @@ TEST(LevelSetUp, FliesAndVipersComeToLifeInScanOrder) {
     }
     ASSERT_EQ(pond.world.Creatures.Vipers.size(), 1u);
     clsZmije& viper = *pond.world.Creatures.Vipers[0];
-    pond.random.Add({0.0, 0.0});  // blocked twice, it turns to the first free side from up
+    // Blocked twice, it turns to the first free side from up.
+    pond.random.Add({Draw::FirstSide(DirUp), Draw::FirstSide(DirUp)});
     for (int step = 0; step < 4; ++step) viper.Posun();
     EXPECT_EQ(viper.Delka(), 3);
     EXPECT_NE(pond.world.Creatures.Beetle, nullptr);
@@ -70,7 +76,7 @@ TEST(LevelSetUp, TheLastHouseIsTheSnakesAndBorderItemsStayLifeless) {
 
 TEST(LevelSetUp, ALevelWithoutAHouseSaysSoAndDrawsNothing) {
     TestPond pond({"#####", "#.o.#", "#####"});
-    pond.random.Add({0.0});
+    pond.random.Add({Draw::BallColour(1)});
     pond.SetUp();
     EXPECT_EQ(pond.world.HouseX, 0);
     EXPECT_EQ(pond.painter.paints, 0);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "Draws.h"
 #include "TestPond.h"
 
 // Every head, body and tail picture of the snake and of a viper, met by walking them round both
@@ -62,13 +63,13 @@ TEST(Pictures, TheSnakeRoundASquareBothWays) {
 }
 
 TEST(Pictures, AViperRoundARingTrackBothWays) {
-    for (double firstWay : {0.3, 0.6}) {  // the scan starts at right, or at down
+    for (int firstWay : {DirRight, DirDown}) {
         TestPond pond({"#######", "#.....#", "#.###.#", "#.###.#", "#.....#", "#######"});
         pond.CopyMapOnly();
-        pond.random.Add({firstWay});
+        pond.random.Add({Draw::FirstSide(firstWay)});
         clsZmije& viper = pond.AddViper(2, 2, 4);
         for (int step = 1; step <= 16; ++step) {
-            pond.random.Add({0.0});  // at a corner the only free side is the way on
+            pond.random.Add({Draw::FirstSide(DirUp)});  // at a corner the only free side is the way on
             viper.Posun();
             std::vector<CellPos> cells;
             for (std::size_t i = 0; i < static_cast<std::size_t>(viper.Delka()); ++i)

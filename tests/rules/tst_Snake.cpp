@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "Draws.h"
 #include "TestPond.h"
 #include "creatures/clsPotapnik.h"
 #include "game/GameStep.h"
@@ -171,7 +172,7 @@ TEST(Snake, CrashesIntoItsBodyAWallAViperAndTheClosedHouse) {
 TEST(Snake, MovesAfterTheCreaturesInAStep) {
     TestPond pond({"######", "###V##", "#H...#", "######"});
     pond.CopyMapOnly();
-    pond.random.Add({0.0, 0.9});  // the viper's only free side is down; the fly stays
+    pond.random.Add({Draw::FirstSide(DirUp), Draw::FlyStays});  // the viper's only free side is down
     pond.AddViper(4, 2, 1);
     pond.AddFly(5, 4);
     pond.world.Level.GoldenBallChance = 100;
@@ -183,7 +184,9 @@ TEST(Snake, MovesAfterTheCreaturesInAStep) {
     EXPECT_FALSE(pond.snake().Zije());
     EXPECT_TRUE(pond.world.Creatures.Vipers[0]->Zije());
     EXPECT_EQ(pond.Kind(4, 3), CellViper);
-    pond.random.Add({0.3, 0.9, 0.0, 0.5, 0.0, 0.0});  // the viper turns right; the golden ball comes up at (4, 2)
+    // The viper turns right; the golden ball comes up at (4, 2).
+    pond.random.Add({Draw::FirstSide(DirRight), Draw::FlyStays, Draw::Surfaces, Draw::Column(4, 6), Draw::Row(2, 4),
+                     Draw::Stay(4, 4, 6)});
     MovePond(pond.world, DirNone);
     EXPECT_EQ(pond.Kind(5, 3), CellViper);
     EXPECT_EQ(pond.Kind(4, 2), CellGoldenBall) << "the beetle moves in every step too";

@@ -5,13 +5,14 @@
 
 #include "creatures/clsZmije.h"
 #include "game/modZurk3.h"
+#include "pond/Scoring.h"
 
 namespace {
 int GrowthForKind(std::uint8_t kind) {
     switch (kind) {
-    case CellBall: return 5;
-    case CellFly: return 10;
-    case CellGoldenBall: return 20;
+    case CellBall: return BallGrowth;
+    case CellFly: return FlyGrowth;
+    case CellGoldenBall: return GoldenBallGrowth;
     default: return 0;
     }
 }

@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "pond/CellKinds.h"
+#include "pond/Scoring.h"
 
 namespace {
 
@@ -95,7 +96,8 @@ std::vector<std::string> LevelChecker::Warnings(const LevelRecord& level, int nu
     }
     if (!exit) warn("the house at " + At(house->x, house->y) + " is walled in");
 
-    int food = std::max<int>(1, level.Cell(house->x, house->y).Param) + 5 * level.RandomBalls + 10 * level.RandomFlies;
+    int food = std::max<int>(1, level.Cell(house->x, house->y).Param) + BallGrowth * level.RandomBalls +
+               FlyGrowth * level.RandomFlies;
     int room = 0;
     int unreachedWater = 0;
     for (int y = 1; y <= level.FieldHeight; ++y)
@@ -106,8 +108,8 @@ std::vector<std::string> LevelChecker::Warnings(const LevelRecord& level, int nu
                 continue;
             }
             ++room;
-            if (cell.Kind == CellBall) food += 5;
-            if (cell.Kind == CellFly) food += 10;
+            if (cell.Kind == CellBall) food += BallGrowth;
+            if (cell.Kind == CellFly) food += FlyGrowth;
             const int distance = std::abs(x - house->x) + std::abs(y - house->y);
             if (cell.Kind == CellViper && distance < SafeViperDistance)
                 warn("a viper starts at " + At(x, y) + ", only " + std::to_string(distance) +

@@ -9,6 +9,7 @@
 #include "game/GameStep.h"
 #include "game/modZurk3.h"
 #include "pond/CellSprites.h"
+#include "pond/Scoring.h"
 
 namespace {
 std::string At(CellPos cell) { return " at (" + std::to_string(cell.x) + ", " + std::to_string(cell.y) + ")"; }
@@ -207,7 +208,9 @@ std::string PondInvariants::CheckStep(const Before& before, const modZurk3& worl
     const bool moves = world.SnakeMoving();
     const std::int32_t change = world.Score - before.Score;
     bool allowed = !moves && change == 0;
-    for (int points : {0, 100, 200, -500, 500, 1000}) allowed = allowed || (moves && change == points - 1);
+    for (int points :
+         {0, BallPoints, BallPointsHouseOpen, BoulderPoints, FlyPoints, FlyPointsHouseOpen, GoldenBallPoints})
+        allowed = allowed || (moves && change == points + StepPoints);
     if (!allowed)
         return "the score changed by " + std::to_string(change) + (moves ? " in a step" : " while the snake waited");
     const int length = world.SnakeLength();
