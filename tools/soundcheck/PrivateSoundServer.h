@@ -53,8 +53,8 @@ public:
     static QString MonitorSource() { return QStringLiteral("zurk3.monitor"); }
     // How often the recording of the sink comes, in milliseconds: the sink then plays in blocks
     // as short, so each sample's time is close. PipeWire runs its whole graph at the shortest
-    // period a client asks for, and at 2 ms a moment's wait anywhere drops a period, so it is
-    // asked for a desktop's usual period there instead.
+    // period a client asks for, down to the shortest its configuration allows (see
+    // StartPipeWire), so it is asked for a desktop's usual period there instead.
     int RecordingPeriodMs() const { return kind_ == Kind::PipeWire ? 20 : 2; }
 
 private:
