@@ -93,8 +93,8 @@ private slots:
         const QStringList said[] = {
             {"Úroveň se zopakuje !", "Postup do další úrovně !", "Totální prohra ...", "Fantastické vítězství !!!",
              "Úroveň neobsahuje zurka, bude tedy přeskočena !", "Zadejte číslo úrovně !", "Informace o úrovni"},
-            {"The level starts over!", "On to the next level!", "Game over ...", "Fantastic victory!!!",
-             "The level has no Zurk, so it is skipped!", "Enter the number of the level!", "Level information"}};
+            {"The level starts over!", "On to the next level!", "Game over...", "Fantastic victory!!!",
+             "The level has no house for Zurk, so it is skipped!", "Enter a level number:", "Level information"}};
         const QStringList& is = said[english];
         QCOMPARE(boxes.Texts(QStringLiteral("message")), (QStringList{is[0], is[1], is[1], is[3], is[0], is[2]}));
         QCOMPARE(boxes.Texts(QStringLiteral("critical")), QStringList{is[4]});
