@@ -64,10 +64,7 @@ public:
     void SetStepTimer(bool enabled) override { timerOn = enabled; }
     void ShowPanel(const PanelValues& values) override { panel = values; }
     void LayOutForLevel(int w, int h) override { layouts.push_back({w, h}); }
-    void ShowTitle() override {
-        ++titles;
-        shown.emplace_back("title");
-    }
+    void ShowTitle() override { shown.emplace_back("title"); }
 
     bool Visible(HintLabel label) const { return visibleLabels.count(label) && visibleLabels.at(label); }
     long Boxes(FlowBox box) const { return std::count(boxes.begin(), boxes.end(), box); }
@@ -75,13 +72,12 @@ public:
     std::map<HintLabel, bool> visibleLabels;
     std::vector<FlowMessage> messages;
     std::vector<FlowBox> boxes;
-    std::vector<std::string> shown;  // messages, boxes, titles and closings, in order
+    std::vector<std::string> shown;  // messages, boxes, the title and closings, in order
     std::vector<std::vector<int>> layouts;
     bool timerOn = false;
     bool timerOnUnderAMessage = false;
     PanelValues panel;
     PanelValues panelUnderTheMessage;
-    int titles = 0;
 };
 
 // Key state words as the window keeps them: top bit while down, low bit flipping per press.
