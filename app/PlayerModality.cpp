@@ -65,7 +65,11 @@ void PlayerModality::Opened(QDialog* dialog) {
     if (std::find(open_.begin(), open_.end(), dialog) != open_.end()) return;
     open_.emplace_back(dialog);
     // An open menu would keep the keyboard from the dialog.
-    while (QWidget* popup = QApplication::activePopupWidget()) popup->close();
+    for (QWidget* popup = QApplication::activePopupWidget(); popup;) {
+        popup->close();
+        QWidget* next = QApplication::activePopupWidget();
+        popup = next != popup ? next : nullptr;
+    }
     // Activated once it is on screen: a window not yet mapped cannot take the keyboard.
     QTimer::singleShot(0, dialog, [dialog] { BringToFront(dialog); });
 }

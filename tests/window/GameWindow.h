@@ -48,7 +48,10 @@ public:
     // A tick that was already queued when the timer stopped.
     void StrayTick() const { QMetaObject::invokeMethod(StepTimer(), "timeout"); }
     void Tap(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) const {
-        QTest::keyClick(window.get(), key, modifiers);
+        Tap(QKeySequence(QKeyCombination(modifiers, key)));
+    }
+    void Tap(const QKeySequence& keys) const {
+        QTest::keySequence(window.get(), keys);
         Settle();
     }
     void Steer(Qt::Key key) const {

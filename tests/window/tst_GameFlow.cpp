@@ -230,8 +230,8 @@ private slots:
         struct Case {
             const char* box;
             GameFileBytes file;
-            std::function<void(GameWindow&)> bringUp;
-            std::size_t nth;  // which of the boxes the way up shows
+            QStringList way;  // keys, menu items and ticks that bring the box up
+            std::size_t nth;  // which of the boxes on the way it is
         };
         GameFileBytes twoLives = ThreeLevels(), lastLife(1, 1), noHouseNext(2, 3), noHouse(1, 3), oneLevel(1, 3);
         lastLife.Level(10, 8, 0, 3).House(3, 4, 4);
@@ -239,38 +239,19 @@ private slots:
         noHouse.Level(10, 8, 0, 3);
         oneLevel.Level(10, 8, 0, 3).House(3, 4, 4);
         // Into the wall two cells to the left; round a corner and home once the house has opened.
-        const auto crash = [](GameWindow& g) {
-            g.Tap(Qt::Key_F2);
-            g.Steer(Qt::Key_Left);
-            g.Steer(Qt::Key_Left);
-            g.Tick();
-        };
-        const auto win = [](GameWindow& g) {
-            g.Tap(Qt::Key_F2);
-            for (Qt::Key key : {Qt::Key_Right, Qt::Key_Down, Qt::Key_Left, Qt::Key_Up}) g.Steer(key);
-            g.Tick();
-        };
+        const QStringList crash = {"F2", "Left", "tick", "Left", "tick", "tick"};
+        const QStringList win = {"F2", "Right", "tick", "Down", "tick", "Left", "tick", "Up", "tick", "tick"};
         const Case cases[] = {
-            {"level info", twoLives,
-             [](GameWindow& g) {
-                 g.Tap(Qt::Key_F2);
-                 g.Tap(Qt::Key_Tab);
-             },
-             1},
-            {"level number", twoLives,
-             [](GameWindow& g) {
-                 g.Tap(Qt::Key_F2);
-                 g.Tap(Qt::Key_U, Qt::ControlModifier);
-             },
-             1},
-            {"game info", twoLives, [](GameWindow& g) { g.Choose("mnuHraInformace"); }, 1},
-            {"speed", twoLives, [](GameWindow& g) { g.Choose("mnuNastav"); }, 1},
+            {"level info", twoLives, {"F2", "Tab"}, 1},
+            {"level number", twoLives, {"F2", "Ctrl+U"}, 1},
+            {"game info", twoLives, {"mnuHraInformace"}, 1},
+            {"speed", twoLives, {"mnuNastav"}, 1},
             {"level repeats", twoLives, crash, 1},
             {"game lost", lastLife, crash, 1},
             {"next level", twoLives, win, 1},
             {"victory", oneLevel, win, 1},
             {"no house", noHouseNext, win, 2},
-            {"no playable level", noHouse, [](GameWindow& g) { g.Tap(Qt::Key_F2); }, 1},
+            {"no playable level", noHouse, {"F2"}, 1},
         };
         for (const Case& c : cases) {
             GameWindow game(c.file);
@@ -304,7 +285,14 @@ private slots:
                     QTest::keyClick(boxes.current, Qt::Key_X, Qt::ControlModifier);
                 closing = clock.elapsed();
             };
-            c.bringUp(game);
+            for (const QString& step : c.way) {
+                if (step == QStringLiteral("tick"))
+                    game.Tick();
+                else if (step.startsWith(QStringLiteral("mnu")))
+                    game.Choose(qPrintable(step));
+                else
+                    game.Tap(QKeySequence(step));
+            }
             QVERIFY2(closing >= 0 && closing < 200, c.box);
             QVERIFY2(!window.isVisible() && !ModalBoxes::AnyOpen() && !game.StepTimer()->isActive(), c.box);
         }
