@@ -15,8 +15,6 @@ public:
     // window: the main window, which gets the keyboard back when the last dialog closes.
     explicit PlayerModality(QWidget& window);
 
-    // The dialog in front, or none.
-    QDialog* Newest() const;
     // Closes every dialog still open, newest first, as the program quits.
     void CloseAll();
 
@@ -24,6 +22,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The dialog in front, or none.
+    QDialog* Newest() const;
     void Opened(QDialog* dialog);
     void Closed(QDialog* dialog);
     // Whether an input event for watched is one the player meant for a window behind the newest dialog.

@@ -94,11 +94,9 @@ void WindowFrontEnd::AskLevelNumber() {
 }
 
 void WindowFrontEnd::OpenWebAddress() {
-    // The web address shows a box of its own only when the page cannot be opened; otherwise the
-    // page went to the browser and there is nothing to wait for.
-    QDialog* const before = boxes_.Newest();
-    OpenWwwZurk(window_, folder_);
-    if (QDialog* box = boxes_.Newest(); box != before)
+    // A box comes only when the page cannot be opened; otherwise the page went to the browser and
+    // there is nothing to wait for.
+    if (QDialog* box = OpenWwwZurk(window_, folder_))
         AnswerWhenClosed(box, [](const QDialog&) { return std::string(); });
     else
         AnswerSoon();
