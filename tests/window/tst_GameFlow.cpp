@@ -1,4 +1,3 @@
-#include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
@@ -178,18 +177,22 @@ private slots:
         auto* dialog = window.findChild<frmNastav*>();
         QTRY_COMPARE(QApplication::activeWindow(), dialog);
         for (int tick = 0; tick < 2; ++tick) game->TickUnderABox();  // into the wall, under the dialog
-        frmZprava* message = nullptr;
+        QPointer<frmZprava> message;
         for (QWidget* top : QApplication::topLevelWidgets())
             if (auto* shown = qobject_cast<frmZprava*>(top); shown && shown->isVisible()) message = shown;
         QVERIFY(message);
         QCOMPARE(message->parentWidget(), nullptr);
-        QTRY_COMPARE(QApplication::activeWindow(), message);
+        // Its own two seconds are held, so that a slow machine cannot close it under the test.
+        message->findChild<QTimer*>(QStringLiteral("tmrPryc"))->stop();
+        QTRY_COMPARE(QApplication::activeWindow(), message.data());
 
         QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("cmdOK")), Qt::LeftButton);
         QTest::keyClick(&window, Qt::Key_U, Qt::ControlModifier);
         QVERIFY(dialog->isVisible() && message->isVisible() && !window.findChild<QInputDialog*>());
         QTest::keyClick(message, Qt::Key_A);
-        QTRY_VERIFY(game->StepTimer()->isActive());  // level 1 again, once the message has closed
+        // Level 1 again, once the message has closed. Not QTRY_VERIFY: Qt 6.8's narrows its timeout
+        // to int, which -Wconversion reports here.
+        QVERIFY(QTest::qWaitFor([&] { return game->StepTimer()->isActive(); }));
         QTRY_COMPARE(QApplication::activeWindow(), dialog);
         QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("cmdOK")), Qt::LeftButton);
         QVERIFY(!dialog->isVisible());
@@ -258,7 +261,7 @@ private slots:
             frmRybnik& window = *game.window;
             ModalBoxes boxes;
             boxes.answer = QStringLiteral("2");
-            qint64 closing = -1;
+            bool closedAtOnce = false;
             boxes.whileOpen = [&] {
                 if (boxes.seen.size() != c.nth) return;
                 const QStringList panel = game.Panel();
@@ -277,13 +280,12 @@ private slots:
                     QTest::keyClick(field, Qt::Key_X, Qt::ControlModifier);
                     QVERIFY2(window.isVisible() && field->text().isEmpty(), c.box);
                 }
-                QElapsedTimer clock;
-                clock.start();
                 if (field || (&c - cases) % 2 == 0)
                     window.windowHandle()->close();
                 else
                     QTest::keyClick(boxes.current, Qt::Key_X, Qt::ControlModifier);
-                closing = clock.elapsed();
+                // At once: no box waits, nothing is postponed to a later turn of the event loop.
+                closedAtOnce = !window.isVisible() && !ModalBoxes::AnyOpen() && !game.StepTimer()->isActive();
             };
             for (const QString& step : c.way) {
                 if (step == QStringLiteral("tick"))
@@ -293,8 +295,7 @@ private slots:
                 else
                     game.Tap(QKeySequence(step));
             }
-            QVERIFY2(closing >= 0 && closing < 200, c.box);
-            QVERIFY2(!window.isVisible() && !ModalBoxes::AnyOpen() && !game.StepTimer()->isActive(), c.box);
+            QVERIFY2(closedAtOnce, c.box);
         }
     }
 };
