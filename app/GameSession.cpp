@@ -14,13 +14,13 @@ std::uint32_t ClockSeed() {
 }
 }  // namespace
 
-GameSession::GameSession(QMainWindow& window, GameScreen& screen, HandlerGuard& guard, const ProgramFolder& folder,
-                         RandomSource* random)
+GameSession::GameSession(QMainWindow& window, GameScreen& screen, const ProgramFolder& folder, RandomSource* random)
     : folder_(folder),
       ownRandom_(random ? nullptr : std::make_unique<SeededRandom>(ClockSeed())),
       keys_(window),
       cues_(folder, &QApplication::beep),
-      frontEnd_(window, screen, guard, tmrPohyb, cues_),
+      boxes_(window),
+      frontEnd_(window, screen, boxes_, flow_, tmrPohyb, cues_, folder),
       world_(random ? *random : *ownRandom_, screen.Canvas(), cues_, frontEnd_),
       flow_(world_, CurrentGame, keys_) {
     tmrPohyb.setParent(&window);

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "app/KeyTracker.h"
+#include "app/PlayerModality.h"
 #include "app/QtCuePlayer.h"
 #include "app/WindowFrontEnd.h"
 #include "dialogs/ProgramFolder.h"
@@ -13,19 +14,17 @@
 #include "pond/clsHraZurk3.h"
 
 class GameScreen;
-class HandlerGuard;
 class QMainWindow;
 
 // The running game behind the main window: builds and owns its object graph (the chance, the
-// keys, the cues, the game file, the world, the level flow and the step timer tmrPohyb) and wires
-// each part to the services it needs when it is made. Members are declared in the order they are
-// needed, so each outlives everything that refers to it.
+// keys, the cues, the step timer tmrPohyb, the modality of the game's dialogs, the game file, the
+// world and the level flow) and wires each part to the services it needs when it is made. Members are declared in the
+// order they are needed, so each outlives everything that refers to it.
 class GameSession {
 public:
     // folder: where the game file and the cues lie. random: the game's source of chance; the
     // session seeds its own from the clock when none is given.
-    GameSession(QMainWindow& window, GameScreen& screen, HandlerGuard& guard, const ProgramFolder& folder,
-                RandomSource* random);
+    GameSession(QMainWindow& window, GameScreen& screen, const ProgramFolder& folder, RandomSource* random);
 
     LevelFlow& Flow() { return flow_; }
     QTimer& StepTimer() { return tmrPohyb; }
@@ -43,6 +42,7 @@ private:
     KeyTracker keys_;
     QtCuePlayer cues_;
     QTimer tmrPohyb;
+    PlayerModality boxes_;
     WindowFrontEnd frontEnd_;
     clsHraZurk3 CurrentGame;
     modZurk3 world_;

@@ -16,6 +16,10 @@ QString GameWording::NoSnake() { return tr("Úroveň neobsahuje zurka, bude tedy
 
 QString GameWording::NoPlayableLevel() { return tr("Žádná úroveň této hry neobsahuje zurka, hru tedy nelze hrát !"); }
 
+QString GameWording::LevelInfoTitle() { return tr("Informace o úrovni"); }
+
+QString GameWording::LevelNumberPrompt() { return tr("Zadejte číslo úrovně !"); }
+
 QString GameWording::LevelInfoText(const LevelInfo& level) {
     return tr("Velikost:%1x%2\nNáhodné kuličky:%3\nNáhodné mušky:%4\nNáhodné balvany:%5\n"
               "Výskyt zlaté kuličky:%6 %\nPočet zmijí:%7")
@@ -36,14 +40,14 @@ QString GameWording::GameInfoText(const GameInfo& game) {
 }
 
 QString GameWording::LoadFault(const QString& path, const GameLoadFault& fault) {
-    return tr("Hru ze souboru %1 nelze načíst. %2").arg(QDir::toNativeSeparators(path), Reason(path, fault));
+    return tr("Hru ze souboru %1 nelze načíst. %2").arg(QDir::toNativeSeparators(path), Reason(fault));
 }
 
-QString GameWording::Reason(const QString& path, const GameLoadFault& fault) {
+QString GameWording::Reason(const GameLoadFault& fault) {
     switch (fault.File) {
-    case FileReadStatus::Missing: return tr("Soubor %1 neexistuje.").arg(path);
-    case FileReadStatus::NotReadable: return tr("Soubor %1 nelze přečíst.").arg(path);
-    case FileReadStatus::TooLarge: return tr("Soubor %1 je příliš velký, než aby byl souborem hry.").arg(path);
+    case FileReadStatus::Missing: return tr("Soubor neexistuje.");
+    case FileReadStatus::NotReadable: return tr("Soubor nelze přečíst.");
+    case FileReadStatus::TooLarge: return tr("Soubor je příliš velký, než aby byl souborem hry.");
     case FileReadStatus::Read: break;
     }
     const GameFileFault& at = fault.Format;

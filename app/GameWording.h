@@ -14,13 +14,15 @@ public:
     static QString Message(FlowMessage message);
     static QString NoSnake();
     static QString NoPlayableLevel();
+    static QString LevelInfoTitle();                       // Tab's box
+    static QString LevelNumberPrompt();                    // Ctrl+U's box
     static QString LevelInfoText(const LevelInfo& level);  // Tab's six lines
     static QString GameInfoText(const GameInfo& game);     // Informace's three lines
-    // Why the game file at path cannot be loaded, in one paragraph.
+    // Why the game file at path cannot be loaded, in one paragraph that names the path once.
     static QString LoadFault(const QString& path, const GameLoadFault& fault);
 
 private:
-    static QString Reason(const QString& path, const GameLoadFault& fault);
+    static QString Reason(const GameLoadFault& fault);
     static QString ByteCount(int n);
     static QString LevelCount(int n);
 };

@@ -1,52 +1,105 @@
 #include "app/WindowFrontEnd.h"
 
-#include <QApplication>
-#include <QEventLoop>
+#include <QGuiApplication>
+#include <QInputDialog>
 #include <QMainWindow>
 #include <QScreen>
 #include <QTimer>
+#include <exception>
 
 #include "app/GameScreen.h"
 #include "app/GameWording.h"
-#include "app/HandlerGuard.h"
+#include "app/PlayerModality.h"
 #include "app/PlayfieldCanvas.h"
 #include "app/QtCuePlayer.h"
 #include "dialogs/GameBox.h"
+#include "dialogs/WebAddress.h"
 #include "dialogs/WindowPlacement.h"
 #include "dialogs/frmZprava.h"
+#include "game/LevelFlow.h"
 
-WindowFrontEnd::WindowFrontEnd(QMainWindow& window, GameScreen& screen, HandlerGuard& guard, QTimer& stepTimer,
-                               QtCuePlayer& cues)
-    : window_(window), screen_(screen), guard_(guard), stepTimer_(stepTimer), cues_(cues) {}
+WindowFrontEnd::WindowFrontEnd(QMainWindow& window, GameScreen& screen, PlayerModality& boxes, LevelFlow& flow,
+                               QTimer& stepTimer, QtCuePlayer& cues, const ProgramFolder& folder)
+    : window_(window),
+      screen_(screen),
+      boxes_(boxes),
+      flow_(flow),
+      stepTimer_(stepTimer),
+      cues_(cues),
+      folder_(folder) {}
 
 void WindowFrontEnd::SetLabelVisible(HintLabel label, bool visible) { screen_.SetLabelVisible(label, visible); }
 
-void WindowFrontEnd::ShowNoSnakeBox() { ShowCriticalBox(GameWording::NoSnake()); }
-
-void WindowFrontEnd::ShowNoPlayableLevelBox() { ShowCriticalBox(GameWording::NoPlayableLevel()); }
-
-void WindowFrontEnd::ShowCriticalBox(const QString& text) {
-    // Once the player has asked to quit, no box comes any more, and no level is laid out.
-    if (guard_.ClosePending()) return;
-    HandlerGuard::Scope scope(guard_, HandlerGuard::ShowsBox);
-    ShowGameBox(&window_, QMessageBox::Critical, window_.windowTitle(), text);
+void WindowFrontEnd::ShowMessage(FlowMessage message) {
+    auto* window = new frmZprava(GameWording::Message(message));
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    QObject::connect(window, &QDialog::finished, &window_, [this] { flow_.MessageClosed(); });
+    window->show();
 }
 
-void WindowFrontEnd::ShowMessage(FlowMessage message) {
-    if (guard_.ClosePending()) return;
-    HandlerGuard::Scope scope(guard_, HandlerGuard::ShowsBox);
-    frmZprava box(GameWording::Message(message), &window_);
-    if (!QApplication::activeModalWidget()) {
-        box.exec();
+void WindowFrontEnd::ShowBox(FlowBox box) {
+    switch (box) {
+    case FlowBox::LevelNumber: AskLevelNumber(); return;
+    case FlowBox::LevelInfo:
+        ShowInformation(GameWording::LevelInfoTitle(), GameWording::LevelInfoText(flow_.CurrentLevelInfo()));
         return;
+    case FlowBox::GameInfo: ShowGameInfo(); return;
+    case FlowBox::WebAddress: OpenWebAddress(); return;
+    case FlowBox::NoSnake: ShowCritical(GameWording::NoSnake()); return;
+    case FlowBox::NoPlayableLevel: ShowCritical(GameWording::NoPlayableLevel()); return;
     }
-    // Over the speed dialog, under which the game goes on, the message does not block the dialog
-    // (a click on OK or Storno would be lost); the dialog still holds the main window.
-    box.setWindowModality(Qt::NonModal);
-    QEventLoop untilClosed;
-    QObject::connect(&box, &QDialog::finished, &untilClosed, &QEventLoop::quit);
-    box.show();
-    untilClosed.exec();
+}
+
+void WindowFrontEnd::CloseBoxes() { boxes_.CloseAll(); }
+
+template <typename Answer>
+void WindowFrontEnd::AnswerWhenClosed(QDialog* box, Answer answer) {
+    QObject::connect(box, &QDialog::finished, &window_, [this, box, answer](int) { flow_.BoxAnswered(answer(*box)); });
+}
+
+void WindowFrontEnd::AnswerSoon() {
+    QTimer::singleShot(0, &window_, [this] { flow_.BoxAnswered(); });
+}
+
+void WindowFrontEnd::ShowInformation(const QString& title, const QString& text) {
+    AnswerWhenClosed(ShowGameBox(&window_, QMessageBox::Information, title, text),
+                     [](const QDialog&) { return std::string(); });
+}
+
+void WindowFrontEnd::ShowCritical(const QString& text) {
+    AnswerWhenClosed(ShowGameBox(&window_, QMessageBox::Critical, window_.windowTitle(), text),
+                     [](const QDialog&) { return std::string(); });
+}
+
+void WindowFrontEnd::ShowGameInfo() {
+    // A failure while Informace gathers what it tells ends the command quietly.
+    try {
+        ShowInformation(window_.windowTitle(), GameWording::GameInfoText(flow_.CurrentGameInfo()));
+    } catch (const std::exception&) {
+        AnswerSoon();
+    }
+}
+
+void WindowFrontEnd::AskLevelNumber() {
+    auto* box = new QInputDialog(&window_);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowTitle(window_.windowTitle());
+    box->setLabelText(GameWording::LevelNumberPrompt());
+    // Cancel answers as an empty box does.
+    AnswerWhenClosed(box, [](const QDialog& dialog) {
+        const auto& input = static_cast<const QInputDialog&>(dialog);
+        return input.result() == QDialog::Accepted ? input.textValue().toStdString() : std::string();
+    });
+    box->show();
+}
+
+void WindowFrontEnd::OpenWebAddress() {
+    // A box comes only when the page cannot be opened; otherwise the page went to the browser and
+    // there is nothing to wait for.
+    if (QDialog* box = OpenWwwZurk(window_, folder_))
+        AnswerWhenClosed(box, [](const QDialog&) { return std::string(); });
+    else
+        AnswerSoon();
 }
 
 void WindowFrontEnd::SetStepTimer(bool enabled) {
@@ -64,16 +117,9 @@ void WindowFrontEnd::FitWindow(QSize clientSize) {
 }
 
 void WindowFrontEnd::LayOutForLevel(int fieldWidth, int fieldHeight) {
-    if (guard_.ClosePending()) return;
     cues_.Prepare();
     const QSize screen = QGuiApplication::primaryScreen()->size();
     FitWindow(screen_.LayOutForLevel(fieldWidth, fieldHeight, ChooseSpriteSet(fieldWidth, fieldHeight, screen)));
-}
-
-void WindowFrontEnd::LetPendingEventsRun() {
-    if (guard_.ClosePending()) return;
-    // Repaint in the new size, but no key or click may start or stop a level from in here.
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 void WindowFrontEnd::ClearPond() { screen_.Canvas().Clear(); }

@@ -3,10 +3,8 @@
 #include <memory>
 
 #include "app/GameSession.h"
-#include "app/HandlerGuard.h"
 #include "dialogs/ProgramFolder.h"
 
-class CloseRequests;
 class GameScreen;
 class HelpViewer;
 class MainMenu;
@@ -22,7 +20,7 @@ public:
     ~frmRybnik() override;
 
     // Start-up: shows the window with the title, and loads the game file, telling in a box when
-    // it cannot be read.
+    // it cannot be read. Returns at once, the box still up.
     void Form_Load();
 
 protected:
@@ -33,21 +31,12 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    // One tick of tmrPohyb: one game step, unless one of our handlers is still running.
-    void tmrPohyb_Timer();
-
-    void ShowLevelInfo();
-    void AskForLevel();
     void mnuHraStart_Click();
     void mnuHraInformace_Click();
     void mnuNastav_Click();
-    void mnuWWW_Click();
     void mnuNapovedaObsah_Click();
 
-    // First of all: making the menu bar and the screen already sends the window events.
-    bool shutDown_ = false;  // the window has closed and the level has stopped
     const ProgramFolder folder_;
-    HandlerGuard guard_;
     std::unique_ptr<MainMenu> menu_;
     GameScreen* screen_;  // the client area, owned by the window as its central widget
     GameSession session_;

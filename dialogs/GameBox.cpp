@@ -1,7 +1,11 @@
 #include "dialogs/GameBox.h"
 
-void ShowGameBox(QWidget* parent, QMessageBox::Icon icon, const QString& title, const QString& text) {
-    QMessageBox box(icon, title, text, QMessageBox::Ok, parent);
-    box.setTextFormat(Qt::PlainText);
-    box.exec();
+QMessageBox* ShowGameBox(QWidget* parent, QMessageBox::Icon icon, const QString& title, const QString& text) {
+    auto* box = new QMessageBox(icon, title, text, QMessageBox::Ok, parent);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setTextFormat(Qt::PlainText);
+    // A message box is born modal; the window that shows it keeps the player to it instead.
+    box->setWindowModality(Qt::NonModal);
+    box->show();
+    return box;
 }

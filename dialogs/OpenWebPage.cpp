@@ -5,16 +5,16 @@
 #include <QMessageBox>
 #include <QUrl>
 
+#include "dialogs/GameBox.h"
 #include "dialogs/WebAddress.h"
 
-void OpenWebPage(const QUrl& address, QWidget* parent) {
-    if (QDesktopServices::openUrl(address)) return;
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("Zurk3"),
+QMessageBox* OpenWebPage(const QUrl& address, QWidget* parent) {
+    if (QDesktopServices::openUrl(address)) return nullptr;
+    QMessageBox* box =
+        ShowGameBox(parent, QMessageBox::Critical, QStringLiteral("Zurk3"),
                     QCoreApplication::translate("OpenWebPage",
                                                 "Internetovou adresu nelze otevřít v prohlížeči ! Zkopírujte si ji:") +
-                        QStringLiteral("\n\n") + ShownAddress(address),
-                    QMessageBox::Ok, parent);
-    box.setTextFormat(Qt::PlainText);
-    box.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    box.exec();
+                        QStringLiteral("\n\n") + ShownAddress(address));
+    box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    return box;
 }

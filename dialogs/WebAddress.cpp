@@ -15,34 +15,31 @@ constexpr std::string_view WwwZurkFile = "WWW_Zurk.txt";
 
 bool HasWwwZurkFile(const ProgramFolder& folder) { return folder.HasEntry(WwwZurkFile); }
 
-void OpenWwwZurk(QWidget& parent, const ProgramFolder& folder) {
+QMessageBox* OpenWwwZurk(QWidget& parent, const ProgramFolder& folder) {
     // The address is one short line; a file far larger is no address file.
     constexpr std::size_t MaxAddressFileSize = 64u << 10;
     const FileRead file = ReadRegularFile(folder.FilePath(WwwZurkFile), MaxAddressFileSize);
     const auto refuse = [&parent](const QString& why) {
-        ShowGameBox(&parent, QMessageBox::Critical, parent.windowTitle(), why);
+        return ShowGameBox(&parent, QMessageBox::Critical, parent.windowTitle(), why);
     };
     if (file.Status == FileReadStatus::Missing) {
-        refuse(QCoreApplication::translate("WebAddress",
-                                           "V domovské složce programu nelze najít soubor WWW_Zurk.txt, "
-                                           "kde je uložena internetová adresa WWW Zurk !"));
-        return;
+        return refuse(QCoreApplication::translate("WebAddress",
+                                                  "V domovské složce programu nelze najít soubor WWW_Zurk.txt, "
+                                                  "kde je uložena internetová adresa WWW Zurk !"));
     }
     if (file.Status != FileReadStatus::Read) {
-        refuse(QCoreApplication::translate("WebAddress",
-                                           "Soubor WWW_Zurk.txt v domovské složce programu nelze přečíst !"));
-        return;
+        return refuse(QCoreApplication::translate("WebAddress",
+                                                  "Soubor WWW_Zurk.txt v domovské složce programu nelze přečíst !"));
     }
     const std::string item = FirstItem({reinterpret_cast<const char*>(file.Bytes.data()), file.Bytes.size()});
     const QUrl address = WebAddress(QString::fromLocal8Bit(item.data(), static_cast<qsizetype>(item.size())));
     // An empty file holds no address either, and says so rather than do nothing.
     if (!address.isValid()) {
-        refuse(QCoreApplication::translate("WebAddress",
-                                           "Soubor WWW_Zurk.txt v domovské složce programu neobsahuje "
-                                           "internetovou adresu WWW Zurk !"));
-        return;
+        return refuse(QCoreApplication::translate("WebAddress",
+                                                  "Soubor WWW_Zurk.txt v domovské složce programu neobsahuje "
+                                                  "internetovou adresu WWW Zurk !"));
     }
-    OpenWebPage(address, &parent);
+    return OpenWebPage(address, &parent);
 }
 
 std::string FirstItem(std::string_view text) {

@@ -5,14 +5,16 @@
 
 #include "dialogs/ProgramFolder.h"
 
+class QMessageBox;
 class QWidget;
 
 // Whether folder holds a WWW_Zurk.txt for the menu to offer.
 bool HasWwwZurkFile(const ProgramFolder& folder);
 // WWW Zurk: reads the address from WWW_Zurk.txt in folder and hands it to the desktop's browser.
-// A missing or unreadable file, or one that holds no web address (an empty one too), is told in a
-// box over parent.
-void OpenWwwZurk(QWidget& parent, const ProgramFolder& folder);
+// A missing or unreadable file, one that holds no web address (an empty one too), or an address
+// the desktop cannot open is told in a box over parent. That box is returned, shown and not
+// waited for; null when the page went to the browser.
+QMessageBox* OpenWwwZurk(QWidget& parent, const ProgramFolder& folder);
 
 // The first item of a text file, read the way the game reads its web address: leading blanks
 // skipped; a quoted item runs to the next double quote (quotes dropped), any other item to the

@@ -12,11 +12,9 @@ namespace {
 constexpr int ShowTimeMs = 2000;
 }  // namespace
 
-frmZprava::frmZprava(const QString& text, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), tmrPryc(this) {
+frmZprava::frmZprava(const QString& text) : QDialog(nullptr, Qt::Dialog | Qt::FramelessWindowHint), tmrPryc(this) {
     setObjectName(QStringLiteral("frmZprava"));
     setFixedSize(613, 93);
-    setModal(true);
     background_ = Pictures::Message(devicePixelRatioF());
 
     lblZprava = new QLabel(text, this);

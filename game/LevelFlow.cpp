@@ -8,48 +8,130 @@
 #include "game/LevelSetUp.h"
 #include "pond/Scoring.h"
 
-namespace {
-// Marks the flow busy while a level starts or ends, so commands arriving from a nested
-// event loop are refused instead of running inside it.
-class BusyScope {
-public:
-    explicit BusyScope(bool& busy) : busy_(busy), was_(busy) { busy_ = true; }
-    ~BusyScope() { busy_ = was_; }
-    BusyScope(const BusyScope&) = delete;
-    BusyScope& operator=(const BusyScope&) = delete;
-
-private:
-    bool& busy_;
-    bool was_;
-};
-}  // namespace
-
 LevelFlow::LevelFlow(modZurk3& world, const clsHraZurk3& game, const KeyStateSource& keys)
     : world_(world), game_(game), Keyboard(keys) {}
 
+bool LevelFlow::TakesCommands() const {
+    return state_ == FlowState::Title || state_ == FlowState::Running || state_ == FlowState::Paused ||
+           state_ == FlowState::GameOver;
+}
+
+void LevelFlow::ShowTitle() {
+    if (!TakesCommands()) return;
+    world_.LevelNo = 0;
+    state_ = FlowState::Title;
+    world_.FrontEnd().ShowTitle();
+}
+
 void LevelFlow::Start() {
-    if (busy_ || game_.PocetUrovni() == 0) return;
-    StartGame(1);
+    if (TakesCommands() && game_.PocetUrovni() > 0) StartGame(1);
 }
 
-bool LevelFlow::ChooseLevel(const std::string& answer) {
-    if (busy_ || !CanChooseLevel()) return false;
-    const double level = ParseLevelAnswer(answer);
-    if (!(level >= 1 && level <= game_.PocetUrovni())) return false;
-    return StartGame(static_cast<int>(level));
+void LevelFlow::AskForLevel() {
+    if (game_.PocetUrovni() > 0) Ask(FlowBox::LevelNumber);
 }
 
-bool LevelFlow::StartGame(int levelNo) {
+void LevelFlow::ShowLevelInfo() {
+    if (world_.LevelNo != 0) Ask(FlowBox::LevelInfo);
+}
+
+void LevelFlow::ShowGameInfo() { Ask(FlowBox::GameInfo); }
+
+void LevelFlow::OpenWwwZurk() { Ask(FlowBox::WebAddress); }
+
+void LevelFlow::ReturnToTitle() {
+    if (!TakesCommands()) return;
+    StopLevel();
+    ShowTitle();
+}
+
+void LevelFlow::TogglePause() {
+    if (state_ == FlowState::Paused) {
+        SetPause(false);
+        state_ = FlowState::Running;
+    } else if (state_ == FlowState::Running && world_.GameState == StateRunning && world_.SnakeMoving()) {
+        SetPause(true);
+        state_ = FlowState::Paused;
+    }
+}
+
+void LevelFlow::OnMinimised() {
+    if (world_.GameState != StateRunning || !world_.SnakeMoving()) return;
+    // A box over the running level holds its steps, but the level itself is paused beneath it.
+    FlowState& level = state_ == FlowState::Asking ? underBox_ : state_;
+    if (level != FlowState::Running) return;
+    SetPause(true);
+    level = FlowState::Paused;
+}
+
+void LevelFlow::Step() {
+    if (state_ != FlowState::Running) return;
+    if (world_.GameState == StateRunOver) {
+        EndLevel();
+        return;
+    }
+    MovePond(world_, DirectionFromKeys(Keyboard));
+    UkazDispleje();
+}
+
+void LevelFlow::MessageClosed() {
+    if (state_ != FlowState::Message) return;
+    if (message_ == FlowMessage::Victory || message_ == FlowMessage::GameLost) {
+        state_ = FlowState::GameOver;
+        return;
+    }
+    StopLevel();
+    StartLevel();
+}
+
+void LevelFlow::BoxAnswered(const std::string& answer) {
+    if (state_ != FlowState::Asking) return;
+    state_ = underBox_;
+    switch (box_) {
+    case FlowBox::LevelNumber: {
+        const double level = ParseLevelAnswer(answer);
+        if (level >= 1 && level <= game_.PocetUrovni()) StartGame(static_cast<int>(level));
+        break;
+    }
+    case FlowBox::NoSnake: SkipLevel(); break;
+    default: break;
+    }
+}
+
+void LevelFlow::CloseRequested() {
+    if (state_ == FlowState::Closed) return;
+    state_ = FlowState::Closed;
+    world_.FrontEnd().CloseBoxes();
+    StopLevel();
+}
+
+void LevelFlow::Ask(FlowBox box) {
+    if (TakesCommands()) Present(box);
+}
+
+void LevelFlow::Present(FlowBox box) {
+    underBox_ = state_;
+    box_ = box;
+    state_ = FlowState::Asking;
+    world_.FrontEnd().ShowBox(box);
+}
+
+void LevelFlow::Tell(FlowMessage message) {
+    message_ = message;
+    state_ = FlowState::Message;
+    world_.FrontEnd().ShowMessage(message);
+}
+
+void LevelFlow::StartGame(int levelNo) {
     // Said once, rather than one box and one message for each of up to 255 levels.
     if (!AnyLevelPlayable()) {
-        world_.FrontEnd().ShowNoPlayableLevelBox();
-        return false;
+        Present(FlowBox::NoPlayableLevel);
+        return;
     }
     StopLevel();
     world_.LevelNo = levelNo;
     NewGame();
     StartLevel();
-    return true;
 }
 
 bool LevelFlow::AnyLevelPlayable() const {
@@ -63,39 +145,6 @@ bool LevelFlow::AnyLevelPlayable() const {
     return false;
 }
 
-void LevelFlow::ReturnToTitle() {
-    if (busy_) return;
-    StopLevel();
-    ShowTitle();
-}
-
-void LevelFlow::ShowTitle() {
-    world_.LevelNo = 0;
-    world_.FrontEnd().ShowTitle();
-}
-
-void LevelFlow::TogglePause() {
-    if (busy_ || world_.GameState != StateRunning || !world_.SnakeMoving()) return;
-    SetPause();
-}
-
-void LevelFlow::OnMinimised() {
-    if (busy_ || world_.GameState != StateRunning || !world_.SnakeMoving()) return;
-    SetPause(true);
-}
-
-void LevelFlow::Shutdown() { StopLevel(); }
-
-void LevelFlow::Step() {
-    if (busy_ || gameOver_) return;
-    if (world_.GameState != StateRunning) {
-        EndLevel();
-        return;
-    }
-    MovePond(world_, DirectionFromKeys(Keyboard));
-    UkazDispleje();
-}
-
 void LevelFlow::NewGame() {
     world_.FrontEnd().HideTitle();
     world_.Score = 0;
@@ -104,20 +153,17 @@ void LevelFlow::NewGame() {
 }
 
 void LevelFlow::StartLevel() {
-    BusyScope busy(busy_);
-    gameOver_ = false;
     GameFrontEnd& frontEnd = world_.FrontEnd();
     game_.NactiUrovenAkce(world_.LevelNo, world_.Level);
     // A level the game file announces but does not hold has no cells. Set-up skips it as a level
-    // without a house; the window keeps its size rather than shrink to an empty pond.
-    if (world_.Level.FieldWidth > 0 && world_.Level.FieldHeight > 0) {
+    // without a house; the window keeps its size rather than shrink to an empty pond. The window
+    // repaints in its new size as soon as this call returns.
+    if (world_.Level.FieldWidth > 0 && world_.Level.FieldHeight > 0)
         frontEnd.LayOutForLevel(world_.Level.FieldWidth, world_.Level.FieldHeight);
-        frontEnd.LetPendingEventsRun();
-    }
     SetUpLevel(world_);
     if (world_.HouseX == 0) {
         world_.GameState = StateNoSnake;
-        EndLevel();
+        Present(FlowBox::NoSnake);
         return;
     }
     frontEnd.SetLabelVisible(HintLabel::Uvod, world_.LevelNo == 1);
@@ -125,6 +171,7 @@ void LevelFlow::StartLevel() {
     Keyboard.GetKeyboard();
     SetPause(false);
     world_.GameState = StateRunning;
+    state_ = FlowState::Running;
 }
 
 void LevelFlow::StopLevel() {
@@ -134,36 +181,33 @@ void LevelFlow::StopLevel() {
     world_.FrontEnd().SetLabelVisible(HintLabel::UvodKonec, false);
 }
 
+// The snake's run is over: it reached its house, or it crashed.
 void LevelFlow::EndLevel() {
-    BusyScope busy(busy_);
     GameFrontEnd& frontEnd = world_.FrontEnd();
-    switch (world_.GameState) {
-    case StateRunOver:
-        if (world_.Snake->Zije()) {
-            frontEnd.SetStepTimer(false);
-            ++world_.LevelNo;
-            world_.Score += LevelWonPoints;
-            if (IsBonus() && LivesLeft < 255) ++LivesLeft;
-            AdvanceLevel();
-        } else {
-            if (!IsBonus() && LivesLeft > 0) --LivesLeft;
-            frontEnd.SetStepTimer(false);
-            UkazDispleje();
-            if (IsBonus()) {
-                ++world_.LevelNo;
-                AdvanceLevel();
-            } else {
-                RetryLevel();
-            }
-        }
-        break;
-    case StateNoSnake:
+    if (world_.Snake->Zije()) {
         frontEnd.SetStepTimer(false);
         ++world_.LevelNo;
+        world_.Score += LevelWonPoints;
+        if (IsBonus() && LivesLeft < 255) ++LivesLeft;
         AdvanceLevel();
-        break;
-    default: break;
+        return;
     }
+    if (!IsBonus() && LivesLeft > 0) --LivesLeft;
+    frontEnd.SetStepTimer(false);
+    UkazDispleje();
+    if (IsBonus()) {
+        ++world_.LevelNo;
+        AdvanceLevel();
+    } else {
+        RetryLevel();
+    }
+}
+
+// A level without a house, once the player has read so: on as after a won level, without points.
+void LevelFlow::SkipLevel() {
+    world_.FrontEnd().SetStepTimer(false);
+    ++world_.LevelNo;
+    AdvanceLevel();
 }
 
 void LevelFlow::AdvanceLevel() {
@@ -171,29 +215,17 @@ void LevelFlow::AdvanceLevel() {
         world_.Score += LivesLeft * VictoryPointsPerLife;
         world_.LevelNo = game_.PocetUrovni();
         UkazDispleje();
-        gameOver_ = true;
-        world_.FrontEnd().ShowMessage(FlowMessage::Victory);
+        Tell(FlowMessage::Victory);
         return;
     }
     UkazDispleje();
-    world_.FrontEnd().ShowMessage(FlowMessage::NextLevel);
-    StopLevel();
-    StartLevel();
+    Tell(FlowMessage::NextLevel);
 }
 
-void LevelFlow::RetryLevel() {
-    if (LivesLeft != 0) {
-        world_.FrontEnd().ShowMessage(FlowMessage::LevelRepeats);
-        StopLevel();
-        StartLevel();
-    } else {
-        gameOver_ = true;
-        world_.FrontEnd().ShowMessage(FlowMessage::GameLost);
-    }
-}
+void LevelFlow::RetryLevel() { Tell(LivesLeft != 0 ? FlowMessage::LevelRepeats : FlowMessage::GameLost); }
 
-void LevelFlow::SetPause(std::optional<bool> on) {
-    Paused = on.has_value() ? *on : !Paused;
+void LevelFlow::SetPause(bool on) {
+    Paused = on;
     world_.FrontEnd().SetStepTimer(!Paused);
     world_.FrontEnd().SetLabelVisible(HintLabel::Pauza, Paused);
 }

@@ -88,7 +88,5 @@ void SetUpLevel(modZurk3& world) {
         world.DrawPlayfield();
         world.Snake = std::make_unique<clsZurk>(world, world.Creatures);
         world.Snake->Poloz(world.HouseX, world.HouseY, world.Level.Cell(world.HouseX, world.HouseY).Param);
-    } else {
-        world.FrontEnd().ShowNoSnakeBox();
     }
 }

@@ -4,5 +4,5 @@ class modZurk3;
 
 // Builds the live playfield of the level in world.Level: copies the map, scatters the random
 // items, colours the balls, creates the flies and vipers, draws everything and places the snake
-// in its house. A level without a house is announced and leaves HouseX at 0.
+// in its house. A level without a house leaves HouseX at 0, for the level flow to announce.
 void SetUpLevel(modZurk3& world);

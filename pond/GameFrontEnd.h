@@ -19,6 +19,16 @@ enum class FlowMessage {
     Victory,       // the last level is behind the player
 };
 
+// The boxes the level flow asks the player to read or answer.
+enum class FlowBox {
+    LevelNumber,      // Ctrl+U: which level a new game starts at
+    LevelInfo,        // Tab: the level in play
+    GameInfo,         // Informace: the loaded game file
+    WebAddress,       // WWW Zurk, when its address cannot be opened
+    NoSnake,          // the level has no house and is skipped
+    NoPlayableLevel,  // no level of the game has a house
+};
+
 // What the status panel shows after a refresh.
 struct PanelValues {
     std::int32_t Score = 0;
@@ -30,21 +40,21 @@ struct PanelValues {
     bool operator==(const PanelValues&) const = default;
 };
 
-// Everything the rules ask of the window. The window implements it; tests record it.
+// Everything the rules ask of the window. The window implements it; tests record it. Nothing here
+// waits: a message or a box is shown and the call returns, and the window tells the level flow
+// when the player has closed or answered it.
 class GameFrontEnd {
 public:
     virtual ~GameFrontEnd() = default;
 
     virtual void SetLabelVisible(HintLabel label, bool visible) = 0;
 
-    // A critical box telling that the level has no snake and is skipped; returns when the player
-    // closed it.
-    virtual void ShowNoSnakeBox() = 0;
-    // A critical box telling that no level of the game has a snake, so the game cannot be played;
-    // returns when the player closed it.
-    virtual void ShowNoPlayableLevelBox() = 0;
-    // The message window: returns once it has closed itself or a key closed it.
+    // The message window; LevelFlow::MessageClosed follows once it closed itself or a key closed it.
     virtual void ShowMessage(FlowMessage message) = 0;
+    // One of the game's boxes; LevelFlow::BoxAnswered follows once the player closed or answered it.
+    virtual void ShowBox(FlowBox box) = 0;
+    // Closes every message and box still open, as the program quits.
+    virtual void CloseBoxes() = 0;
 
     virtual void SetStepTimer(bool enabled) = 0;
     virtual void ShowPanel(const PanelValues& values) = 0;
@@ -52,8 +62,6 @@ public:
     // Lay the window out for a level of fieldWidth x fieldHeight cells, at a cell size that suits
     // the screen, and centre it.
     virtual void LayOutForLevel(int fieldWidth, int fieldHeight) = 0;
-    // Let the window repaint in its new size; no user input may be handled here.
-    virtual void LetPendingEventsRun() = 0;
     virtual void ClearPond() = 0;
 
     virtual void ShowTitle() = 0;  // title picture, zeros on the panel
@@ -65,13 +73,12 @@ public:
 class NullFrontEnd : public GameFrontEnd {
 public:
     void SetLabelVisible(HintLabel, bool) override {}
-    void ShowNoSnakeBox() override {}
-    void ShowNoPlayableLevelBox() override {}
     void ShowMessage(FlowMessage) override {}
+    void ShowBox(FlowBox) override {}
+    void CloseBoxes() override {}
     void SetStepTimer(bool) override {}
     void ShowPanel(const PanelValues&) override {}
     void LayOutForLevel(int, int) override {}
-    void LetPendingEventsRun() override {}
     void ClearPond() override {}
     void ShowTitle() override {}
     void HideTitle() override {}

@@ -28,7 +28,7 @@
     </message>
     <message>
         <source>Totální prohra ...</source>
-        <translation>Game over ...</translation>
+        <translation>Game over...</translation>
     </message>
     <message>
         <source>Fantastické vítězství !!!</source>
@@ -36,7 +36,7 @@
     </message>
     <message>
         <source>Úroveň neobsahuje zurka, bude tedy přeskočena !</source>
-        <translation>The level has no Zurk, so it is skipped!</translation>
+        <translation>The level has no house for Zurk, so it is skipped!</translation>
     </message>
     <message>
         <source>Velikost:%1x%2
@@ -49,32 +49,20 @@ Počet zmijí:%7</source>
 Random balls: %3
 Random flies: %4
 Random boulders: %5
-Golden ball chance: %6 %
+Golden ball chance: %6%
 Vipers: %7</translation>
     </message>
     <message>
         <source>Název hry : %1
 Počet úrovní : %2
 Poznámka : %3</source>
-        <translation>Game: %1
+        <translation>Game file: %1
 Levels: %2
 Note: %3</translation>
     </message>
     <message>
         <source>Hru ze souboru %1 nelze načíst. %2</source>
         <translation>The game cannot be loaded from the file %1. %2</translation>
-    </message>
-    <message>
-        <source>Soubor %1 neexistuje.</source>
-        <translation>The file %1 does not exist.</translation>
-    </message>
-    <message>
-        <source>Soubor %1 nelze přečíst.</source>
-        <translation>The file %1 cannot be read.</translation>
-    </message>
-    <message>
-        <source>Soubor %1 je příliš velký, než aby byl souborem hry.</source>
-        <translation>The file %1 is far too large to be a game file.</translation>
     </message>
     <message>
         <source>Záznam na pozici %1 je useknutý koncem souboru.</source>
@@ -122,7 +110,27 @@ Note: %3</translation>
     </message>
     <message>
         <source>Žádná úroveň této hry neobsahuje zurka, hru tedy nelze hrát !</source>
-        <translation>No level of this game has a Zurk, so the game cannot be played!</translation>
+        <translation>No level of this game has a house for Zurk, so the game cannot be played!</translation>
+    </message>
+    <message>
+        <source>Informace o úrovni</source>
+        <translation>Level information</translation>
+    </message>
+    <message>
+        <source>Zadejte číslo úrovně !</source>
+        <translation>Enter a level number:</translation>
+    </message>
+    <message>
+        <source>Soubor neexistuje.</source>
+        <translation>The file does not exist.</translation>
+    </message>
+    <message>
+        <source>Soubor nelze přečíst.</source>
+        <translation>The file cannot be read.</translation>
+    </message>
+    <message>
+        <source>Soubor je příliš velký, než aby byl souborem hry.</source>
+        <translation>The file is far too large to be a game file.</translation>
     </message>
 </context>
 <context>
@@ -270,14 +278,6 @@ Note: %3</translation>
 </context>
 <context>
     <name>frmRybnik</name>
-    <message>
-        <source>Informace o úrovni</source>
-        <translation>Level information</translation>
-    </message>
-    <message>
-        <source>Zadejte číslo úrovně !</source>
-        <translation>Enter the number of the level!</translation>
-    </message>
     <message>
         <source>Domovskou složku programu nelze najít, a tak hra nenačte žádný soubor: ani hru, ani zvuky, ani nápovědu !</source>
         <translation>The program&apos;s folder cannot be found, so the game reads no file at all: not the game, not the sounds, not the help!</translation>

@@ -1,6 +1,6 @@
 #pragma once
+#include <algorithm>
 #include <deque>
-#include <functional>
 #include <map>
 #include <stdexcept>
 #include <string>
@@ -47,34 +47,37 @@ public:
 class RecordingFrontEnd : public NullFrontEnd {
 public:
     void SetLabelVisible(HintLabel label, bool visible) override { visibleLabels[label] = visible; }
-    void ShowNoSnakeBox() override { ++noSnakeBoxes; }
-    void ShowNoPlayableLevelBox() override { ++noPlayableLevelBoxes; }
     void ShowMessage(FlowMessage message) override {
         messages.push_back(message);
+        constexpr const char* names[] = {"NextLevel", "LevelRepeats", "GameLost", "Victory"};
+        shown.push_back(std::string("message ") + names[static_cast<int>(message)]);
         timerOnUnderAMessage = timerOnUnderAMessage || timerOn;
         panelUnderTheMessage = panel;
     }
+    void ShowBox(FlowBox box) override {
+        boxes.push_back(box);
+        constexpr const char* names[] = {"LevelNumber", "LevelInfo", "GameInfo",
+                                         "WebAddress",  "NoSnake",   "NoPlayableLevel"};
+        shown.push_back(std::string("box ") + names[static_cast<int>(box)]);
+    }
+    void CloseBoxes() override { shown.emplace_back("closes boxes"); }
     void SetStepTimer(bool enabled) override { timerOn = enabled; }
     void ShowPanel(const PanelValues& values) override { panel = values; }
     void LayOutForLevel(int w, int h) override { layouts.push_back({w, h}); }
-    void LetPendingEventsRun() override {
-        if (duringLayout) duringLayout();
-    }
-    void ShowTitle() override { ++titles; }
+    void ShowTitle() override { shown.emplace_back("title"); }
 
     bool Visible(HintLabel label) const { return visibleLabels.count(label) && visibleLabels.at(label); }
+    long Boxes(FlowBox box) const { return std::count(boxes.begin(), boxes.end(), box); }
 
     std::map<HintLabel, bool> visibleLabels;
-    int noSnakeBoxes = 0;
-    int noPlayableLevelBoxes = 0;
     std::vector<FlowMessage> messages;
+    std::vector<FlowBox> boxes;
+    std::vector<std::string> shown;  // messages, boxes, the title and closings, in order
     std::vector<std::vector<int>> layouts;
     bool timerOn = false;
     bool timerOnUnderAMessage = false;
     PanelValues panel;
     PanelValues panelUnderTheMessage;
-    int titles = 0;
-    std::function<void()> duringLayout;
 };
 
 // Key state words as the window keeps them: top bit while down, low bit flipping per press.

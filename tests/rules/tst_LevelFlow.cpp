@@ -1,3 +1,4 @@
+#include <array>
 #include <gtest/gtest.h>
 
 #include "Draws.h"
@@ -12,16 +13,18 @@ using Messages = std::vector<FlowMessage>;
 constexpr FlowMessage Next = FlowMessage::NextLevel, Repeats = FlowMessage::LevelRepeats, Lost = FlowMessage::GameLost,
                       Victory = FlowMessage::Victory;
 
-class LevelFlowTest : public testing::Test {
-protected:
-    // A 5 x 3 corridor with the house at (2, 2): Right then Left wins, three Rights crash.
-    static void Corridor(GameFileBytes& file, int flags = 0) { file.Level(5, 3, flags, 2).House(2, 2, 2); }
+// A 5 x 3 corridor with the house at (2, 2): Right then Left wins, three Rights crash.
+void Corridor(GameFileBytes& file, int flags = 0) { file.Level(5, 3, flags, 2).House(2, 2, 2); }
 
-    void LoadCorridors(int levels, int lives) {
-        GameFileBytes file(levels, lives);
-        for (int level = 0; level < levels; ++level) Corridor(file);
-        Load(file);
-    }
+GameFileBytes Corridors(int levels, int lives) {
+    GameFileBytes file(levels, lives);
+    for (int level = 0; level < levels; ++level) Corridor(file);
+    return file;
+}
+
+// One game with its level flow and a front end that records what it is asked to show.
+class FlowBench {
+public:
     void Load(const GameFileBytes& file) {
         ASSERT_TRUE(game.NactiHruZPameti(file.bytes, "test.zurk"));
         flow = std::make_unique<LevelFlow>(world, game, keys);
@@ -30,6 +33,7 @@ protected:
         if (key) keys.Tap(*key);
         flow->Step();
     }
+    // Each run ends one tick later, when the flow sees it is over.
     void Win() {
         Tick(Key::RIGHT);
         Tick(Key::LEFT);
@@ -38,6 +42,20 @@ protected:
     void Crash() {
         Tick(Key::RIGHT);
         for (int i = 0; i < 3; ++i) Tick();
+    }
+    // The player closes every message and answers every box at once, as the window tells.
+    void Read() {
+        for (FlowState state = flow->State(); state == FlowState::Message || state == FlowState::Asking;
+             state = flow->State()) {
+            if (state == FlowState::Message)
+                flow->MessageClosed();
+            else
+                flow->BoxAnswered();
+        }
+    }
+    void Choose(const std::string& answer) {
+        flow->AskForLevel();
+        flow->BoxAnswered(answer);
     }
 
     ScriptedRandom random;
@@ -49,10 +67,12 @@ protected:
     clsHraZurk3 game;
     std::unique_ptr<LevelFlow> flow;
 };
+
+class LevelFlowTest : public testing::Test, protected FlowBench {};
 }  // namespace
 
 TEST_F(LevelFlowTest, StartLaysOutLevelOneAndWaitsForTheFirstArrow) {
-    LoadCorridors(2, 3);
+    Load(Corridors(2, 3));
     keys.Press(Key::RIGHT);  // held since before the start: no new press
     flow->Start();
     EXPECT_TRUE(frontEnd.timerOn);
@@ -70,40 +90,39 @@ TEST_F(LevelFlowTest, StartLaysOutLevelOneAndWaitsForTheFirstArrow) {
 }
 
 TEST_F(LevelFlowTest, WinningMovesOnAndTheLastLevelPaysForEveryLife) {
-    LoadCorridors(2, 3);
+    Load(Corridors(2, 3));
     flow->Start();
     Win();
     EXPECT_EQ(frontEnd.messages, (Messages{Next}));
+    EXPECT_EQ(world.LevelNo, 2);
+    EXPECT_TRUE(frontEnd.layouts.size() == 1 && !frontEnd.timerOn) << "the next level waits for the message";
+    Read();
     EXPECT_EQ(world.Score, -2 + 2000);
     EXPECT_FALSE(frontEnd.Visible(HintLabel::Uvod)) << "the hint is for level 1 only";
     EXPECT_FALSE(frontEnd.Visible(HintLabel::UvodKonec)) << "nor the way home";
     Win();
     EXPECT_EQ(frontEnd.messages.back(), Victory);
+    Read();
     EXPECT_EQ(world.Score, -4 + 4000 + 3 * 5000);
     EXPECT_EQ(frontEnd.panel.LevelNo, 2) << "the last level's number, not one more";
     EXPECT_FALSE(frontEnd.timerOn || frontEnd.timerOnUnderAMessage);
-    Tick();
-    flow->TogglePause();
-    flow->OnMinimised();
-    EXPECT_EQ(frontEnd.messages.size(), 2u) << "a finished game stays finished";
-    EXPECT_FALSE(frontEnd.timerOn || frontEnd.Visible(HintLabel::Pauza));
 }
 
 TEST_F(LevelFlowTest, CrashingCostsALifeAndTheLastLifeEndsTheGame) {
-    LoadCorridors(1, 2);
+    Load(Corridors(1, 2));
     flow->Start();
     Crash();
+    Read();
     EXPECT_EQ(frontEnd.messages, (Messages{Repeats}));
     EXPECT_EQ(frontEnd.panelUnderTheMessage.LivesLeft, 1) << "the message shows over the new count";
     EXPECT_EQ(world.GameState, StateRunning);
     EXPECT_TRUE(frontEnd.Visible(HintLabel::Uvod)) << "also when level 1 is repeated";
     Crash();
+    Read();
     EXPECT_EQ(frontEnd.messages.back(), Lost);
     EXPECT_EQ(frontEnd.panel.LivesLeft, 0);
     EXPECT_FALSE(frontEnd.timerOn || frontEnd.timerOnUnderAMessage);
-    Tick();
-    EXPECT_EQ(frontEnd.messages.size(), 2u) << "a lost game stays lost";
-    LoadCorridors(1, 0);
+    Load(Corridors(1, 0));
     flow->Start();
     Crash();
     EXPECT_EQ(frontEnd.messages.back(), Lost) << "a game of no lives ends at the first crash";
@@ -118,8 +137,10 @@ TEST_F(LevelFlowTest, BonusLevelsGiveALifeUpTo255AndCostNone) {
     flow->Start();
     EXPECT_TRUE(frontEnd.Visible(HintLabel::Bonus));
     Win();
+    Read();
     EXPECT_EQ(frontEnd.panel.LivesLeft, 2);
     Crash();
+    Read();
     EXPECT_EQ(frontEnd.messages.back(), Next);
     EXPECT_EQ(frontEnd.panel.LivesLeft, 2);
     EXPECT_EQ(world.Score, -2 + 2000 - 3) << "a lost bonus level earns nothing";
@@ -151,8 +172,10 @@ TEST_F(LevelFlowTest, LevelsWithoutAHouseOrNotInTheFileAreSkippedToTheEnd) {
     Load(file);
     flow->Start();
     Win();
+    Read();
     EXPECT_EQ(frontEnd.messages, (Messages{Next, Next, Next, Victory}));
-    EXPECT_EQ(frontEnd.noSnakeBoxes, 3);
+    EXPECT_EQ(frontEnd.Boxes(FlowBox::NoSnake), 3);
+    EXPECT_EQ(frontEnd.shown[1], "box NoSnake") << "the box tells of the level without a house before its message";
     EXPECT_EQ(frontEnd.layouts, (std::vector<std::vector<int>>{{5, 3}, {1, 1}}))
         << "no window is laid out for a level of no cells";
     EXPECT_EQ(world.LevelNo, 4);
@@ -160,24 +183,9 @@ TEST_F(LevelFlowTest, LevelsWithoutAHouseOrNotInTheFileAreSkippedToTheEnd) {
 
     Load(GameFileBytes(0, 3));
     flow->Start();
-    EXPECT_FALSE(flow->ChooseLevel("1"));
+    flow->AskForLevel();
     EXPECT_EQ(frontEnd.messages.size(), 4u) << "a game of no levels starts nothing";
-    EXPECT_TRUE(frontEnd.noSnakeBoxes == 3 && frontEnd.noPlayableLevelBoxes == 0);
-}
-
-TEST_F(LevelFlowTest, AGameWithNoPlayableLevelIsToldOnceAndNotStarted) {
-    GameFileBytes noHouses(255, 3);
-    for (int level = 0; level < 255; ++level) noHouses.Level(5, 3, 0, 2);
-    for (const GameFileBytes& file : {GameFileBytes(255, 3), noHouses}) {
-        Load(file);
-        frontEnd.noPlayableLevelBoxes = 0;
-        flow->Start();
-        EXPECT_FALSE(flow->ChooseLevel("7"));
-        EXPECT_EQ(frontEnd.noPlayableLevelBoxes, 2);
-        EXPECT_EQ(frontEnd.noSnakeBoxes, 0);
-        EXPECT_TRUE(frontEnd.messages.empty() && frontEnd.layouts.empty());
-        EXPECT_EQ(world.LevelNo, 0);
-    }
+    EXPECT_EQ(frontEnd.boxes.size(), 3u) << "nor asks for a level";
 }
 
 // A cell record may replace a wall of the outer ring, so the only house may stand there.
@@ -188,27 +196,24 @@ TEST_F(LevelFlowTest, AGameWhoseOnlyHouseIsOnTheOuterRingStarts) {
         Load(file);
         frontEnd.timerOn = false;
         flow->Start();
-        EXPECT_EQ(frontEnd.noPlayableLevelBoxes, 0) << house.x << "," << house.y;
+        EXPECT_EQ(frontEnd.Boxes(FlowBox::NoPlayableLevel), 0) << house.x << "," << house.y;
         EXPECT_EQ((CellPos{world.HouseX, world.HouseY}), house);
         EXPECT_TRUE(frontEnd.timerOn);
     }
 }
 
-TEST_F(LevelFlowTest, PauseOnlyOnceTheSnakeMovesAndUntilTheNextLevel) {
-    GameFileBytes file(1, 3);
-    file.Level(9, 3, 0, 20).House(2, 2, 5);
-    Load(file);
+// Where the state table leaves off: the label and the timer, and a pause kept over F3.
+TEST_F(LevelFlowTest, PauseShowsItsLabelStopsTheTimerAndLastsUntilTheNextLevel) {
+    Load(Corridors(1, 3));
     flow->Start();
-    flow->TogglePause();
-    flow->OnMinimised();
-    EXPECT_FALSE(frontEnd.Visible(HintLabel::Pauza));
     Tick(Key::RIGHT);
     flow->OnMinimised();
-    EXPECT_TRUE(frontEnd.Visible(HintLabel::Pauza));
-    EXPECT_FALSE(frontEnd.timerOn);
+    EXPECT_TRUE(frontEnd.Visible(HintLabel::Pauza) && !frontEnd.timerOn);
     flow->TogglePause();
     EXPECT_TRUE(frontEnd.timerOn && !frontEnd.Visible(HintLabel::Pauza));
-    flow->TogglePause();
+    flow->ShowLevelInfo();
+    flow->OnMinimised();  // under a box, the level beneath it pauses
+    flow->BoxAnswered();
     flow->ReturnToTitle();
     EXPECT_TRUE(frontEnd.Visible(HintLabel::Pauza)) << "the pause lasts until the next level start";
     flow->Start();
@@ -222,40 +227,193 @@ TEST_F(LevelFlowTest, ReturnToTitleAndChooseLevel) {
     file.Level(8, 6, 0, 9).Count(CodeRandomBalls, 0).House(3, 3, 2).Cell(CellViper, 6, 4, 3);
     Load(file);
     random.Add({Draw::FirstSide(DirUp)});  // the viper's first direction
-    EXPECT_TRUE(flow->ChooseLevel("3"));
+    Choose("3");
     EXPECT_EQ(world.LevelNo, 3);
     EXPECT_EQ(flow->CurrentLevelInfo(), (LevelInfo{8, 6, 0, 0, 0, 0, 1}));
     for (const char* ignored : {"12", "abc", "", "0", "-1", "300", "inf"}) {
-        EXPECT_FALSE(flow->ChooseLevel(ignored)) << ignored;
-        EXPECT_EQ(world.LevelNo, 3);
+        Choose(ignored);
+        EXPECT_EQ(world.LevelNo, 3) << ignored;
+        EXPECT_EQ(flow->State(), FlowState::Running) << ignored;
     }
     Tick(Key::RIGHT);
-    EXPECT_TRUE(flow->ChooseLevel("1"));
+    Choose("1");
     Tick();
     EXPECT_EQ(frontEnd.panel, (PanelValues{0, 4, 1, 2, 1, false})) << "level 1 afresh, with no life lost";
 
     flow->ReturnToTitle();
-    EXPECT_EQ(world.LevelNo, 0);
-    EXPECT_EQ(frontEnd.titles, 1);
-    EXPECT_FALSE(flow->CanShowLevelInfo());
-    EXPECT_EQ(world.Snake, nullptr);
-    EXPECT_FALSE(frontEnd.timerOn);
+    EXPECT_TRUE(world.LevelNo == 0 && world.Snake == nullptr && !frontEnd.timerOn);
 }
 
-TEST_F(LevelFlowTest, NoCommandRunsInsideALevelStart) {
-    LoadCorridors(2, 3);
-    int nested = 0;
-    frontEnd.duringLayout = [&] {
-        ++nested;
-        flow->Start();
-        flow->ReturnToTitle();
-        flow->ChooseLevel("2");
-        flow->Step();
-    };
-    flow->Start();
-    EXPECT_EQ(nested, 1) << "the commands from inside were refused";
-    EXPECT_EQ(world.LevelNo, 1);
-    EXPECT_EQ(world.GameState, StateRunning);
+namespace {
+const char* Name(FlowState state) {
+    switch (state) {
+    case FlowState::Title: return "Title";
+    case FlowState::Running: return "Running";
+    case FlowState::Paused: return "Paused";
+    case FlowState::Message: return "Message";
+    case FlowState::Asking: return "Asking";
+    case FlowState::GameOver: return "GameOver";
+    case FlowState::Closed: return "Closed";
+    }
+    return "?";
+}
+
+// What one event did: the state it left the flow in, and what it asked the front end to show.
+std::string Outcome(const FlowBench& bench, std::size_t shownBefore) {
+    std::string outcome = Name(bench.flow->State());
+    for (std::size_t i = shownBefore; i < bench.frontEnd.shown.size(); ++i) outcome += ", " + bench.frontEnd.shown[i];
+    return outcome;
+}
+
+using Event = void (*)(FlowBench&);
+void Tick(FlowBench& b) { b.flow->Step(); }
+void Space(FlowBench& b) { b.flow->TogglePause(); }
+void Minimise(FlowBench& b) { b.flow->OnMinimised(); }
+void Tab(FlowBench& b) { b.flow->ShowLevelInfo(); }
+void CtrlU(FlowBench& b) { b.flow->AskForLevel(); }
+void Informace(FlowBench& b) { b.flow->ShowGameInfo(); }
+void WwwZurk(FlowBench& b) { b.flow->OpenWwwZurk(); }
+void F2(FlowBench& b) { b.flow->Start(); }
+void F3(FlowBench& b) { b.flow->ReturnToTitle(); }
+void MessageClosed(FlowBench& b) { b.flow->MessageClosed(); }
+void BoxAnswered2(FlowBench& b) { b.flow->BoxAnswered("2"); }
+void Close(FlowBench& b) { b.flow->CloseRequested(); }
+// clang-format off
+const std::pair<const char*, Event> Events[] = {
+    {"tick", Tick}, {"Space", Space}, {"minimise", Minimise}, {"Tab", Tab}, {"Ctrl+U", CtrlU},
+    {"Informace", Informace}, {"WWW Zurk", WwwZurk}, {"F2", F2}, {"F3", F3},
+    {"message closed", MessageClosed}, {"box answered 2", BoxAnswered2}, {"close", Close},
+};
+// clang-format on
+constexpr std::size_t EventCount = std::size(Events);
+
+using Outcomes = std::array<std::string, EventCount>;
+
+struct Row {
+    const char* state;
+    Event setUp;
+    Event then;         // the last step there, if any
+    Outcomes outcomes;  // in the order of Events
+};
+
+// A level in play or a finished game: Tab, Ctrl+U, Informace and WWW Zurk each bring their box,
+// F2 a new game, F3 the title, a close the end.
+// clang-format off
+Outcomes InPlay(const char* tick, const char* space, const char* minimise, const char* unasked) {
+    return {tick, space, minimise, "Asking, box LevelInfo", "Asking, box LevelNumber", "Asking, box GameInfo",
+            "Asking, box WebAddress", "Running", "Title, title", unasked, unasked, "Closed, closes boxes"};
+}
+// clang-format on
+
+Outcomes Stays(const char* state) {
+    Outcomes outcomes;
+    outcomes.fill(state);
+    return outcomes;
+}
+
+// Under a message or a box: every tick and command refused, only its own end moving on.
+Outcomes Under(const char* state, const char* messageClosed, const char* boxAnswered) {
+    Outcomes outcomes = Stays(state);
+    outcomes[EventCount - 3] = messageClosed;
+    outcomes[EventCount - 2] = boxAnswered;
+    outcomes[EventCount - 1] = "Closed, closes boxes";
+    return outcomes;
+}
+
+// Two corridors and two lives, unless a row says otherwise.
+void Title(FlowBench& b) {
+    b.Load(Corridors(2, 2));
+    b.flow->ShowTitle();
+}
+void Started(FlowBench& b) {
+    b.Load(Corridors(2, 2));
+    b.flow->Start();
+}
+void Out(FlowBench& b) {
+    Started(b);
+    b.Tick(Key::RIGHT);
+}
+void HomeAgain(FlowBench& b) {
+    Out(b);
+    b.Tick(Key::LEFT);
+}
+void Crashed(FlowBench& b) {
+    Out(b);
+    b.Tick();
+    b.Tick();
+}
+void LastLife(FlowBench& b) {
+    Crashed(b);
+    b.Tick();
+    b.Read();
+    b.Crash();
+}
+void LastLevel(FlowBench& b) {
+    Started(b);
+    b.Win();
+    b.Read();
+    b.Win();
+}
+void Finished(FlowBench& b) {
+    LastLevel(b);
+    b.Read();
+}
+void NoHouseFirst(FlowBench& b) {
+    GameFileBytes file(2, 2);
+    file.Level(5, 3, 0, 2);
+    Corridor(file);
+    b.Load(file);
+    b.flow->Start();
+}
+// Said once, not for each of 255 levels.
+void NoHouseAnywhere(FlowBench& b) {
+    GameFileBytes file(255, 2);
+    for (int level = 0; level < 255; ++level) file.Level(5, 3, 0, 2);
+    b.Load(file);
+    b.flow->Start();
+}
+
+const Row Table[] = {
+    {"title",
+     Title,
+     nullptr,
+     {"Title", "Title", "Title", "Title", "Asking, box LevelNumber", "Asking, box GameInfo", "Asking, box WebAddress",
+      "Running", "Title, title", "Title", "Title", "Closed, closes boxes"}},
+    {"running, snake in its house", Started, nullptr, InPlay("Running", "Running", "Running", "Running")},
+    {"running, snake out", Out, nullptr, InPlay("Running", "Paused", "Paused", "Running")},
+    {"running, snake home", HomeAgain, nullptr, InPlay("Message, message NextLevel", "Running", "Running", "Running")},
+    {"running, snake crashed", Crashed, nullptr,
+     InPlay("Message, message LevelRepeats", "Running", "Running", "Running")},
+    {"paused", Out, Space, InPlay("Paused", "Running", "Paused", "Paused")},
+    {"message: next level", HomeAgain, Tick, Under("Message", "Running", "Message")},
+    {"message: level repeats", Crashed, Tick, Under("Message", "Running", "Message")},
+    {"message: game lost", LastLife, nullptr, Under("Message", "GameOver", "Message")},
+    {"message: victory", LastLevel, nullptr, Under("Message", "GameOver", "Message")},
+    {"asking: level info", Out, Tab, Under("Asking", "Asking", "Running")},
+    {"asking: level number", Out, CtrlU, Under("Asking", "Asking", "Running")},
+    {"asking: game info", Out, Informace, Under("Asking", "Asking", "Running")},
+    {"asking: web address", Title, WwwZurk, Under("Asking", "Asking", "Title")},
+    {"asking: no house", NoHouseFirst, nullptr, Under("Asking", "Asking", "Message, message NextLevel")},
+    {"asking: no playable level", NoHouseAnywhere, nullptr, Under("Asking", "Asking", "Title")},
+    {"game over", Finished, nullptr, InPlay("GameOver", "GameOver", "GameOver", "GameOver")},
+    {"closed", Started, Close, Stays("Closed")},
+};
+}  // namespace
+
+// Every state the flow can be in, met by every event: where it goes and what it asks to be shown.
+// Under a message or a box every command of the player is refused (the window takes none then),
+// a stray tick moves nothing, and only the message's close or the box's answer moves on.
+TEST(LevelFlowTable, EveryStateMeetsEveryEvent) {
+    for (const Row& row : Table) {
+        for (std::size_t event = 0; event < EventCount; ++event) {
+            FlowBench bench;
+            row.setUp(bench);
+            if (row.then) row.then(bench);
+            const std::size_t before = bench.frontEnd.shown.size();
+            Events[event].second(bench);
+            EXPECT_EQ(Outcome(bench, before), row.outcomes[event]) << row.state << " + " << Events[event].first;
+        }
+    }
 }
 
 TEST(LevelAnswer, ReadsTheLeadingNumberRoundingHalvesToEven) {

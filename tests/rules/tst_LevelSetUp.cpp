@@ -74,13 +74,12 @@ TEST(LevelSetUp, TheLastHouseIsTheSnakesAndBorderItemsStayLifeless) {
     EXPECT_EQ(pond.snake().Delka() + pond.snake().PendingGrowth(), 4) << "its length comes from the last house";
 }
 
-TEST(LevelSetUp, ALevelWithoutAHouseSaysSoAndDrawsNothing) {
+TEST(LevelSetUp, ALevelWithoutAHouseDrawsNothingAndPlacesNoSnake) {
     TestPond pond({"#####", "#.o.#", "#####"});
     pond.random.Add({Draw::BallColour(1)});
     pond.SetUp();
     EXPECT_EQ(pond.world.HouseX, 0);
     EXPECT_EQ(pond.painter.paints, 0);
-    EXPECT_EQ(pond.frontEnd.noSnakeBoxes, 1);
     EXPECT_EQ(pond.world.Snake, nullptr);
 }
 

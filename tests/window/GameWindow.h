@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "GameFileBytes.h"
+#include "ModalBoxes.h"
 #include "app/SpriteLists.h"
 #include "app/frmRybnik.h"
 #include "pond/RandomSource.h"
@@ -17,7 +18,8 @@ inline void WriteGameFile(const QTemporaryDir& dir, const GameFileBytes& game) {
 }
 
 // The main window on a game file of the test's, in a folder of its own, driven as a player drives
-// it: keys typed into the window, menu items, and the step timer's ticks.
+// it: keys typed into the window, menu items, and the step timer's ticks. Each of them returns once
+// the boxes and messages it brought are answered (a ModalBoxes answers them) and the game goes on.
 class GameWindow {
 public:
     explicit GameWindow(const GameFileBytes& game) {
@@ -33,6 +35,11 @@ public:
     QTimer* StepTimer() const { return window->findChild<QTimer*>(QStringLiteral("tmrPohyb")); }
     // One tick of the step timer, as the timer itself fires it: only while it runs.
     void Tick() const {
+        TickUnderABox();
+        Settle();
+    }
+    // The same while a box is up, where it must not wait for the box.
+    void TickUnderABox() const {
         QTimer* timer = StepTimer();
         QVERIFY(timer->isActive());
         QTimerEvent tick(timer->timerId());
@@ -41,13 +48,22 @@ public:
     // A tick that was already queued when the timer stopped.
     void StrayTick() const { QMetaObject::invokeMethod(StepTimer(), "timeout"); }
     void Tap(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) const {
-        QTest::keyClick(window.get(), key, modifiers);
+        Tap(QKeySequence(QKeyCombination(modifiers, key)));
+    }
+    void Tap(const QKeySequence& keys) const {
+        QTest::keySequence(window.get(), keys);
+        Settle();
     }
     void Steer(Qt::Key key) const {
         Tap(key);
         Tick();
     }
-    void Choose(const char* item) const { window->findChild<QAction*>(QString::fromLatin1(item))->trigger(); }
+    void Choose(const char* item) const {
+        window->findChild<QAction*>(QString::fromLatin1(item))->trigger();
+        Settle();
+    }
+    // Until every box and message is answered, and what follows each has come.
+    static void Settle() { QTRY_VERIFY_WITH_TIMEOUT(!ModalBoxes::AnyOpen(), 20000); }
     QLabel* Label(const char* name) const { return window->findChild<QLabel*>(QString::fromLatin1(name)); }
     QString Shown(const char* name) const { return Label(name)->text(); }
     // The side panel's boxes: score, level, lives, required length, length.

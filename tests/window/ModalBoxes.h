@@ -3,6 +3,7 @@
 #include <QInputDialog>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPointer>
 #include <QTimer>
 #include <QtTest>
 #include <functional>
@@ -11,13 +12,14 @@
 #include "dialogs/WholeTitles.h"
 #include "dialogs/frmZprava.h"
 
-// Watches for the modal boxes the game opens and deals with them as a quick player would:
-// message boxes are answered with OK, input boxes with the scripted answer (or cancelled), the
-// message window is closed with a key, any other dialog is closed. Each box is remembered once.
-// The boxes come up wide enough for their whole titles, as in the game, and each is checked
-// for it: the least width it asks of the window manager (on a real X server its geometry may
-// still be on its way) holds the title.
-class ModalBoxes {
+// Watches for the boxes the game opens and deals with them as a quick player would: message
+// boxes are answered with OK, input boxes with the scripted answer (or cancelled), the message
+// window is closed with a key, any other dialog is closed. Each box is remembered as it shows,
+// and answered once the program is back in its event loop, as a player can only answer then.
+// The boxes come up wide enough for their whole titles, as in the game, and each is checked for
+// it: the least width it asks of the window manager (on a real X server its geometry may still
+// be on its way) holds the title.
+class ModalBoxes : public QObject {
 public:
     struct Seen {
         QString kind;  // "critical", "information", "input", "message", "dialog"
@@ -27,14 +29,13 @@ public:
 
     ModalBoxes() {
         if (!qApp->findChild<WholeTitles*>()) new WholeTitles(*qApp);
-        timer_.setInterval(10);
-        QObject::connect(&timer_, &QTimer::timeout, [this] { Poll(); });
-        timer_.start();
+        qApp->installEventFilter(this);
     }
 
     QString answer;  // typed into the next input box
     bool cancelInput = false;
     std::function<void()> whileOpen;  // run once while each box is open, before it is answered
+    QWidget* current = nullptr;       // the box being answered, while whileOpen runs
     std::vector<Seen> seen;
 
     QStringList Texts(const QString& kind) const {
@@ -44,15 +45,31 @@ public:
         return texts;
     }
 
+    // Whether a dialog of the game is still open.
+    static bool AnyOpen() {
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (qobject_cast<QDialog*>(top) && top->isVisible()) return true;
+        return false;
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* dialog = qobject_cast<QDialog*>(watched);
+        if (event->type() == QEvent::Show && dialog && dialog->isWindow() && !dialog->property("seenByTest").toBool()) {
+            dialog->setProperty("seenByTest", true);
+            Remember(*dialog);
+            QTimer::singleShot(0, dialog, [this, box = QPointer<QDialog>(dialog)] {
+                if (box) Answer(*box);
+            });
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
 private:
-    void Poll() {
-        QWidget* top = QApplication::activeModalWidget();
-        if (!top || top->property("seenByTest").toBool()) return;
-        top->setProperty("seenByTest", true);
-        auto* box = qobject_cast<QMessageBox*>(top);
-        auto* input = qobject_cast<QInputDialog*>(top);
-        auto* message = qobject_cast<frmZprava*>(top);
-        auto* dialog = qobject_cast<QDialog*>(top);
+    void Remember(QDialog& top) {
+        auto* box = qobject_cast<QMessageBox*>(&top);
+        auto* input = qobject_cast<QInputDialog*>(&top);
+        auto* message = qobject_cast<frmZprava*>(&top);
         const QString kind = box       ? box->icon() == QMessageBox::Critical ? "critical" : "information"
                              : input   ? "input"
                              : message ? "message"
@@ -61,18 +78,25 @@ private:
                              : input   ? input->labelText()
                              : message ? message->findChild<QLabel*>(QStringLiteral("lblZprava"))->text()
                                        : QString();
-        seen.push_back({kind, top->windowTitle(), text});
-        if (whileOpen) whileOpen();
-        if (input && !cancelInput) input->setTextValue(answer);
-        if (message)
-            QTest::keyClick(message, Qt::Key_Return);
-        else if (box || (input && !cancelInput))
-            dialog->accept();
-        else if (dialog)
-            dialog->reject();
-        // Checked once the box is answered, so that a failure cannot leave it open.
-        QVERIFY2(top->minimumWidth() >= WholeTitles::TitleWidth(*top), qPrintable(top->windowTitle() + " too narrow"));
+        seen.push_back({kind, top.windowTitle(), text});
     }
 
-    QTimer timer_;
+    void Answer(QDialog& top) {
+        current = &top;
+        if (whileOpen) whileOpen();
+        current = nullptr;
+        if (!top.isVisible()) return;  // closed meanwhile, as by a quit
+        auto* input = qobject_cast<QInputDialog*>(&top);
+        if (input && !cancelInput) input->setTextValue(answer);
+        // Checked before it is answered, while its geometry is still there to read.
+        const bool wideEnough = top.minimumWidth() >= WholeTitles::TitleWidth(top);
+        const QString title = top.windowTitle();
+        if (qobject_cast<frmZprava*>(&top))
+            QTest::keyClick(&top, Qt::Key_Return);
+        else if (qobject_cast<QMessageBox*>(&top) || (input && !cancelInput))
+            top.accept();
+        else
+            top.reject();
+        QVERIFY2(wideEnough, qPrintable(title + " too narrow"));
+    }
 };

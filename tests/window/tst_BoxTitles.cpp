@@ -1,5 +1,5 @@
-#include "ModalBoxes.h"
 #include "GameWindow.h"
+#include "ModalBoxes.h"
 
 // Every box of the game, at both cell sizes, each checked by ModalBoxes for room for its whole
 // title. The suite runs this offscreen at pixel ratios 1 and 2, and on Xvfb under openbox.

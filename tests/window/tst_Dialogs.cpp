@@ -55,17 +55,22 @@ private slots:
         QCOMPARE(timer_.interval(), 110);
     }
 
+    // A window of its own in the middle of the screen, shown without blocking its caller.
     void messageClosesItselfTwoSecondsAfterItShows() {
         frmZprava message(QStringLiteral("Postup do další úrovně !"));
+        QCOMPARE(message.parentWidget(), nullptr);
         auto* timer = message.findChild<QTimer*>(QStringLiteral("tmrPryc"));
         QCOMPARE(timer->interval(), 2000);
         QVERIFY(!timer->isActive());
-        QTimer::singleShot(0, &message, [&] {
-            QVERIFY(timer->isActive());
-            QTimerEvent due(timer->timerId());
-            QCoreApplication::sendEvent(timer, &due);
-        });
-        QCOMPARE(message.exec(), int(QDialog::Accepted));
+        QSignalSpy closed(&message, &QDialog::finished);
+        message.show();
+        QVERIFY(timer->isActive() && closed.isEmpty());
+        const QPoint off = message.frameGeometry().center() - message.screen()->geometry().center();
+        QVERIFY(qAbs(off.x()) <= 1 && qAbs(off.y()) <= 1);
+        QTimerEvent due(timer->timerId());
+        QCoreApplication::sendEvent(timer, &due);
+        QCOMPARE(closed.size(), 1);
+        QVERIFY(!message.isVisible());
     }
 
     // Keys that type a character close the message at once; arrows, F-keys and modifiers alone do

@@ -34,33 +34,6 @@ private slots:
         });
         QCOMPARE(RunUntilQuit(), 0);
     }
-
-    // Every level but the last without a house: a box and a message for each. Ctrl+X typed into the
-    // third box, or the window's close while it is up, ends the chain at once and then the program.
-    void aQuitDuringAChainOfBoxesEndsItAndTheProgram() {
-        for (const bool typed : {true, false}) {
-            QTemporaryDir dir;
-            GameFileBytes game(255, 3);
-            for (int level = 1; level < 255; ++level) game.Level(5, 3, 0, 2);
-            game.Level(5, 3, 0, 2).House(2, 2, 2);
-            WriteGameFile(dir, game);
-            auto* window = new frmRybnik(dir.path());
-            window->setAttribute(Qt::WA_DeleteOnClose);
-            window->Form_Load();
-            ModalBoxes boxes;
-            boxes.whileOpen = [&] {
-                if (boxes.seen.size() != 3) return;
-                if (typed)
-                    QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_X, Qt::ControlModifier);
-                else
-                    window->close();
-            };
-            QTimer::singleShot(0, window,
-                               [window] { window->findChild<QAction*>(QStringLiteral("mnuHraStart"))->trigger(); });
-            QCOMPARE(RunUntilQuit(), 0);
-            QCOMPARE(boxes.seen.size(), std::size_t(3));
-        }
-    }
 };
 
 QTEST_MAIN(QuitTest)

@@ -45,7 +45,7 @@ private slots:
             frmRybnik window(dir_->path());
             window.Form_Load();
             QCOMPARE(boxes.Texts(QStringLiteral("critical")),
-                     QStringList{QStringLiteral("Hru ze souboru %1 nelze načíst. Soubor %1 %2")
+                     QStringList{QStringLiteral("Hru ze souboru %1 nelze načíst. Soubor %2")
                                      .arg(Path("zaklad.zurk"), QString::fromUtf8(why))});
             QVERIFY(!window.findChild<QAction*>(QStringLiteral("mnuHraStart"))->isEnabled());
             QVERIFY(!window.findChild<QAction*>(QStringLiteral("mnuHraInformace"))->isEnabled());
@@ -64,8 +64,9 @@ private slots:
         window.Form_Load();
         ModalBoxes boxes;
         Qt::TextFormat format = Qt::RichText;
-        boxes.whileOpen = [&] { format = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())->textFormat(); };
+        boxes.whileOpen = [&] { format = qobject_cast<QMessageBox*>(boxes.current)->textFormat(); };
         window.findChild<QAction*>(QStringLiteral("mnuHraInformace"))->trigger();
+        QTRY_VERIFY(!ModalBoxes::AnyOpen());
         QVERIFY(boxes.seen.at(0).text.startsWith(QStringLiteral("Název hry : ") + folder + "/zaklad.zurk"));
         QCOMPARE(format, Qt::PlainText);
     }

@@ -25,6 +25,13 @@ std::string FlowSoak::Play(int ticks) {
             keys_.Release(clsKB::VirtualKey(Arrows[roll]));
         }
         flow_.Step();
+        // The player reads every message and box at once.
+        while (flow_.State() == FlowState::Message || flow_.State() == FlowState::Asking) {
+            if (flow_.State() == FlowState::Message)
+                flow_.MessageClosed();
+            else
+                flow_.BoxAnswered();
+        }
         if (frontEnd_.gamesEnded != ended) {
             ended = frontEnd_.gamesEnded;
             flow_.Start();
