@@ -175,7 +175,7 @@ private slots:
         game->Steer(Qt::Key_Left);
         window.findChild<QAction*>(QStringLiteral("mnuNastav"))->trigger();
         auto* dialog = window.findChild<frmNastav*>();
-        QTRY_COMPARE(QApplication::activeWindow(), dialog);
+        QVERIFY(QTest::qWaitFor([&] { return QApplication::activeWindow() == dialog; }));
         for (int tick = 0; tick < 2; ++tick) game->TickUnderABox();  // into the wall, under the dialog
         QPointer<frmZprava> message;
         for (QWidget* top : QApplication::topLevelWidgets())
@@ -184,7 +184,7 @@ private slots:
         QCOMPARE(message->parentWidget(), nullptr);
         // Its own two seconds are held, so that a slow machine cannot close it under the test.
         message->findChild<QTimer*>(QStringLiteral("tmrPryc"))->stop();
-        QTRY_COMPARE(QApplication::activeWindow(), message.data());
+        QVERIFY(QTest::qWaitFor([&] { return QApplication::activeWindow() == message.data(); }));
 
         QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("cmdOK")), Qt::LeftButton);
         QTest::keyClick(&window, Qt::Key_U, Qt::ControlModifier);
@@ -193,7 +193,7 @@ private slots:
         // Level 1 again, once the message has closed. Not QTRY_VERIFY: Qt 6.8's narrows its timeout
         // to int, which -Wconversion reports here.
         QVERIFY(QTest::qWaitFor([&] { return game->StepTimer()->isActive(); }));
-        QTRY_COMPARE(QApplication::activeWindow(), dialog);
+        QVERIFY(QTest::qWaitFor([&] { return QApplication::activeWindow() == dialog; }));
         QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("cmdOK")), Qt::LeftButton);
         QVERIFY(!dialog->isVisible());
 
