@@ -1,16 +1,19 @@
 #include "app/CueStream.h"
 
+#include <algorithm>
 #include <pulse/context.h>
 #include <pulse/rtclock.h>
 #include <pulse/stream.h>
 #include <pulse/timeval.h>
 
-#include <algorithm>
-
 namespace {
-// How far ahead of the sound heard the server may play: the start of a cue and its fade come
-// this much after the call at most. The cue itself is queued whole, whatever this is.
-constexpr std::uint64_t LatencyUs = 40'000;
+// The latency asked of the server; the cue itself is queued whole, whatever this is. A server
+// plays about a quarter of it in each period: 60 ms gives periods of about 15 ms, which
+// PipeWire rounds down to 512 frames (11.6 ms at 44.1 kHz). A busy machine now and then keeps
+// even the server's real-time threads from their CPU for about 5 ms, and at PipeWire's shorter
+// periods (what 40 ms gave: 256 frames) that costs a period of a cue already queued. Start and
+// fade still come well inside the game's 30 ms and 60 ms.
+constexpr std::uint64_t LatencyUs = 60'000;
 constexpr std::uint64_t FadeUs = 5'000;
 // How far beyond where the server last said it was the fade begins: the way there and back, with
 // room for a moment's stall, so that the ramp never lands on sound already played.
@@ -140,9 +143,8 @@ void CueStream::FadeFromWhereTheServerIs() {
     const auto cueFrames = static_cast<std::int64_t>(cue_->Samples.size() / format_.Channels);
     const auto fadeFrames = static_cast<std::int64_t>(BytesFor(FadeUs)) / frameBytes;
     // The ramp, then silence up to the old end, so that nothing of the cue is heard after it.
-    std::vector<std::int16_t> faded(static_cast<std::size_t>(std::max<std::int64_t>(cueBytes_ / frameBytes - from, 0)) *
-                                        format_.Channels,
-                                    0);
+    std::vector<std::int16_t> faded(
+        static_cast<std::size_t>(std::max<std::int64_t>(cueBytes_ / frameBytes - from, 0)) * format_.Channels, 0);
     for (std::int64_t frame = from; frame < std::min(from + fadeFrames, cueFrames); ++frame) {
         // A linear ramp down; its last frame is already silent.
         const std::int64_t gain = fadeFrames - 1 - (frame - from);
@@ -188,8 +190,10 @@ void CueStream::OnWhere(pa_stream*, int success, void* self) {
     auto* cues = static_cast<CueStream*>(self);
     cues->asking_ = false;
     if (!success) return;
-    if (cues->phase_ == Phase::FadeAsked) cues->FadeFromWhereTheServerIs();
-    else if (cues->phase_ != Phase::Idle) cues->IdleIfPlayedOut();
+    if (cues->phase_ == Phase::FadeAsked)
+        cues->FadeFromWhereTheServerIs();
+    else if (cues->phase_ != Phase::Idle)
+        cues->IdleIfPlayedOut();
 }
 
 void CueStream::OnTimer(pa_mainloop_api*, pa_time_event*, const struct timeval*, void* self) {

@@ -3,9 +3,9 @@
 #   tools/measure-cues.sh [BUILD_DIR [PROGRAM]]
 # 1. On a PulseAudio and on a PipeWire server of our own, each with the machine idle and then
 #    beside two busy loops: for each cue, the delay from the cue player's call until the cue's
-#    first sample reaches the sink (median and worst of PLAYS plays, 20 unless set), how many
+#    first sample reaches the sink (median and worst of PLAYS plays, 200 unless set), how many
 #    plays were whole, and how long after a new cue's call the cue it replaced fell silent
-#    (zurk3-cue-timing delays).
+#    (zurk3-cue-timing delays). 200 plays take about 25 minutes for each server and load.
 # 2. The game under Xvfb starts a level (F2), then the player presses Ctrl+X: how long after the
 #    key the window goes, and how long after that the process ends; RUNS (5) runs with each sound
 #    server, as many with a PulseAudio server stopped dead (SIGSTOP) and with none at all.
@@ -71,14 +71,14 @@ busy=()
 trap 'kill "${busy[@]}" 2>/dev/null || true' EXIT
 for server in pulseaudio pipewire; do
   for load in idle busy; do
-    echo "Delay from the call to the cue's first sample at the sink, ${PLAYS:-20} plays each, $load:"
+    echo "Delay from the call to the cue's first sample at the sink, ${PLAYS:-200} plays each, $load:"
     if [ "$load" = busy ]; then
       for _ in 1 2; do
         sh -c 'while :; do :; done' &
         busy+=($!)
       done
     fi
-    ZURK3_SOUND_SERVER=$server "$timing" delays "${PLAYS:-20}"
+    ZURK3_SOUND_SERVER=$server "$timing" delays "${PLAYS:-200}"
     kill "${busy[@]}" 2>/dev/null || true
     busy=()
     echo

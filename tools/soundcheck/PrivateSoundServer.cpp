@@ -2,8 +2,8 @@
 
 #include <QDeadlineTimer>
 #include <QDir>
-#include <QFileInfo>
 #include <QFile>
+#include <QFileInfo>
 #include <QThread>
 #include <csignal>
 #include <sched.h>
@@ -145,19 +145,12 @@ bool PrivateSoundServer::StartPulseAudio(QString* error) {
 }
 
 bool PrivateSoundServer::StartPipeWire(QString* error) {
-    // The graph runs at the cues' rate, so that nothing is resampled on the way to the sink.
-    // Its period is never shorter than 512 frames (11.6 ms), however short a one the cue player
-    // asks for (256 frames, 5.8 ms). A client that PipeWire's graph finds not yet done when a
-    // period is due loses that period: the sink plays silence in its place and goes on. Beside
-    // busy loops, a loaded 2-core machine now and then keeps even the real-time threads of the
-    // server and its PulseAudio service from their CPU for about 5 ms, and at 256 frames that
-    // cost a period of a cue already queued whole in 2 of 150 plays; at 512 frames none. At
-    // 1024 frames the fade would end later than the game allows. Keep this until the cue
-    // player itself asks PipeWire for periods this long.
+    // The graph runs at the cues' rate, so that nothing is resampled on the way to the sink; its
+    // period is what its clients ask for, the cue player included, as on a player's desktop.
     const QByteArray rate = QByteArray::number(SampleRate);
     if (!WriteFile("config/pipewire/pipewire.conf.d/zurk3.conf",
                    "context.properties = {\n    default.clock.rate = " + rate +
-                       "\n    default.clock.allowed-rates = [ " + rate + " ]\n    default.clock.min-quantum = 512\n}\n",
+                       "\n    default.clock.allowed-rates = [ " + rate + " ]\n}\n",
                    error))
         return false;
     // The session manager finds no bus of the user's: it gets one of its own.
@@ -180,8 +173,10 @@ bool PrivateSoundServer::MakeDefault(QString* error) const {
     // The session manager keeps the default, and takes a moment to start after the server.
     const QDeadlineTimer deadline(20000);
     while (!Control({QStringLiteral("set-default-sink"), QStringLiteral("zurk3")}, error))
-        if (deadline.hasExpired()) return false;
-        else QThread::msleep(50);
+        if (deadline.hasExpired())
+            return false;
+        else
+            QThread::msleep(50);
     return true;
 }
 

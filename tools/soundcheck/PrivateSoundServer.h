@@ -53,9 +53,9 @@ public:
     static QString MonitorSource() { return QStringLiteral("zurk3.monitor"); }
     // How often the recording of the sink comes, in milliseconds: the sink then plays in blocks
     // as short, so each sample's time is close. PipeWire runs its whole graph at the shortest
-    // period a client asks for, down to the shortest its configuration allows (see
-    // StartPipeWire), so it is asked for a desktop's usual period there instead.
-    int RecordingPeriodMs() const { return kind_ == Kind::PipeWire ? 20 : 2; }
+    // period any client asks for, so there the recording asks for no shorter a one than the
+    // cue player's (512 frames): the graph plays as on a player's desktop.
+    int RecordingPeriodMs() const { return kind_ == Kind::PipeWire ? 12 : 2; }
 
 private:
     QString Path(const char* name) const;
