@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "app/CueStream.h"
-#include "dialogs/ProgramFolder.h"
 #include "pond/CuePlayer.h"
+#include "resources/ProgramFolder.h"
 
 struct pa_context;
 struct pa_mainloop_api;

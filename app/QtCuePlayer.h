@@ -3,8 +3,8 @@
 #include <functional>
 #include <memory>
 
-#include "dialogs/ProgramFolder.h"
 #include "pond/CuePlayer.h"
+#include "resources/ProgramFolder.h"
 
 class CueOutput;
 class CueThread;

@@ -10,9 +10,9 @@
 
 #include "app/QtCuePlayer.h"
 #include "app/WaveFile.h"
-#include "tools/soundcheck/CueInRecording.h"
-#include "tools/soundcheck/MonitorRecorder.h"
-#include "tools/soundcheck/PrivateSoundServer.h"
+#include "tests/sound/CueInRecording.h"
+#include "tests/sound/MonitorRecorder.h"
+#include "tests/sound/PrivateSoundServer.h"
 
 namespace {
 using Samples = std::vector<std::int16_t>;

@@ -12,7 +12,7 @@
 #include <thread>
 #include <unistd.h>
 
-#include "dialogs/HelpPageFilter.h"
+#include "desktop/HelpPageFilter.h"
 #include "dialogs/HelpViewer.h"
 
 // The help opens Zurk3.hlp from the program's folder at its topic, shows only what a help page
