@@ -1,4 +1,9 @@
 #pragma once
+// Why: Qt's HTML reader has no bound on a page's size or nesting, reads style sheets and pictures
+// from anywhere, and lays some shapes out in quadratic time or worse; a help file is the player's
+// to change, so the page is bounded (MaxBytes and the limits below) and filtered before Qt sees it.
+// Can go when: Qt's rich text can be told to read only a given set of elements and to stop at a
+// size and a depth, on every Qt the game builds with.
 #include <QString>
 #include <QStringList>
 #include <cstddef>

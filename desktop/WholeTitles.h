@@ -1,4 +1,8 @@
 #pragma once
+// Why: Qt sizes a box by its text and buttons, never by its title, and a window manager cuts a
+// title short ("Informa… úrovni") in a box narrower than the title.
+// Can go when: Qt makes a box wide enough for its whole title itself, on every Qt the game
+// builds with.
 #include <QObject>
 
 class QApplication;
