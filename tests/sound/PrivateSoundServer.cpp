@@ -132,14 +132,13 @@ bool PrivateSoundServer::StartPulseAudio(QString* error) {
     const QString sink = QStringLiteral("module-null-sink sink_name=zurk3 format=s16le rate=%1 channels=%2 norewinds=1")
                              .arg(SampleRate)
                              .arg(Channels);
+    const QStringList options = QStringLiteral("--daemonize=no --exit-idle-time=-1 -n --use-pid-file=no --realtime=yes "
+                                               "--high-priority=yes --disable-shm=yes --log-target=stderr --log-level=error")
+                                    .split(QLatin1Char(' '));
     return Launch(QStringLiteral("pulseaudio"),
-                  {QStringLiteral("--daemonize=no"), QStringLiteral("--exit-idle-time=-1"), QStringLiteral("-n"),
-                   QStringLiteral("--use-pid-file=no"), QStringLiteral("--realtime=yes"),
-                   QStringLiteral("--high-priority=yes"), QStringLiteral("--disable-shm=yes"),
-                   QStringLiteral("--log-target=stderr"), QStringLiteral("--log-level=error"),
-                   QStringLiteral("--load=") + sink,
-                   QStringLiteral("--load=module-native-protocol-unix auth-anonymous=1 socket=") +
-                       Path("run/pulse/native")},
+                  options + QStringList{QStringLiteral("--load=") + sink,
+                                        QStringLiteral("--load=module-native-protocol-unix auth-anonymous=1 socket=") +
+                                            Path("run/pulse/native")},
                   error) &&
            WaitForClients(error);
 }
@@ -169,9 +168,10 @@ bool PrivateSoundServer::StartPipeWire(QString* error) {
     for (const char* program : {"pipewire", "wireplumber", "pipewire-pulse"})
         if (!Launch(QString::fromLatin1(program), {}, error)) return false;
     return WaitForClients(error) &&
-           Control({QStringLiteral("load-module"), QStringLiteral("module-null-sink"),
-                    QStringLiteral("sink_name=zurk3"), QStringLiteral("format=s16le"),
-                    QStringLiteral("rate=%1").arg(SampleRate), QStringLiteral("channels=%1").arg(Channels)},
+           Control(QStringLiteral("load-module module-null-sink sink_name=zurk3 format=s16le rate=%1 channels=%2")
+                       .arg(SampleRate)
+                       .arg(Channels)
+                       .split(' '),
                    error) &&
            MakeDefault(error);
 }
