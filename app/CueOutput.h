@@ -1,4 +1,6 @@
 #pragma once
+// Why: part of the cue player on libpulse, which stands in for Qt Multimedia (QtCuePlayer.h says why).
+// Can go when: QtCuePlayer.h says it can.
 #include <functional>
 #include <map>
 #include <memory>
@@ -6,8 +8,8 @@
 #include <vector>
 
 #include "app/CueStream.h"
-#include "dialogs/ProgramFolder.h"
 #include "pond/CuePlayer.h"
+#include "resources/ProgramFolder.h"
 
 struct pa_context;
 struct pa_mainloop_api;

@@ -1,4 +1,6 @@
 #pragma once
+// Why: part of the cue player on libpulse, which stands in for Qt Multimedia (QtCuePlayer.h says why).
+// Can go when: QtCuePlayer.h says it can.
 #include <pulse/mainloop-api.h>
 
 #include <functional>

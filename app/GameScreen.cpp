@@ -4,8 +4,8 @@
 
 #include "app/PlayfieldCanvas.h"
 #include "app/StatusPanel.h"
-#include "dialogs/GameFonts.h"
-#include "dialogs/Pictures.h"
+#include "resources/GameFonts.h"
+#include "resources/Pictures.h"
 
 namespace {
 // The screen's size and the level's are compared in twips, at a fixed 15 to a pixel.

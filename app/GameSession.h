@@ -7,11 +7,11 @@
 #include "app/PlayerModality.h"
 #include "app/QtCuePlayer.h"
 #include "app/WindowFrontEnd.h"
-#include "dialogs/ProgramFolder.h"
 #include "game/LevelFlow.h"
 #include "game/modZurk3.h"
 #include "pond/RandomSource.h"
 #include "pond/clsHraZurk3.h"
+#include "resources/ProgramFolder.h"
 
 class GameScreen;
 class QMainWindow;

@@ -1,4 +1,8 @@
 #pragma once
+// Why: Qt's own modality drops the close request of the window it blocks, on X11 and Wayland
+// alike, so the player could not quit the game while a message, a box or a dialog is open.
+// Can go when: a window blocked by Qt's modality still gets its close request, on X11 and
+// Wayland, on every Qt the game builds with; then the dialogs are opened window-modal and this goes.
 #include <QObject>
 #include <QPointer>
 #include <vector>
@@ -8,8 +12,7 @@ class QWidget;
 
 // Makes every dialog of the game modal for the player while Qt sees none as modal: while one is
 // open, the other windows of the game take no key and no click, and the newest dialog stays in
-// front. Qt's own modality would drop the close request of the window it blocks, on X11 and
-// Wayland alike, and the player must be able to quit the game whatever is open.
+// front; the player can quit the game whatever is open.
 class PlayerModality : public QObject {
 public:
     // window: the main window, which gets the keyboard back when the last dialog closes.

@@ -1,10 +1,17 @@
 #pragma once
+// Why: the cues are played through libpulse from a thread of their own, not through Qt
+// Multimedia, whose sink fed the server 50 ms at a time, lost the rest of a cue after a stall,
+// blocked the window's thread on a stalled server and never linked up again after the server
+// restarted.
+// Can go when: Qt Multimedia's sink, on every Qt the game builds with, writes a cue whole, never
+// waits on the server, and links up again with a restarted server; then QtCuePlayer plays through
+// it and CueThread, CueStream and CueOutput go.
 #include <QObject>
 #include <functional>
 #include <memory>
 
-#include "dialogs/ProgramFolder.h"
 #include "pond/CuePlayer.h"
+#include "resources/ProgramFolder.h"
 
 class CueOutput;
 class CueThread;

@@ -3,7 +3,7 @@
 #include <QImage>
 #include <QString>
 
-#include "dialogs/Pictures.h"
+#include "resources/Pictures.h"
 
 namespace {
 // Sets, scales and sprites are ints, as the game counts them; std::array wants an unsigned index.

@@ -2,7 +2,7 @@
 
 #include <QLabel>
 
-#include "dialogs/GameFonts.h"
+#include "resources/GameFonts.h"
 
 namespace {
 const QColor ShortColour(0, 192, 192);

@@ -12,9 +12,9 @@
 #include "app/PlayerModality.h"
 #include "app/PlayfieldCanvas.h"
 #include "app/QtCuePlayer.h"
+#include "desktop/WebAddress.h"
+#include "desktop/WindowPlacement.h"
 #include "dialogs/GameBox.h"
-#include "dialogs/WebAddress.h"
-#include "dialogs/WindowPlacement.h"
 #include "dialogs/frmZprava.h"
 #include "game/LevelFlow.h"
 

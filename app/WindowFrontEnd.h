@@ -3,8 +3,8 @@
 #include <QString>
 #include <string>
 
-#include "dialogs/ProgramFolder.h"
 #include "pond/GameFrontEnd.h"
+#include "resources/ProgramFolder.h"
 
 class GameScreen;
 class LevelFlow;

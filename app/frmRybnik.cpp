@@ -8,11 +8,11 @@
 #include "app/CloseRequests.h"
 #include "app/GameScreen.h"
 #include "app/MainMenu.h"
+#include "desktop/WebAddress.h"
 #include "dialogs/GameBox.h"
 #include "dialogs/HelpViewer.h"
-#include "dialogs/Pictures.h"
-#include "dialogs/WebAddress.h"
 #include "dialogs/frmNastav.h"
+#include "resources/Pictures.h"
 
 frmRybnik::frmRybnik(const ProgramFolder& folder, RandomSource* random)
     : folder_(folder),

@@ -3,7 +3,7 @@
 #include <memory>
 
 #include "app/GameSession.h"
-#include "dialogs/ProgramFolder.h"
+#include "resources/ProgramFolder.h"
 
 class GameScreen;
 class HelpViewer;

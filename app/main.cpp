@@ -2,7 +2,7 @@
 
 #include "app/UiLanguage.h"
 #include "app/frmRybnik.h"
-#include "dialogs/WholeTitles.h"
+#include "desktop/WholeTitles.h"
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);

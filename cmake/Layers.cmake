@@ -1,5 +1,5 @@
 # The game is built in layers, each a library that may use only the layers below it:
-#   pond -> creatures -> snake -> game -> dialogs (with pond) -> app
+#   pond -> creatures -> snake -> game -> resources (with pond) -> dialogs and desktop -> app
 # zurk3_layer(TARGET FOLDER...) lets TARGET's sources include headers as "folder/Name.h" from the
 # folders named, its own and those below it, and from no other: an include of a layer above
 # fails to compile.

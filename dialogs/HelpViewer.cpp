@@ -6,10 +6,10 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "dialogs/HelpPageFilter.h"
-#include "dialogs/OpenWebPage.h"
-#include "dialogs/WebAddress.h"
-#include "dialogs/WindowPlacement.h"
+#include "desktop/HelpPageFilter.h"
+#include "desktop/OpenWebPage.h"
+#include "desktop/WebAddress.h"
+#include "desktop/WindowPlacement.h"
 #include "pond/RegularFile.h"
 
 namespace {

@@ -2,7 +2,7 @@
 #include <QTextBrowser>
 #include <QWidget>
 
-#include "dialogs/ProgramFolder.h"
+#include "resources/ProgramFolder.h"
 
 // The help browser shows one page it is given, whole, and loads nothing by itself: Qt asks it for
 // a resource only when the page names one it was not given, and gets a blank picture whatever it

@@ -4,9 +4,9 @@
 #include <QLabel>
 #include <QPainter>
 
-#include "dialogs/GameFonts.h"
-#include "dialogs/Pictures.h"
-#include "dialogs/WindowPlacement.h"
+#include "desktop/WindowPlacement.h"
+#include "resources/GameFonts.h"
+#include "resources/Pictures.h"
 
 namespace {
 constexpr int ShowTimeMs = 2000;

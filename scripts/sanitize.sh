@@ -20,7 +20,7 @@ cmake -S . -B build/fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZURK3_FUZZ=ON -DZUR
 cmake --build build/fuzz -j"$jobs" --target fuzz_gamefile fuzz_help_page fuzz_wave_format
 corpus=$(mktemp -d)
 trap 'rm -rf "$corpus"' EXIT
-cp tools/fuzz/corpus/* "$corpus"/
+cp tests/fuzz/corpus/* "$corpus"/
 if [ -f build/sanitize/bin/zaklad.zurk ]; then
   cp build/sanitize/bin/zaklad.zurk "$corpus"/
 else
@@ -29,7 +29,7 @@ fi
 artifacts=build/fuzz/artifacts
 rm -rf "$artifacts" && mkdir -p "$artifacts"
 status=0
-build/fuzz/tools/fuzz/fuzz_gamefile -max_total_time=60 -timeout=10 -print_final_stats=1 \
+build/fuzz/tests/fuzz/fuzz_gamefile -max_total_time=60 -timeout=10 -print_final_stats=1 \
   -artifact_prefix="$artifacts/" "$corpus" || status=$?
 # The help page filter (with Qt laying out what it lets through) and the cue check, 30 seconds each
 # on their seeds: a crash, a page outside the allow-list, or an input that takes too long fails the
@@ -37,11 +37,11 @@ build/fuzz/tools/fuzz/fuzz_gamefile -max_total_time=60 -timeout=10 -print_final_
 # slow shapes the filter keeps out took twenty times that.
 help_corpus=$(mktemp -d) wave_corpus=$(mktemp -d)
 trap 'rm -rf "$corpus" "$help_corpus" "$wave_corpus"' EXIT
-cp tools/fuzz/help-corpus/* "$help_corpus"/
+cp tests/fuzz/help-corpus/* "$help_corpus"/
 cp assets/sounds/*.wav "$wave_corpus"/ 2>/dev/null || true
-[ "$status" -ne 0 ] || build/fuzz/tools/fuzz/fuzz_help_page -max_total_time=30 -timeout=10 -max_len=200000 \
+[ "$status" -ne 0 ] || build/fuzz/tests/fuzz/fuzz_help_page -max_total_time=30 -timeout=10 -max_len=200000 \
   -print_final_stats=1 -artifact_prefix="$artifacts/" "$help_corpus" || status=$?
-[ "$status" -ne 0 ] || build/fuzz/tools/fuzz/fuzz_wave_format -max_total_time=30 -timeout=1 -print_final_stats=1 \
+[ "$status" -ne 0 ] || build/fuzz/tests/fuzz/fuzz_wave_format -max_total_time=30 -timeout=1 -print_final_stats=1 \
   -artifact_prefix="$artifacts/" "$wave_corpus" || status=$?
 if [ "$status" -ne 0 ]; then
   for input in "$artifacts"/*; do

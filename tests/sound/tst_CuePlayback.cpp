@@ -10,9 +10,10 @@
 
 #include "app/QtCuePlayer.h"
 #include "app/WaveFile.h"
-#include "tools/soundcheck/CueInRecording.h"
-#include "tools/soundcheck/MonitorRecorder.h"
-#include "tools/soundcheck/PrivateSoundServer.h"
+#include "tests/common/WaitFor.h"
+#include "tests/sound/CueInRecording.h"
+#include "tests/sound/MonitorRecorder.h"
+#include "tests/sound/PrivateSoundServer.h"
 
 namespace {
 using Samples = std::vector<std::int16_t>;
@@ -40,10 +41,9 @@ constexpr std::size_t SamplesPerMs = PrivateSoundServer::SampleRate / 1000;
 // However busy the machine, a cue is heard within this.
 constexpr int HeardWithinMs = 5000;
 
-// Waits for a player's beep count to reach `count`; true if it is then exactly that. Not QTRY_COMPARE: Qt 6.8's
-// narrows its timeout to int, which -Wconversion reports in every test that uses it.
+// Waits for a player's beep count to reach `count`; true if it is then exactly that.
 bool BeepsReach(const int& beeps, int count) {
-    return QTest::qWaitFor([&] { return beeps >= count; }, HeardWithinMs) && beeps == count;
+    return WaitFor([&] { return beeps >= count; }, HeardWithinMs) && beeps == count;
 }
 }  // namespace
 
@@ -127,7 +127,7 @@ private slots:
             const std::size_t from = recording_->Samples().size();
             player_->PlayCue(Cue::Cil);
             // The new cue comes once the first has sounded a while, as a ball eaten after a crash would.
-            QVERIFY(QTest::qWaitFor([&] { return bool(FindCue(recording_->Samples(), first, from)); }, HeardWithinMs));
+            QVERIFY(WaitFor([&] { return bool(FindCue(recording_->Samples(), first, from)); }, HeardWithinMs));
             player_->PlayCue(Cue::Mnam1);
             const auto next = WaitForCue(second, from, 100);
             QVERIFY(next);
@@ -187,7 +187,7 @@ private slots:
                    });
         };
         QVERIFY(!allCorked());
-        QVERIFY(QTest::qWaitFor(allCorked, 20000));
+        QVERIFY(WaitFor(allCorked, 20000));
         const auto heard = Play(*player_, Cue::Naraz);
         QVERIFY(heard && heard->Intact == FileSamples(Cue::Naraz).size());
     }

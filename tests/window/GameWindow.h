@@ -8,6 +8,7 @@
 
 #include "GameFileBytes.h"
 #include "ModalBoxes.h"
+#include "WaitFor.h"
 #include "app/SpriteLists.h"
 #include "app/frmRybnik.h"
 #include "pond/RandomSource.h"
@@ -63,8 +64,7 @@ public:
         Settle();
     }
     // Until every box and message is answered, and what follows each has come.
-    // Not QTRY_VERIFY: Qt 6.8's narrows its timeout to int, which -Wconversion reports.
-    static void Settle() { QVERIFY(QTest::qWaitFor([] { return !ModalBoxes::AnyOpen(); }, 20000)); }
+    static void Settle() { QVERIFY(WaitFor([] { return !ModalBoxes::AnyOpen(); }, 20000)); }
     QLabel* Label(const char* name) const { return window->findChild<QLabel*>(QString::fromLatin1(name)); }
     QString Shown(const char* name) const { return Label(name)->text(); }
     // The side panel's boxes: score, level, lives, required length, length.

@@ -2,7 +2,7 @@
 // or "(not found)": the tests start it from folders the system cannot name.
 #include <cstdio>
 
-#include "dialogs/ProgramFolder.h"
+#include "resources/ProgramFolder.h"
 
 int main() {
     const ProgramFolder folder = ProgramFolder::OfRunningProgram();

@@ -175,7 +175,7 @@ private slots:
         game->Steer(Qt::Key_Left);
         window.findChild<QAction*>(QStringLiteral("mnuNastav"))->trigger();
         auto* dialog = window.findChild<frmNastav*>();
-        QVERIFY(QTest::qWaitFor([&] { return QApplication::activeWindow() == dialog; }));
+        QVERIFY(WaitFor([&] { return QApplication::activeWindow() == dialog; }));
         for (int tick = 0; tick < 2; ++tick) game->TickUnderABox();  // into the wall, under the dialog
         QPointer<frmZprava> message;
         for (QWidget* top : QApplication::topLevelWidgets())
@@ -184,16 +184,15 @@ private slots:
         QCOMPARE(message->parentWidget(), nullptr);
         // Its own two seconds are held, so that a slow machine cannot close it under the test.
         message->findChild<QTimer*>(QStringLiteral("tmrPryc"))->stop();
-        QVERIFY(QTest::qWaitFor([&] { return QApplication::activeWindow() == message.data(); }));
+        QVERIFY(WaitFor([&] { return QApplication::activeWindow() == message.data(); }));
 
         QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("cmdOK")), Qt::LeftButton);
         QTest::keyClick(&window, Qt::Key_U, Qt::ControlModifier);
         QVERIFY(dialog->isVisible() && message->isVisible() && !window.findChild<QInputDialog*>());
         QTest::keyClick(message, Qt::Key_A);
-        // Level 1 again, once the message has closed. Not QTRY_VERIFY: Qt 6.8's narrows its timeout
-        // to int, which -Wconversion reports here.
-        QVERIFY(QTest::qWaitFor([&] { return game->StepTimer()->isActive(); }));
-        QVERIFY(QTest::qWaitFor([&] { return QApplication::activeWindow() == dialog; }));
+        // Level 1 again, once the message has closed.
+        QVERIFY(WaitFor([&] { return game->StepTimer()->isActive(); }));
+        QVERIFY(WaitFor([&] { return QApplication::activeWindow() == dialog; }));
         QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("cmdOK")), Qt::LeftButton);
         QVERIFY(!dialog->isVisible());
 

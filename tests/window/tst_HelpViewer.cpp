@@ -12,7 +12,8 @@
 #include <thread>
 #include <unistd.h>
 
-#include "dialogs/HelpPageFilter.h"
+#include "WaitFor.h"
+#include "desktop/HelpPageFilter.h"
 #include "dialogs/HelpViewer.h"
 
 // The help opens Zurk3.hlp from the program's folder at its topic, shows only what a help page
@@ -79,8 +80,7 @@ private slots:
         viewer.ShowTopic(1000);
         QVERIFY(QTest::qWaitForWindowExposed(&viewer));
         QVERIFY(Shown(viewer).contains(QStringLiteral("Obsah nápovědy")));
-        // Not QTRY_VERIFY: Qt 6.8's narrows its timeout to int, which -Wconversion reports here.
-        QVERIFY(QTest::qWaitFor([&] { return Browser(viewer)->verticalScrollBar()->value() > 0; }));
+        QVERIFY(WaitFor([&] { return Browser(viewer)->verticalScrollBar()->value() > 0; }));
     }
 
     void aMissingUnreadableOrOversizedHelpFileIsSaidInCzech() {

@@ -66,7 +66,7 @@ private slots:
         Qt::TextFormat format = Qt::RichText;
         boxes.whileOpen = [&] { format = qobject_cast<QMessageBox*>(boxes.current)->textFormat(); };
         window.findChild<QAction*>(QStringLiteral("mnuHraInformace"))->trigger();
-        QVERIFY(QTest::qWaitFor([] { return !ModalBoxes::AnyOpen(); }));
+        QVERIFY(WaitFor([] { return !ModalBoxes::AnyOpen(); }));
         QVERIFY(boxes.seen.at(0).text.startsWith(QStringLiteral("Název hry : ") + folder + "/zaklad.zurk"));
         QCOMPARE(format, Qt::PlainText);
     }

@@ -1,0 +1,93 @@
+#include "desktop/WebAddress.h"
+
+#include <QCoreApplication>
+#include <QMessageBox>
+#include <algorithm>
+
+#include "desktop/OpenWebPage.h"
+#include "dialogs/GameBox.h"
+#include "pond/RegularFile.h"
+#include "resources/ProgramFolder.h"
+
+namespace {
+constexpr std::string_view WwwZurkFile = "WWW_Zurk.txt";
+}  // namespace
+
+bool HasWwwZurkFile(const ProgramFolder& folder) { return folder.HasEntry(WwwZurkFile); }
+
+QMessageBox* OpenWwwZurk(QWidget& parent, const ProgramFolder& folder) {
+    // The address is one short line; a file far larger is no address file.
+    constexpr std::size_t MaxAddressFileSize = 64u << 10;
+    const FileRead file = ReadRegularFile(folder.FilePath(WwwZurkFile), MaxAddressFileSize);
+    const auto refuse = [&parent](const QString& why) {
+        return ShowGameBox(&parent, QMessageBox::Critical, parent.windowTitle(), why);
+    };
+    if (file.Status == FileReadStatus::Missing) {
+        return refuse(QCoreApplication::translate("WebAddress",
+                                                  "V domovské složce programu nelze najít soubor WWW_Zurk.txt, "
+                                                  "kde je uložena internetová adresa WWW Zurk !"));
+    }
+    if (file.Status != FileReadStatus::Read) {
+        return refuse(QCoreApplication::translate("WebAddress",
+                                                  "Soubor WWW_Zurk.txt v domovské složce programu nelze přečíst !"));
+    }
+    const std::string item = FirstItem({reinterpret_cast<const char*>(file.Bytes.data()), file.Bytes.size()});
+    const QUrl address = WebAddress(QString::fromLocal8Bit(item.data(), static_cast<qsizetype>(item.size())));
+    // An empty file holds no address either, and says so rather than do nothing.
+    if (!address.isValid()) {
+        return refuse(QCoreApplication::translate("WebAddress",
+                                                  "Soubor WWW_Zurk.txt v domovské složce programu neobsahuje "
+                                                  "internetovou adresu WWW Zurk !"));
+    }
+    return OpenWebPage(address, &parent);
+}
+
+std::string FirstItem(std::string_view text) {
+    const std::size_t lineEnd = text.find('\n');
+    std::string_view line = text.substr(0, lineEnd);
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+
+    const std::size_t start = line.find_first_not_of(" \t");
+    if (start == std::string_view::npos) return {};
+    line.remove_prefix(start);
+
+    if (line.front() == '"') {
+        line.remove_prefix(1);
+        return std::string(line.substr(0, line.find('"')));
+    }
+    std::string_view item = line.substr(0, line.find(','));
+    // Blanks before the comma or at the end of the line are no part of an address.
+    const std::size_t last = item.find_last_not_of(" \t");
+    return std::string(item.substr(0, last == std::string_view::npos ? 0 : last + 1));
+}
+
+bool IsWebAddress(const QUrl& url) {
+    const QString scheme = url.scheme();
+    return url.isValid() && (scheme == QLatin1String("http") || scheme == QLatin1String("https")) &&
+           !url.host().isEmpty();
+}
+
+QUrl WebAddress(const QString& text) {
+    const QUrl url(text, QUrl::StrictMode);
+    return IsWebAddress(url) ? url : QUrl();
+}
+
+QString ShownAddress(const QUrl& address) {
+    const QString written = address.toDisplayString();
+    const bool allShow = std::all_of(written.begin(), written.end(), [](QChar c) {
+        switch (c.category()) {
+        case QChar::Other_Control:
+        case QChar::Other_Format:
+        case QChar::Other_Surrogate:
+        case QChar::Other_PrivateUse:
+        case QChar::Other_NotAssigned:
+        case QChar::Separator_Line:
+        case QChar::Separator_Paragraph:
+        case QChar::Mark_NonSpacing:
+        case QChar::Mark_Enclosing: return false;
+        case QChar::Separator_Space: return c == u' ';
+        default: return true;
+        }
+    });
+    return allShow ? written : address.toString(QUrl::FullyEncoded);
+}

@@ -1,0 +1,31 @@
+#pragma once
+#include <QUrl>
+#include <string>
+#include <string_view>
+
+#include "resources/ProgramFolder.h"
+
+class QMessageBox;
+class QWidget;
+
+// Whether folder holds a WWW_Zurk.txt for the menu to offer.
+bool HasWwwZurkFile(const ProgramFolder& folder);
+// WWW Zurk: reads the address from WWW_Zurk.txt in folder and hands it to the desktop's browser.
+// A missing or unreadable file, one that holds no web address (an empty one too), or an address
+// the desktop cannot open is told in a box over parent. That box is returned, shown and not
+// waited for; null when the page went to the browser.
+QMessageBox* OpenWwwZurk(QWidget& parent, const ProgramFolder& folder);
+
+// The first item of a text file, read the way the game reads its web address: leading blanks
+// skipped; a quoted item runs to the next double quote (quotes dropped), any other item to the
+// first comma or the end of the line. Empty when the text holds no item.
+std::string FirstItem(std::string_view text);
+
+// Only web pages ever leave the game for the desktop: an absolute http or https address with a host.
+bool IsWebAddress(const QUrl& url);
+// The text as a web address, or an invalid QUrl when it is none.
+QUrl WebAddress(const QString& text);
+// The address as the player reads it, to copy into a browser: as it is written when every
+// character of it shows, else in its encoded form, every byte visible. A right-to-left override or
+// an invisible character would make the address read as another one.
+QString ShownAddress(const QUrl& address);

@@ -1,0 +1,117 @@
+// Prints, for hostile help pages up to the size bound and for any page files named on the command
+// line, how long the help page filter takes, how long Qt then takes to lay the page out, and the
+// program's memory afterwards: the figures behind the claim that a page costs about its size.
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QTextDocument>
+#include <cstdio>
+#include <fstream>
+#include <string>
+
+#include "desktop/HelpPageFilter.h"
+
+namespace {
+constexpr std::size_t Limit = HelpPageFilter::MaxBytes;
+
+std::string Repeat(const std::string& piece, std::size_t times) {
+    std::string text;
+    text.reserve(piece.size() * times);
+    for (std::size_t i = 0; i < times; ++i) text += piece;
+    return text;
+}
+
+// piece as often as fits the size bound between head and tail.
+std::string Fill(const std::string& head, const std::string& piece, const std::string& tail = {}) {
+    return head + Repeat(piece, (Limit - head.size() - tail.size()) / piece.size()) + tail;
+}
+
+// The process's memory in MB: resident now, and the peak so far.
+std::pair<long, long> Memory() {
+    std::ifstream status("/proc/self/status");
+    long now = 0, peak = 0;
+    for (std::string line; std::getline(status, line);) {
+        if (line.rfind("VmRSS:", 0) == 0) now = std::stol(line.substr(6)) / 1024;
+        if (line.rfind("VmHWM:", 0) == 0) peak = std::stol(line.substr(6)) / 1024;
+    }
+    return {now, peak};
+}
+
+void Report(const char* name, const std::string& page) {
+    QElapsedTimer timer;
+    timer.start();
+    const std::optional<HelpPage> filtered = HelpPageFilter::Filter(page);
+    const double filterMs = static_cast<double>(timer.nsecsElapsed()) / 1e6;
+    std::printf("%-46s %7zu B  filtered in %7.1f ms", name, page.size(), filterMs);
+    if (filtered) {
+        timer.start();
+        QTextDocument document;
+        document.setHtml(filtered->Html);
+        document.setTextWidth(620);
+        const double height = document.size().height();
+        const double layoutMs = static_cast<double>(timer.nsecsElapsed()) / 1e6;
+        const auto [now, peak] = Memory();
+        std::printf(" to %7lld B, laid out in %7.1f ms (%8.0f px high), %3ld MB now, %3ld MB at most",
+                    static_cast<long long>(filtered->Html.size()), layoutMs, height, now, peak);
+    } else {
+        std::printf(", refused");
+    }
+    std::printf("\n");
+}
+
+// Text with a character of every few code points of the scripts a font may lack.
+std::string ManyScripts() {
+    QString text;
+    for (std::size_t i = 0; text.toUtf8().size() + 8 < static_cast<qsizetype>(Limit) - 8; ++i)
+        text += QChar(static_cast<char16_t>(0x0590 + (i * 37) % 0x2a00));
+    return "<p>" + text.toStdString();
+}
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    if (argc > 1) {
+        for (int i = 1; i < argc; ++i) {
+            QFile file(QString::fromLocal8Bit(argv[i]));
+            if (!file.open(QIODevice::ReadOnly)) {
+                std::printf("%s: cannot be read\n", argv[i]);
+                continue;
+            }
+            Report(argv[i], file.readAll().toStdString());
+        }
+        return 0;
+    }
+    Report("paragraphs", Fill("", "<p>Zurk leze rybnikem a poji kulicky.</p>\n"));
+    Report("line breaks", Fill("<p>", "<br>"));
+    Report("rules", Fill("", "<hr>"));
+    Report("headings", Fill("", "<h1>x</h1>"));
+    Report("one word", Fill("<p>", "a"));
+    Report("combining accents on one letter", Fill("<p>a", "\xcc\x81"));
+    Report("many scripts", ManyScripts());
+    Report("one flat ordered list", Fill("<ol>", "<li>x"));
+    Report("one flat list, four deep", Fill("<ol><li><ol><li><ol><li><ul>", "<li>x"));
+    Report("lists nested as deep as they go", Fill("", "<ul><li><ul><li><ul><li><ul><li><ul><li>x"));
+    Report("one table, rows of three cells", Fill("<table border=1>", "<tr><td>a<td>b<td>c"));
+    Report("one table, one row", Fill("<table border=1><tr>", "<td>a"));
+    Report("tables of eight cells a row", Fill("<table border=1>", "<tr><td>a<td>a<td>a<td>a<td>a<td>a<td>a<td>a"));
+    Report("eight cells of one long word", "<table border=1><tr>" + Repeat("<td>" + std::string(16000, 'a'), 8));
+    Report("one word of changing scripts", Fill("<p>", "a\xd7\x90"));
+    Report("one word of changing formats", Fill("<p>", "<b>a</b>a"));
+    Report("tables in tables", Fill("", "<table border=1><tr><td>"));
+    Report("small tables", Fill("", "<table border=1><tr><td>x</table>"));
+    Report("spanned cells", Fill("<table>", "<tr><td colspan=1000 rowspan=1000>x"));
+    Report("bold, italic, small and links in each other", Fill("", "<b><i><small><a href=#x>"));
+    Report("pictures", Fill("", "<img src=a.png>"));
+    Report("links", Fill("", "<a href=\"https://zurk3.example.org/a\">x</a>"));
+    Report("tags of any kind", Fill("", "<div><span><font><center><q>"));
+    Report("line height", "<p style=\"line-height:100000000%\">x<p style=\"line-height:100000000%\">y");
+    Report("margins", Fill("", "<p style=\"margin-top:10000000px\">x"));
+    Report("style rules", "<style>" + Repeat("*{}", 5000) + "</style><p>x");
+    Report("style sheet imports", Fill("<style>", "@import \"b.css?1\";", "</style>"));
+    Report("comments", Fill("", "<!-- x -->"));
+    Report("unclosed comment", Fill("<p>a<!--", "x"));
+    Report("entities", Fill("<p>", "&amp;&#x202e;&nbsp;"));
+    Report("open tags without end", Fill("", "<a"));
+    return 0;
+}

@@ -1,0 +1,57 @@
+#include "tests/sound/MonitorRecorder.h"
+
+#include <QDeadlineTimer>
+#include <algorithm>
+#include <iterator>
+
+#include "tests/sound/PrivateSoundServer.h"
+
+MonitorRecorder::MonitorRecorder(const PrivateSoundServer& server) {
+    recorder_.setProcessEnvironment(server.ClientEnvironment());
+    recorder_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    recorder_.setChildProcessModifier(EndWithParentAheadOfBusyProcesses);
+    QObject::connect(&recorder_, &QProcess::readyReadStandardOutput, [this] { Take(); });
+    recorder_.start(
+        QStringLiteral("parec"),
+        {QStringLiteral("--device=") + PrivateSoundServer::MonitorSource(), QStringLiteral("--raw"),
+         QStringLiteral("--format=s16le"), QStringLiteral("--rate=%1").arg(PrivateSoundServer::SampleRate),
+         QStringLiteral("--channels=%1").arg(PrivateSoundServer::Channels), QStringLiteral("--latency-msec=%1").arg(server.RecordingPeriodMs())});
+}
+
+MonitorRecorder::~MonitorRecorder() {
+    recorder_.disconnect();
+    recorder_.kill();
+    recorder_.waitForFinished(5000);
+}
+
+void MonitorRecorder::Take() {
+    const auto now = Clock::now();
+    pending_ += recorder_.readAllStandardOutput();
+    const auto count = static_cast<std::size_t>(pending_.size() / 2);
+    if (count == 0) return;
+    // The recording is little-endian 16-bit, whatever the machine is.
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(pending_.constData());
+    for (std::size_t i = 0; i < count; ++i)
+        samples_.push_back(static_cast<std::int16_t>(bytes[2 * i] | (bytes[2 * i + 1] << 8)));
+    pending_.remove(0, static_cast<qsizetype>(2 * count));
+    blocks_.push_back({samples_.size(), now});
+}
+
+bool MonitorRecorder::WaitUntilFlowing() {
+    const QDeadlineTimer deadline(5000);
+    while (blocks_.size() < 10 && !deadline.hasExpired() && recorder_.state() != QProcess::NotRunning)
+        recorder_.waitForReadyRead(100);
+    return blocks_.size() >= 10;
+}
+
+MonitorRecorder::Clock::time_point MonitorRecorder::TimeOf(std::size_t sample) const {
+    // The sink hands a block to the recording when it starts playing it; its later samples play
+    // after that. Any delay on the way here only makes the time later than the true one.
+    const auto block = std::upper_bound(blocks_.begin(), blocks_.end(), sample,
+                                        [](std::size_t s, const Block& b) { return s < b.End; });
+    if (block == blocks_.end()) return blocks_.empty() ? Clock::time_point{} : blocks_.back().Arrived;
+    const std::size_t start = block == blocks_.begin() ? 0 : std::prev(block)->End;
+    const auto into =
+        std::chrono::duration<double>(static_cast<double>(sample - start) / PrivateSoundServer::SampleRate);
+    return block->Arrived + std::chrono::duration_cast<Clock::duration>(into);
+}
