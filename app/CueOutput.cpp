@@ -1,11 +1,10 @@
 #include "app/CueOutput.h"
 
+#include <algorithm>
 #include <pulse/context.h>
 #include <pulse/mainloop-api.h>
 #include <pulse/timeval.h>
 #include <sys/time.h>
-
-#include <algorithm>
 
 #include "app/WaveFile.h"
 #include "pond/RegularFile.h"

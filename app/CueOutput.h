@@ -42,7 +42,7 @@ private:
     std::function<void()> unplayable_;
     std::map<Cue, CueSound> sounds_;  // a cue whose file is missing or damaged has none
     pa_context* context_ = nullptr;
-    pa_time_event* timer_;             // the end of a waiting cue's wait
-    std::optional<Cue> waiting_;       // came while the link was being made
+    pa_time_event* timer_;                             // the end of a waiting cue's wait
+    std::optional<Cue> waiting_;                       // came while the link was being made
     std::vector<std::unique_ptr<CueStream>> streams_;  // the longest unused first
 };

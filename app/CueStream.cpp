@@ -1,11 +1,10 @@
 #include "app/CueStream.h"
 
+#include <algorithm>
 #include <pulse/context.h>
 #include <pulse/rtclock.h>
 #include <pulse/stream.h>
 #include <pulse/timeval.h>
-
-#include <algorithm>
 
 namespace {
 // How far ahead of the sound heard the server may play: the start of a cue and its fade come
@@ -140,9 +139,8 @@ void CueStream::FadeFromWhereTheServerIs() {
     const auto cueFrames = static_cast<std::int64_t>(cue_->Samples.size() / format_.Channels);
     const auto fadeFrames = static_cast<std::int64_t>(BytesFor(FadeUs)) / frameBytes;
     // The ramp, then silence up to the old end, so that nothing of the cue is heard after it.
-    std::vector<std::int16_t> faded(static_cast<std::size_t>(std::max<std::int64_t>(cueBytes_ / frameBytes - from, 0)) *
-                                        format_.Channels,
-                                    0);
+    std::vector<std::int16_t> faded(
+        static_cast<std::size_t>(std::max<std::int64_t>(cueBytes_ / frameBytes - from, 0)) * format_.Channels, 0);
     for (std::int64_t frame = from; frame < std::min(from + fadeFrames, cueFrames); ++frame) {
         // A linear ramp down; its last frame is already silent.
         const std::int64_t gain = fadeFrames - 1 - (frame - from);
@@ -188,8 +186,10 @@ void CueStream::OnWhere(pa_stream*, int success, void* self) {
     auto* cues = static_cast<CueStream*>(self);
     cues->asking_ = false;
     if (!success) return;
-    if (cues->phase_ == Phase::FadeAsked) cues->FadeFromWhereTheServerIs();
-    else if (cues->phase_ != Phase::Idle) cues->IdleIfPlayedOut();
+    if (cues->phase_ == Phase::FadeAsked)
+        cues->FadeFromWhereTheServerIs();
+    else if (cues->phase_ != Phase::Idle)
+        cues->IdleIfPlayedOut();
 }
 
 void CueStream::OnTimer(pa_mainloop_api*, pa_time_event*, const struct timeval*, void* self) {

@@ -102,10 +102,9 @@ void HelpViewer::ShowPage(const ProgramFolder& folder, const QString& fileName) 
             ? HelpPageFilter::Filter({reinterpret_cast<const char*>(file.Bytes.data()), file.Bytes.size()})
             : std::nullopt;
     if (!page) {
-        browser_->setPlainText(
-            file.Status == FileReadStatus::Missing
-                ? tr("Soubor nápovědy %1 nebyl nalezen v domovské složce programu.").arg(fileName)
-                : tr("Soubor nápovědy %1 v domovské složce programu nelze přečíst.").arg(fileName));
+        browser_->setPlainText(file.Status == FileReadStatus::Missing
+                                   ? tr("Soubor nápovědy %1 nebyl nalezen v domovské složce programu.").arg(fileName)
+                                   : tr("Soubor nápovědy %1 v domovské složce programu nelze přečíst.").arg(fileName));
         return;
     }
     // Every picture is in the document before Qt reads the page, so Qt never has to look for one.

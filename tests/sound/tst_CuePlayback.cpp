@@ -65,8 +65,8 @@ private:
         do {
             QTest::qWait(20);
             heard = FindCue(recording_->Samples(), cue, from);
-        } while (!deadline.hasExpired() &&
-                 !(heard && heard->At + cue.size() + std::size_t(after) * SamplesPerMs <= recording_->Samples().size()));
+        } while (!deadline.hasExpired() && !(heard && heard->At + cue.size() + std::size_t(after) * SamplesPerMs <=
+                                                          recording_->Samples().size()));
         return heard;
     }
 

@@ -64,7 +64,9 @@ public:
     }
     // Until every box and message is answered, and what follows each has come.
     // Not QTRY_VERIFY: Qt 6.8's narrows its timeout to int, which -Wconversion reports.
-    static void Settle() { QVERIFY(QTest::qWaitFor([] { return !ModalBoxes::AnyOpen(); }, 20000)); }
+    static void Settle() {
+        QVERIFY(QTest::qWaitFor([] { return !ModalBoxes::AnyOpen(); }, 20000));
+    }
     QLabel* Label(const char* name) const { return window->findChild<QLabel*>(QString::fromLatin1(name)); }
     QString Shown(const char* name) const { return Label(name)->text(); }
     // The side panel's boxes: score, level, lives, required length, length.

@@ -11,11 +11,11 @@ MonitorRecorder::MonitorRecorder(const PrivateSoundServer& server) {
     recorder_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     recorder_.setChildProcessModifier(EndWithParentAheadOfBusyProcesses);
     QObject::connect(&recorder_, &QProcess::readyReadStandardOutput, [this] { Take(); });
-    recorder_.start(
-        QStringLiteral("parec"),
-        {QStringLiteral("--device=") + PrivateSoundServer::MonitorSource(), QStringLiteral("--raw"),
-         QStringLiteral("--format=s16le"), QStringLiteral("--rate=%1").arg(PrivateSoundServer::SampleRate),
-         QStringLiteral("--channels=%1").arg(PrivateSoundServer::Channels), QStringLiteral("--latency-msec=%1").arg(server.RecordingPeriodMs())});
+    recorder_.start(QStringLiteral("parec"),
+                    {QStringLiteral("--device=") + PrivateSoundServer::MonitorSource(), QStringLiteral("--raw"),
+                     QStringLiteral("--format=s16le"), QStringLiteral("--rate=%1").arg(PrivateSoundServer::SampleRate),
+                     QStringLiteral("--channels=%1").arg(PrivateSoundServer::Channels),
+                     QStringLiteral("--latency-msec=%1").arg(server.RecordingPeriodMs())});
 }
 
 MonitorRecorder::~MonitorRecorder() {

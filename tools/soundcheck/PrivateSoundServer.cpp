@@ -2,8 +2,8 @@
 
 #include <QDeadlineTimer>
 #include <QDir>
-#include <QFileInfo>
 #include <QFile>
+#include <QFileInfo>
 #include <QThread>
 #include <csignal>
 #include <sched.h>
@@ -180,8 +180,10 @@ bool PrivateSoundServer::MakeDefault(QString* error) const {
     // The session manager keeps the default, and takes a moment to start after the server.
     const QDeadlineTimer deadline(20000);
     while (!Control({QStringLiteral("set-default-sink"), QStringLiteral("zurk3")}, error))
-        if (deadline.hasExpired()) return false;
-        else QThread::msleep(50);
+        if (deadline.hasExpired())
+            return false;
+        else
+            QThread::msleep(50);
     return true;
 }
 
