@@ -39,7 +39,7 @@ timeval In(pa_usec_t microseconds) {
 }
 }  // namespace
 
-CueOutput::CueOutput(pa_mainloop_api* api, ProgramFolder folder, std::function<void()> unplayable)
+CueOutput::CueOutput(pa_mainloop_api* api, const ProgramFolder& folder, std::function<void()> unplayable)
     : api_(api), unplayable_(std::move(unplayable)) {
     for (Cue cue : AllCues)
         if (auto sound = ReadCue(folder.FilePath(std::string(CueName(cue)) + ".wav"))) sounds_[cue] = std::move(*sound);

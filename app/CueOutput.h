@@ -21,7 +21,7 @@ class CueOutput {
 public:
     // unplayable: told, in the sound thread, of every cue that cannot sound: its file is missing
     // or damaged, or no sound reaches a server.
-    CueOutput(pa_mainloop_api* api, ProgramFolder folder, std::function<void()> unplayable);
+    CueOutput(pa_mainloop_api* api, const ProgramFolder& folder, std::function<void()> unplayable);
     ~CueOutput();
     CueOutput(const CueOutput&) = delete;
     CueOutput& operator=(const CueOutput&) = delete;

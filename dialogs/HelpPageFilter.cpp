@@ -313,11 +313,7 @@ private:
 
     static void AppendAttribute(std::string& tag, std::string_view name, std::string_view value) {
         std::string written;
-        if (name == "name" && IsAnchorName(value)) {
-            written = value;
-        } else if (name == "src") {
-            written = value;  // checked before
-        } else if (name == "href") {
+        if (name == "href") {
             if (value.size() > 1 && value.front() == '#' && IsAnchorName(value.substr(1))) {
                 written = value;
             } else {
@@ -325,8 +321,8 @@ private:
                     WebAddress(QString::fromUtf8(value.data(), static_cast<qsizetype>(value.size())).trimmed());
                 written = web.isValid() ? web.toString(QUrl::FullyEncoded).toStdString() : std::string();
             }
-        } else if (IsSmallNumber(value)) {
-            written = value;
+        } else if ((name == "name" && IsAnchorName(value)) || name == "src" || IsSmallNumber(value)) {
+            written = value;  // a picture's src was checked before; the numbers are a table's sizes
         }
         if (written.empty()) return;
         tag += ' ';

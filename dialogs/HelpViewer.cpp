@@ -41,7 +41,7 @@ QImage Picture(const ProgramFolder& folder, const QString& name, qsizetype& byte
     if (!size.isValid() || size.width() > MaxPictureSide || size.height() > MaxPictureSide ||
         qsizetype{4} * size.width() * size.height() > bytesLeft)
         return HelpBrowser::NoPicture();
-    const QImage picture = reader.read();
+    QImage picture = reader.read();
     if (picture.isNull()) return HelpBrowser::NoPicture();
     bytesLeft -= picture.sizeInBytes();
     return picture;

@@ -33,7 +33,7 @@ void MonitorRecorder::Take() {
     const auto* bytes = reinterpret_cast<const std::uint8_t*>(pending_.constData());
     for (std::size_t i = 0; i < count; ++i)
         samples_.push_back(static_cast<std::int16_t>(bytes[2 * i] | (bytes[2 * i + 1] << 8)));
-    pending_.remove(0, static_cast<qsizetype>(2 * count));
+    pending_.remove(0, static_cast<qsizetype>(count) * 2);
     blocks_.push_back({samples_.size(), now});
 }
 
