@@ -1,11 +1,10 @@
 #include "app/CueOutput.h"
 
+#include <algorithm>
 #include <pulse/context.h>
 #include <pulse/mainloop-api.h>
 #include <pulse/timeval.h>
 #include <sys/time.h>
-
-#include <algorithm>
 
 #include "app/WaveFile.h"
 #include "pond/RegularFile.h"
@@ -40,7 +39,7 @@ timeval In(pa_usec_t microseconds) {
 }
 }  // namespace
 
-CueOutput::CueOutput(pa_mainloop_api* api, ProgramFolder folder, std::function<void()> unplayable)
+CueOutput::CueOutput(pa_mainloop_api* api, const ProgramFolder& folder, std::function<void()> unplayable)
     : api_(api), unplayable_(std::move(unplayable)) {
     for (Cue cue : AllCues)
         if (auto sound = ReadCue(folder.FilePath(std::string(CueName(cue)) + ".wav"))) sounds_[cue] = std::move(*sound);

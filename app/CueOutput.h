@@ -23,7 +23,7 @@ class CueOutput {
 public:
     // unplayable: told, in the sound thread, of every cue that cannot sound: its file is missing
     // or damaged, or no sound reaches a server.
-    CueOutput(pa_mainloop_api* api, ProgramFolder folder, std::function<void()> unplayable);
+    CueOutput(pa_mainloop_api* api, const ProgramFolder& folder, std::function<void()> unplayable);
     ~CueOutput();
     CueOutput(const CueOutput&) = delete;
     CueOutput& operator=(const CueOutput&) = delete;
@@ -44,7 +44,7 @@ private:
     std::function<void()> unplayable_;
     std::map<Cue, CueSound> sounds_;  // a cue whose file is missing or damaged has none
     pa_context* context_ = nullptr;
-    pa_time_event* timer_;             // the end of a waiting cue's wait
-    std::optional<Cue> waiting_;       // came while the link was being made
+    pa_time_event* timer_;                             // the end of a waiting cue's wait
+    std::optional<Cue> waiting_;                       // came while the link was being made
     std::vector<std::unique_ptr<CueStream>> streams_;  // the longest unused first
 };

@@ -73,9 +73,9 @@ private:
     pa_time_event* timer_ = nullptr;
     Phase phase_ = Phase::Idle;
     bool corked_ = false;
-    bool asking_ = false;                // where the server is, and no answer yet
-    const CueSound* cue_ = nullptr;      // the cue playing, or waiting for the stream to be ready
-    bool pending_ = false;               // cue_ waits for the stream to be ready
-    std::int64_t cueBytes_ = 0;          // what was written of cue_, with the silence after it
-    std::int64_t fadeEnd_ = 0;           // the stream's byte where the ramp ends
+    bool asking_ = false;            // where the server is, and no answer yet
+    const CueSound* cue_ = nullptr;  // the cue playing, or waiting for the stream to be ready
+    bool pending_ = false;           // cue_ waits for the stream to be ready
+    std::int64_t cueBytes_ = 0;      // what was written of cue_, with the silence after it
+    std::int64_t fadeEnd_ = 0;       // the stream's byte where the ramp ends
 };

@@ -1,12 +1,11 @@
 #include "app/CueThread.h"
 
+#include <cstdint>
 #include <pthread.h>
 #include <pulse/mainloop.h>
 #include <sched.h>
 #include <sys/eventfd.h>
 #include <unistd.h>
-
-#include <cstdint>
 
 namespace {
 // Real-time scheduling where the system grants it (the lowest real-time priority is enough to

@@ -1,10 +1,9 @@
 #pragma once
 // Why: part of the cue player on libpulse, which stands in for Qt Multimedia (QtCuePlayer.h says why).
 // Can go when: QtCuePlayer.h says it can.
-#include <pulse/mainloop-api.h>
-
 #include <functional>
 #include <mutex>
+#include <pulse/mainloop-api.h>
 #include <thread>
 #include <vector>
 
@@ -35,7 +34,7 @@ private:
     static void OnWake(pa_mainloop_api* api, pa_io_event* event, int fd, pa_io_event_flags_t flags, void* self);
 
     pa_mainloop* loop_;
-    int wake_;                  // an eventfd: readable while a task waits
+    int wake_;  // an eventfd: readable while a task waits
     pa_io_event* wakeEvent_;
     std::mutex mutex_;
     std::vector<std::function<void()>> tasks_;  // under mutex_

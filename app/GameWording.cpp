@@ -1,6 +1,7 @@
 #include "app/GameWording.h"
 
 #include <QDir>
+#include <new>
 
 QString GameWording::Message(FlowMessage message) {
     switch (message) {
@@ -41,6 +42,21 @@ QString GameWording::GameInfoText(const GameInfo& game) {
 
 QString GameWording::LoadFault(const QString& path, const GameLoadFault& fault) {
     return tr("Hru ze souboru %1 nelze načíst. %2").arg(QDir::toNativeSeparators(path), Reason(fault));
+}
+
+QString GameWording::StartFault(const std::exception& failure) {
+    return tr("Hru nelze spustit: %1 Hra se vrací na úvodní obrazovku.").arg(Reason(failure));
+}
+
+QString GameWording::GameInfoFault(const std::exception& failure) {
+    return tr("Informace o hře nelze zobrazit: %1").arg(Reason(failure));
+}
+
+QString GameWording::Reason(const std::exception& failure) {
+    // The rules throw nothing of their own: what reaches the window is the standard library's,
+    // nearly always memory running out, which the player can do something about.
+    if (dynamic_cast<const std::bad_alloc*>(&failure)) return tr("nedostává se paměti.");
+    return QString::fromLocal8Bit(failure.what()) + QLatin1Char('.');
 }
 
 QString GameWording::Reason(const GameLoadFault& fault) {

@@ -1,6 +1,7 @@
 #pragma once
 #include <QCoreApplication>
 #include <QString>
+#include <exception>
 
 #include "game/LevelFlow.h"
 #include "pond/GameFrontEnd.h"
@@ -20,9 +21,13 @@ public:
     static QString GameInfoText(const GameInfo& game);     // Informace's three lines
     // Why the game file at path cannot be loaded, in one paragraph that names the path once.
     static QString LoadFault(const QString& path, const GameLoadFault& fault);
+    // Why a command failed: the failure that stopped it, caught before it reached Qt.
+    static QString StartFault(const std::exception& failure);     // Start's, F2's
+    static QString GameInfoFault(const std::exception& failure);  // Informace's
 
 private:
     static QString Reason(const GameLoadFault& fault);
+    static QString Reason(const std::exception& failure);
     static QString ByteCount(int n);
     static QString LevelCount(int n);
 };

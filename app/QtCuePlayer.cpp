@@ -17,7 +17,8 @@ void QtCuePlayer::Prepare() {
         // A beep is posted to this object; such posts die with it, so none comes after the
         // player has gone.
         output_ = std::make_unique<CueOutput>(thread_->Api(), folder_, [this] {
-            QMetaObject::invokeMethod(this, [this] { fallback_(); }, Qt::QueuedConnection);
+            const auto beep = [this] { fallback_(); };
+            QMetaObject::invokeMethod(this, beep, Qt::QueuedConnection);
         });
     });
 }

@@ -43,7 +43,8 @@ SpriteLists::List SpriteLists::Cut(int spriteSet, int scale) {
     List list;
     for (int n = 1; n <= SpriteCount; ++n) {
         const QRect cell((n - 1) * edge, 0, edge, edge);
-        list[Index(n - 1)] = sheet.rect().contains(cell) ? QPixmap::fromImage(sheet.copy(cell)) : White(spriteSet, scale);
+        list[Index(n - 1)] =
+            sheet.rect().contains(cell) ? QPixmap::fromImage(sheet.copy(cell)) : White(spriteSet, scale);
         list[Index(n - 1)].setDevicePixelRatio(scale);
     }
     return list;

@@ -23,7 +23,7 @@ void Add(QCoreApplication& application, const QString& file, const QString& fold
 QString UiLanguage::Choose(const QStringList& uiLanguages, const QStringList& translated) {
     for (const QString& tag : uiLanguages) {
         // "en-GB", "en_GB" and "en" all name English; "C" names no language.
-        const QString language = tag.section(QLatin1Char('-'), 0, 0).section(QLatin1Char('_'), 0, 0).toLower();
+        QString language = tag.section(QLatin1Char('-'), 0, 0).section(QLatin1Char('_'), 0, 0).toLower();
         if (language == Czech || translated.contains(language)) return language;
     }
     return Czech;
@@ -37,7 +37,7 @@ QStringList UiLanguage::Translated() {
 }
 
 QString UiLanguage::Install(QCoreApplication& application) {
-    const QString language = Choose(QLocale::system().uiLanguages(), Translated());
+    QString language = Choose(QLocale::system().uiLanguages(), Translated());
     // Qt's own buttons (OK, Cancel) in the same language, where Qt's translation is installed.
     Add(application, QStringLiteral("qtbase_") + language, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
     if (language != Czech) Add(application, Prefix + language, TranslationFolder);

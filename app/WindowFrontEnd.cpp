@@ -72,11 +72,12 @@ void WindowFrontEnd::ShowCritical(const QString& text) {
 }
 
 void WindowFrontEnd::ShowGameInfo() {
-    // A failure while Informace gathers what it tells ends the command quietly.
+    // Gathering what Informace tells may run out of memory: the player is told instead, and the
+    // flow goes on once that box is closed.
     try {
         ShowInformation(window_.windowTitle(), GameWording::GameInfoText(flow_.CurrentGameInfo()));
-    } catch (const std::exception&) {
-        AnswerSoon();
+    } catch (const std::exception& failure) {
+        ShowCritical(GameWording::GameInfoFault(failure));
     }
 }
 

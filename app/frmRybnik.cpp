@@ -7,6 +7,7 @@
 
 #include "app/CloseRequests.h"
 #include "app/GameScreen.h"
+#include "app/GameWording.h"
 #include "app/MainMenu.h"
 #include "desktop/WebAddress.h"
 #include "dialogs/GameBox.h"
@@ -110,10 +111,15 @@ void frmRybnik::closeEvent(QCloseEvent* event) {
 // --- Menu commands -----------------------------------------------------------------------
 
 void frmRybnik::mnuHraStart_Click() {
-    // A failure inside Start ends the command quietly; the program goes on.
+    // Setting up a level may run out of memory. Qt must not see the failure, and the level is
+    // half laid out, so the player is told and the game goes back to its title, where the player
+    // may start again.
     try {
         session_.Flow().Start();
-    } catch (const std::exception&) {}
+    } catch (const std::exception& failure) {
+        session_.Flow().ReturnToTitle();
+        ShowGameBox(this, QMessageBox::Critical, windowTitle(), GameWording::StartFault(failure));
+    }
 }
 
 void frmRybnik::mnuHraInformace_Click() { session_.Flow().ShowGameInfo(); }

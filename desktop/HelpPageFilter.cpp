@@ -1,11 +1,10 @@
 #include "desktop/HelpPageFilter.h"
 
-#include <libxml/HTMLparser.h>
-#include <libxml/parser.h>
-
 #include <QUrl>
 #include <algorithm>
 #include <array>
+#include <libxml/HTMLparser.h>
+#include <libxml/parser.h>
 #include <memory>
 #include <string>
 #include <vector>
@@ -47,8 +46,8 @@ constexpr Element AllowList[] = {
 };
 
 // Elements whose content is no text of the page: it goes with them.
-constexpr std::string_view Dropped[] = {"head", "script", "style", "title", "template", "iframe",
-                                        "object", "embed", "svg", "math", "noscript", "textarea"};
+constexpr std::string_view Dropped[] = {"head",   "script", "style", "title", "template", "iframe",
+                                        "object", "embed",  "svg",   "math",  "noscript", "textarea"};
 
 const Element* Find(std::string_view name) {
     const auto* found = std::find_if(std::begin(AllowList), std::end(AllowList),
@@ -99,9 +98,9 @@ bool IsPictureName(std::string_view name) {
 
 // A small whole number of pixels, as our tables' borders and spacing are.
 bool IsSmallNumber(std::string_view text) {
-    return !text.empty() && text.size() <= 2 && std::all_of(text.begin(), text.end(), [](char c) {
-               return c >= '0' && c <= '9';
-           }) && std::stoi(std::string(text)) <= HelpPageFilter::MaxTableSpacing;
+    return !text.empty() && text.size() <= 2 &&
+           std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }) &&
+           std::stoi(std::string(text)) <= HelpPageFilter::MaxTableSpacing;
 }
 
 void AppendEscaped(std::string& out, std::string_view text) {
@@ -126,9 +125,10 @@ char32_t DecodeUtf8(std::string_view text, std::size_t& length) {
     const unsigned lead = byte(0);
     length = 1;
     if (lead < 0x80) return lead;
-    const std::size_t size = lead >= 0xc2 && lead <= 0xdf ? 2 : lead >= 0xe0 && lead <= 0xef ? 3
-                             : lead >= 0xf0 && lead <= 0xf4                                ? 4
-                                                                                            : 0;
+    const std::size_t size = lead >= 0xc2 && lead <= 0xdf   ? 2
+                             : lead >= 0xe0 && lead <= 0xef ? 3
+                             : lead >= 0xf0 && lead <= 0xf4 ? 4
+                                                            : 0;
     if (size == 0) return Replacement;
     char32_t code = lead & (0x7fu >> size);
     for (std::size_t i = 1; i < size; ++i) {
@@ -242,8 +242,8 @@ private:
             const std::string_view character = code == Replacement ? "\ufffd" : text.substr(at, length);
             at += length;
             const QChar::Category kind = QChar::category(code);
-            const bool mark = kind == QChar::Mark_NonSpacing || kind == QChar::Mark_SpacingCombining ||
-                              kind == QChar::Mark_Enclosing;
+            const bool mark =
+                kind == QChar::Mark_NonSpacing || kind == QChar::Mark_SpacingCombining || kind == QChar::Mark_Enclosing;
             marks_ = mark ? marks_ + 1 : 0;
             if (marks_ > HelpPageFilter::MaxMarksOnALetter) continue;
             if (code == ' ' || code == '\t' || code == '\n' || code == '\r' || code == '\f') {
@@ -295,8 +295,8 @@ private:
     // Counts a child of a list, a table or a row; whether it is written. A list or a table at its
     // length goes on as a new one.
     bool CountChild(Open& parent, const Element& child) {
-        const int limit = child.Kind == Role::Item  ? HelpPageFilter::MaxListItems
-                          : child.Kind == Role::Row ? HelpPageFilter::MaxTableRows
+        const int limit = child.Kind == Role::Item   ? HelpPageFilter::MaxListItems
+                          : child.Kind == Role::Row  ? HelpPageFilter::MaxTableRows
                           : child.Kind == Role::Cell ? HelpPageFilter::MaxRowCells
                                                      : 0;
         if (limit == 0) return true;
@@ -313,20 +313,16 @@ private:
 
     static void AppendAttribute(std::string& tag, std::string_view name, std::string_view value) {
         std::string written;
-        if (name == "name" && IsAnchorName(value)) {
-            written = value;
-        } else if (name == "src") {
-            written = value;  // checked before
-        } else if (name == "href") {
+        if (name == "href") {
             if (value.size() > 1 && value.front() == '#' && IsAnchorName(value.substr(1))) {
                 written = value;
             } else {
-                const QUrl web = WebAddress(
-                    QString::fromUtf8(value.data(), static_cast<qsizetype>(value.size())).trimmed());
+                const QUrl web =
+                    WebAddress(QString::fromUtf8(value.data(), static_cast<qsizetype>(value.size())).trimmed());
                 written = web.isValid() ? web.toString(QUrl::FullyEncoded).toStdString() : std::string();
             }
-        } else if (IsSmallNumber(value)) {
-            written = value;
+        } else if ((name == "name" && IsAnchorName(value)) || name == "src" || IsSmallNumber(value)) {
+            written = value;  // a picture's src was checked before; the numbers are a table's sizes
         }
         if (written.empty()) return;
         tag += ' ';

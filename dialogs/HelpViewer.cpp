@@ -41,7 +41,7 @@ QImage Picture(const ProgramFolder& folder, const QString& name, qsizetype& byte
     if (!size.isValid() || size.width() > MaxPictureSide || size.height() > MaxPictureSide ||
         qsizetype{4} * size.width() * size.height() > bytesLeft)
         return HelpBrowser::NoPicture();
-    const QImage picture = reader.read();
+    QImage picture = reader.read();
     if (picture.isNull()) return HelpBrowser::NoPicture();
     bytesLeft -= picture.sizeInBytes();
     return picture;
@@ -102,10 +102,9 @@ void HelpViewer::ShowPage(const ProgramFolder& folder, const QString& fileName) 
             ? HelpPageFilter::Filter({reinterpret_cast<const char*>(file.Bytes.data()), file.Bytes.size()})
             : std::nullopt;
     if (!page) {
-        browser_->setPlainText(
-            file.Status == FileReadStatus::Missing
-                ? tr("Soubor nápovědy %1 nebyl nalezen v domovské složce programu.").arg(fileName)
-                : tr("Soubor nápovědy %1 v domovské složce programu nelze přečíst.").arg(fileName));
+        browser_->setPlainText(file.Status == FileReadStatus::Missing
+                                   ? tr("Soubor nápovědy %1 nebyl nalezen v domovské složce programu.").arg(fileName)
+                                   : tr("Soubor nápovědy %1 v domovské složce programu nelze přečíst.").arg(fileName));
         return;
     }
     // Every picture is in the document before Qt reads the page, so Qt never has to look for one.

@@ -1,11 +1,13 @@
 #pragma once
 #include <array>
+#include <cstddef>
 #include <cstdint>
 
 #include "pond/CellKinds.h"
 
 constexpr int MaxFieldWidth = 50;
 constexpr int MaxFieldHeight = 40;
+constexpr std::size_t MaxFieldCells = std::size_t{MaxFieldWidth} * MaxFieldHeight;
 
 struct MapCell {
     std::uint8_t Kind = 0;
@@ -29,7 +31,7 @@ struct LevelRecord {
     std::uint8_t RandomFlies = 0;
     std::uint8_t RandomBoulders = 0;
     std::uint8_t GoldenBallChance = 0;
-    std::array<MapCell, std::size_t{MaxFieldWidth} * MaxFieldHeight> LevelMap{};  // x varies fastest
+    std::array<MapCell, MaxFieldCells> LevelMap{};  // x varies fastest
 
     // Callers keep 1 <= x <= 50 and 1 <= y <= 40.
     MapCell& Cell(int x, int y) { return LevelMap[GridIndex(x, y, MaxFieldWidth)]; }

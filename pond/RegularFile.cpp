@@ -30,7 +30,7 @@ FileRead ReadRegularFile(const std::string& path, std::size_t maxBytes) {
         result.Status = errno == ENOENT || errno == ENOTDIR ? FileReadStatus::Missing : FileReadStatus::NotReadable;
         return result;
     }
-    struct stat info {};
+    struct stat info = {};
     if (::fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode)) {
         result.Status = FileReadStatus::NotReadable;
         return result;

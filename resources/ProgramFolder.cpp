@@ -30,7 +30,7 @@ std::string ProgramFolder::FilePath(std::string_view name) const {
 }
 
 bool ProgramFolder::HasEntry(std::string_view name) const {
-    struct stat info {};
+    struct stat info = {};
     return ::lstat(FilePath(name).c_str(), &info) == 0;
 }
 

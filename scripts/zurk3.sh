@@ -1,17 +1,21 @@
 #!/usr/bin/env bash
 # Sets up a Debian 12 or Debian 13 machine for Zurk3, builds it, and plays or tests it.
 #   scripts/zurk3.sh play   install what is missing, build the game, start it
-#   scripts/zurk3.sh test   install what is missing, build everything with warnings as errors, run
-#                           every test (also a build with AddressSanitizer and UBSan, and a short
-#                           fuzz run)
+#   scripts/zurk3.sh test   install what is missing, then run every check in tiers, quickest
+#                           first, each timed, stopping at the first that fails: the style, the
+#                           build with warnings as errors and the unit and window tests, the system
+#                           and slow tests, the suite under AddressSanitizer and UBSan, short fuzz
+#                           runs
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-# The few packages whose names carry a version differ between the releases.
+# The few packages whose names carry a version differ between the releases. The layout is checked
+# on both, as clang-format 14 and 19 lay the code out alike; clang-tidy's checks differ between 14
+# and 19, so one release decides: Debian 12, which CI runs first, where a finding stops it soonest.
 . /etc/os-release
 case "${VERSION_ID:-}" in
-  12) clang_runtime=libclang-rt-14-dev ;;
-  13) clang_runtime=libclang-rt-19-dev ;;
+  12) clang_runtime=libclang-rt-14-dev style=all ;;
+  13) clang_runtime=libclang-rt-19-dev style=format ;;
   *)
     echo "Zurk3 sets up Debian 12 and Debian 13; this is ${PRETTY_NAME:-an unknown system}" >&2
     exit 2
@@ -25,12 +29,13 @@ game_packages=(build-essential cmake git pkg-config
                qt6-tools-dev qt6-l10n-tools
                fonts-liberation fonts-dejavu-core qt6-translations-l10n)
 # What the tests and tools need besides: the test frameworks, clang for the sanitizers and the
-# fuzzer with llvm's symbolizer (the leak checker's suppressions match by function name), a
-# virtual X server with a window manager and a Wayland compositor with Qt's Wayland platform to
-# run the game on, the validators of the install and package checks, and what builds the Debian
-# package from debian/.
+# fuzzer with llvm's symbolizer (the leak checker's suppressions match by function name), clang's
+# formatter and checker for the style, a virtual X server with a window manager and a Wayland
+# compositor with Qt's Wayland platform to run the game on, the validators of the install and
+# package checks, and what builds the Debian package from debian/.
 test_packages=(libgtest-dev libgmock-dev libbenchmark-dev
-               clang "$clang_runtime" llvm xvfb xdotool x11-utils imagemagick openbox weston qt6-wayland
+               clang "$clang_runtime" llvm clang-format clang-tidy
+               xvfb xdotool x11-utils imagemagick openbox weston qt6-wayland
                desktop-file-utils appstream groff-base man-db dpkg-dev file lintian
                debhelper)
 # The sound tests' own servers (PulseAudio, and PipeWire with its session manager and bus) with a
@@ -61,10 +66,23 @@ case "$mode" in
   test)
     install_missing "${game_packages[@]}" "${test_packages[@]}" "${sound_test_packages[@]}"
     export QT_QPA_PLATFORM=offscreen
-    cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release -DZURK3_TESTS=ON -DZURK3_WERROR=ON
-    cmake --build build/release -j"$jobs"
-    ctest --test-dir build/release --output-on-failure -j"$jobs"
-    scripts/sanitize.sh
+    . scripts/timed.sh
+    build_and_test_quickly() {
+      cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release -DZURK3_TESTS=ON -DZURK3_WERROR=ON \
+        && cmake --build build/release -j"$jobs" \
+        && ctest --test-dir build/release --output-on-failure -j"$jobs" -L '^(unit|window)$'
+    }
+    # Run as conditions, where set -e does not hold: each tier stops the run itself.
+    tiers() {
+      timed "style" scripts/check-style.sh "$style" || return
+      timed "build, unit and window tests" build_and_test_quickly || return
+      # Whatever the tier before did not run, so that a test with a new label is not left out.
+      timed "system and slow tests" \
+        ctest --test-dir build/release --output-on-failure -j"$jobs" -LE '^(unit|window)$' || return
+      timed "sanitizers" scripts/sanitize.sh || return
+      timed "fuzz" scripts/fuzz.sh
+    }
+    timed "every tier" tiers
     ;;
   *)
     echo "usage: $0 play|test" >&2

@@ -132,6 +132,18 @@ Note: %3</translation>
         <source>Soubor je příliš velký, než aby byl souborem hry.</source>
         <translation>The file is far too large to be a game file.</translation>
     </message>
+    <message>
+        <source>Hru nelze spustit: %1 Hra se vrací na úvodní obrazovku.</source>
+        <translation>The game cannot start: %1 The game goes back to its title screen.</translation>
+    </message>
+    <message>
+        <source>Informace o hře nelze zobrazit: %1</source>
+        <translation>The information about the game cannot be shown: %1</translation>
+    </message>
+    <message>
+        <source>nedostává se paměti.</source>
+        <translation>there is not enough memory.</translation>
+    </message>
 </context>
 <context>
     <name>HelpViewer</name>

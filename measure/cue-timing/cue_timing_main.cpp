@@ -236,7 +236,8 @@ int main(int argc, char* argv[]) {
     if (arguments.size() > dashes + 1 && arguments[0] == QStringLiteral("serve") &&
         arguments[dashes] == QStringLiteral("--"))
         return Serve(arguments.mid(dashes + 1), stalled);
-    std::fprintf(stderr, "usage: zurk3-cue-timing delays [PLAYS]\n"
-                         "       zurk3-cue-timing serve [--stalled] -- PROGRAM [ARGS...]\n");
+    std::fprintf(stderr,
+                 "usage: zurk3-cue-timing delays [PLAYS]\n"
+                 "       zurk3-cue-timing serve [--stalled] -- PROGRAM [ARGS...]\n");
     return 2;
 }

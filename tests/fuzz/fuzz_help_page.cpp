@@ -86,8 +86,10 @@ bool IsAllowedPage(std::string_view page) {
             const std::string_view attribute = Word(page, ++at);
             if (!HelpPageFilter::Allows(name, attribute) || page.substr(at, 2) != "=\"") return false;
             for (at += 2; at < page.size() && page[at] != '"';)
-                if (page[at] == '<' || page[at] == '>' || (page[at] == '&' && !SkipEntity(page, at))) return false;
-                else if (page[at] != '&') ++at;
+                if (page[at] == '<' || page[at] == '>' || (page[at] == '&' && !SkipEntity(page, at)))
+                    return false;
+                else if (page[at] != '&')
+                    ++at;
             ++at;
         }
         if (at >= page.size() || page[at] != '>') return false;

@@ -72,13 +72,14 @@ TEST(HumanTiming, APersonWinsTheFirstLevelMostOfTheTimeAndGradingIsReproducible)
 
     clsHraZurk3 small;
     const LevelText roomy{.Map = {"##########", "#H.......#", "#...o....#", "#........#", "##########"}};
-    Load(small, Build(GameText{}.Text() + roomy.Text() + LevelText{.Map = {"#####", "#.o.#", "#####"}}.Text() +
-                      roomy.Text()));
+    Load(small,
+         Build(GameText{}.Text() + roomy.Text() + LevelText{.Map = {"#####", "#.o.#", "#####"}}.Text() + roomy.Text()));
     GradingRun run{.Timing = {80, 40}, .Tries = 12, .Seed = 7, .Jobs = 1};
     const std::vector<int> alone = WinsPerLevel(small, run);
     run.Jobs = 3;
     EXPECT_EQ(WinsPerLevel(small, run), alone);
     EXPECT_EQ(alone[1], -1) << "a level without a house is not played";
     run.Timing.NoiseMs = 0;
-    EXPECT_EQ(WinsPerLevel(small, run), (std::vector<int>{12, -1, 12})) << "perfect timing wins what the autoplayer wins";
+    EXPECT_EQ(WinsPerLevel(small, run), (std::vector<int>{12, -1, 12}))
+        << "perfect timing wins what the autoplayer wins";
 }

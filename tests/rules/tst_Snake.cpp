@@ -9,8 +9,9 @@ namespace {
 // A 12 x 7 pond with the house at (5, 4); the snake is placed in it with initial length h1.
 struct SnakePond : TestPond {
     explicit SnakePond(int h1, int requiredLength = 50,
-                       std::vector<std::string> rows = {"############", "#..........#", "#..........#", "#...H......#",
-                                                        "#..........#", "#..........#", "############"})
+                       const std::vector<std::string>& rows = {"############", "#..........#", "#..........#",
+                                                               "#...H......#", "#..........#", "#..........#",
+                                                               "############"})
         : TestPond(rows) {
         world.Level.RequiredLength = static_cast<std::int16_t>(requiredLength);
         CopyMapOnly();

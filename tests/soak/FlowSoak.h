@@ -39,7 +39,7 @@ private:
     SilentCuePlayer cues_;
     FrontEnd frontEnd_;
     KeyStateWords keys_;  // the keys' state words, as the window keeps them, tapped by the soak
-    modZurk3 world_;  // after its outside world, so it goes first
+    modZurk3 world_;      // after its outside world, so it goes first
     LevelFlow flow_;
     std::mt19937 rng_;
 };

@@ -16,7 +16,7 @@ public:
     ShadowPainter() { Clear(); }
     void PaintSprite(int x, int y, int sprite) override { Remember(x, y, sprite); }
     void PaintWhiteBox(int x, int y) override { Remember(x, y, 0); }
-    void Clear() { shown_.assign(MaxFieldWidth * MaxFieldHeight, Nothing); }
+    void Clear() { shown_.assign(MaxFieldCells, Nothing); }
     // The sprite last painted on cell (x, y): 0 for the white box, Nothing when none was.
     int Shown(int x, int y) const { return shown_[GridIndex(x, y, MaxFieldWidth)]; }
 

@@ -59,9 +59,9 @@ std::vector<double> LevelUnder(const std::vector<std::int16_t>& recording, const
                                std::size_t ms, std::size_t samplesPerMs) {
     const std::size_t overtaken = next.At - old.At;  // where in the first cue the second came
     std::vector<double> level;
-    for (std::size_t start = 0; level.size() < ms && overtaken + start + samplesPerMs <= first.size() &&
-                                next.At + start + samplesPerMs <= recording.size() &&
-                                start + samplesPerMs <= second.size();
+    for (std::size_t start = 0;
+         level.size() < ms && overtaken + start + samplesPerMs <= first.size() &&
+         next.At + start + samplesPerMs <= recording.size() && start + samplesPerMs <= second.size();
          start += samplesPerMs) {
         // What the recording holds beyond the second cue, set against the first.
         double along = 0, own = 0;

@@ -11,11 +11,11 @@ MonitorRecorder::MonitorRecorder(const PrivateSoundServer& server) {
     recorder_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     recorder_.setChildProcessModifier(EndWithParentAheadOfBusyProcesses);
     QObject::connect(&recorder_, &QProcess::readyReadStandardOutput, [this] { Take(); });
-    recorder_.start(
-        QStringLiteral("parec"),
-        {QStringLiteral("--device=") + PrivateSoundServer::MonitorSource(), QStringLiteral("--raw"),
-         QStringLiteral("--format=s16le"), QStringLiteral("--rate=%1").arg(PrivateSoundServer::SampleRate),
-         QStringLiteral("--channels=%1").arg(PrivateSoundServer::Channels), QStringLiteral("--latency-msec=%1").arg(server.RecordingPeriodMs())});
+    recorder_.start(QStringLiteral("parec"),
+                    {QStringLiteral("--device=") + PrivateSoundServer::MonitorSource(), QStringLiteral("--raw"),
+                     QStringLiteral("--format=s16le"), QStringLiteral("--rate=%1").arg(PrivateSoundServer::SampleRate),
+                     QStringLiteral("--channels=%1").arg(PrivateSoundServer::Channels),
+                     QStringLiteral("--latency-msec=%1").arg(server.RecordingPeriodMs())});
 }
 
 MonitorRecorder::~MonitorRecorder() {
@@ -33,7 +33,7 @@ void MonitorRecorder::Take() {
     const auto* bytes = reinterpret_cast<const std::uint8_t*>(pending_.constData());
     for (std::size_t i = 0; i < count; ++i)
         samples_.push_back(static_cast<std::int16_t>(bytes[2 * i] | (bytes[2 * i + 1] << 8)));
-    pending_.remove(0, static_cast<qsizetype>(2 * count));
+    pending_.remove(0, static_cast<qsizetype>(count) * 2);
     blocks_.push_back({samples_.size(), now});
 }
 

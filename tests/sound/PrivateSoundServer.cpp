@@ -132,8 +132,9 @@ bool PrivateSoundServer::StartPulseAudio(QString* error) {
     const QString sink = QStringLiteral("module-null-sink sink_name=zurk3 format=s16le rate=%1 channels=%2 norewinds=1")
                              .arg(SampleRate)
                              .arg(Channels);
-    const QStringList options = QStringLiteral("--daemonize=no --exit-idle-time=-1 -n --use-pid-file=no --realtime=yes "
-                                               "--high-priority=yes --disable-shm=yes --log-target=stderr --log-level=error")
+    const QStringList options = QStringLiteral(
+                                    "--daemonize=no --exit-idle-time=-1 -n --use-pid-file=no --realtime=yes "
+                                    "--high-priority=yes --disable-shm=yes --log-target=stderr --log-level=error")
                                     .split(QLatin1Char(' '));
     return Launch(QStringLiteral("pulseaudio"),
                   options + QStringList{QStringLiteral("--load=") + sink,

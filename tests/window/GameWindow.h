@@ -64,7 +64,9 @@ public:
         Settle();
     }
     // Until every box and message is answered, and what follows each has come.
-    static void Settle() { QVERIFY(WaitFor([] { return !ModalBoxes::AnyOpen(); }, 20000)); }
+    static void Settle() {
+        QVERIFY(WaitFor([] { return !ModalBoxes::AnyOpen(); }, 20000));
+    }
     QLabel* Label(const char* name) const { return window->findChild<QLabel*>(QString::fromLatin1(name)); }
     QString Shown(const char* name) const { return Label(name)->text(); }
     // The side panel's boxes: score, level, lives, required length, length.

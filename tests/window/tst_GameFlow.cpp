@@ -3,12 +3,14 @@
 #include <QPushButton>
 #include <QSlider>
 #include <QTextBrowser>
+#include <new>
 
 #include "GameWindow.h"
 #include "ModalBoxes.h"
 #include "app/GameScreen.h"
 #include "app/KeyTracker.h"
 #include "dialogs/frmNastav.h"
+#include "pond/GameFileFormat.h"
 
 // Playing through the window: its keys, its menus, its step timer, its boxes and what it paints.
 // The step timer runs, but every tick here is one the test gives.
@@ -29,6 +31,21 @@ private:
         QKeyEvent event(type, key, Qt::NoModifier, QString(), autoRepeat);
         QApplication::sendEvent(&target, &event);
     }
+    // Runs out of memory on its first draw, as a level's set-up may, then draws as a real game does.
+    class OutOfMemoryOnce : public RandomSource {
+    public:
+        double Rnd() override {
+            if (!failed_) {
+                failed_ = true;
+                throw std::bad_alloc();
+            }
+            return random_.Rnd();
+        }
+
+    private:
+        bool failed_ = false;
+        SeededRandom random_{1};
+    };
     static std::unique_ptr<GameWindow> Started(const GameFileBytes& file = ThreeLevels()) {
         auto game = std::make_unique<GameWindow>(file);
         game->Tap(Qt::Key_F2);
@@ -60,6 +77,29 @@ private slots:
         game->Steer(Qt::Key_Down);  // length 3: the house opens
         QCOMPARE(game->SpriteAt(3, 4), HouseOpenSprite);
         QVERIFY(!game->Label("lblUvodKonec")->isHidden());
+    }
+
+    // A start that fails half-way through the level's set-up is told, the title comes back, and the
+    // next start plays.
+    void aStartThatRunsOutOfMemoryIsToldAndTheNextOnePlays() {
+        OutOfMemoryOnce chance;
+        GameFileBytes scattered(1, 3);
+        scattered.Level(10, 8, 0, 3).House(3, 4, 4).Count(CodeRandomBalls, 2);
+        ModalBoxes boxes;
+        GameWindow game(scattered, &chance);
+        game.Tap(Qt::Key_F2);
+        QCOMPARE(
+            boxes.Texts(QStringLiteral("critical")),
+            QStringList{QStringLiteral("Hru nelze spustit: nedostává se paměti. Hra se vrací na úvodní obrazovku.")});
+        QVERIFY(!game.Label("picPozadi")->isHidden());  // the title, as F3 shows it
+        QVERIFY(!game.StepTimer()->isActive());
+
+        game.Tap(Qt::Key_F2);
+        QCOMPARE(boxes.seen.size(), std::size_t{1});
+        QVERIFY(game.Label("picPozadi")->isHidden());
+        QVERIFY(game.StepTimer()->isActive());
+        game.Tick();
+        QCOMPARE(game.Panel(), (QStringList{"0", "1", "3", "3", "1"}));
     }
 
     // The key state words the snake's keyboard reader sees: top bit while down, low bit flipping on

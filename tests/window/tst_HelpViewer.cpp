@@ -167,7 +167,8 @@ private slots:
         QCOMPARE(Filtered("<table><tr>" + QByteArray("<td>x").repeated(HelpPageFilter::MaxRowCells + 1))
                      .count(QStringLiteral("<td>")),
                  HelpPageFilter::MaxRowCells);
-        const QString cells = Filtered(QByteArray("<table><tr><td>x<td>x</table>").repeated(HelpPageFilter::MaxTableCells));
+        const QString cells =
+            Filtered(QByteArray("<table><tr><td>x<td>x</table>").repeated(HelpPageFilter::MaxTableCells));
         QCOMPARE(cells.count(QStringLiteral("<td>")), HelpPageFilter::MaxTableCells);
         QVERIFY(cells.contains(QStringLiteral("</td></tr></table>xx")));
         // A word breaks where it grows past its length, across the inline elements it runs through.
@@ -178,8 +179,9 @@ private slots:
         QCOMPARE(Filtered("<p>" + QByteArray("\xb8\x80").repeated(HelpPageFilter::MaxWordLength / 2 + 1)),
                  "<p>" + QString(HelpPageFilter::MaxWordLength, QChar(0xfffd)) + "\u200b\ufffd\ufffd</p>");
         const QByteArray accent = "\xcc\x81";
-        QCOMPARE(Filtered("<p>a" + accent.repeated(HelpPageFilter::MaxMarksOnALetter + 1) + "b" + accent),
-                 QString::fromUtf8("<p>a" + accent.repeated(HelpPageFilter::MaxMarksOnALetter) + "b" + accent + "</p>"));
+        QCOMPARE(
+            Filtered("<p>a" + accent.repeated(HelpPageFilter::MaxMarksOnALetter + 1) + "b" + accent),
+            QString::fromUtf8("<p>a" + accent.repeated(HelpPageFilter::MaxMarksOnALetter) + "b" + accent + "</p>"));
         const std::optional<HelpPage> pictures = HelpPageFilter::Filter(
             ("<img src=\"./a.png\"><img src=\"../a.png\"><img src=\"/tmp/a.png\"><img src=\".a.png\">"
              "<img src=\"a.gif\"><img src=\"file:a.png\"><img src=\"a.png?1\"><img src=\"data:image/png;base64,AA\">" +

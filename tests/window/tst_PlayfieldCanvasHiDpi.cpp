@@ -8,4 +8,5 @@ int main(int argc, char* argv[]) {
     return QTest::qExec(&checks, argc, argv);
 }
 
+// NOLINTNEXTLINE(bugprone-suspicious-include): the checks' moc output, which each test compiles in
 #include "moc_PlayfieldCanvasChecks.cpp"

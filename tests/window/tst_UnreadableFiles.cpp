@@ -111,7 +111,10 @@ private slots:
     // Without its folder the game says so once and reads no file at all: not those of the current
     // folder, where a game, an address and a help lie ready.
     void withoutItsFolderTheGameSaysSoAndReadsNothing() {
-        GameFileBytes(1, 3).Level(5, 3, 0, 2).House(2, 2, 2).WriteTo(QFile::encodeName(Path("zaklad.zurk")).toStdString());
+        GameFileBytes(1, 3)
+            .Level(5, 3, 0, 2)
+            .House(2, 2, 2)
+            .WriteTo(QFile::encodeName(Path("zaklad.zurk")).toStdString());
         for (const char* name : {"WWW_Zurk.txt", "Zurk3.hlp"}) {
             QFile file(Path(name));
             QVERIFY(file.open(QIODevice::WriteOnly));
@@ -132,7 +135,8 @@ private slots:
         window.findChild<QAction*>(QStringLiteral("mnuNapovedaObsah"))->trigger();
         auto* help = window.findChild<QTextBrowser*>();
         QVERIFY(help);
-        QCOMPARE(help->toPlainText(), QStringLiteral("Soubor nápovědy Zurk3.hlp nebyl nalezen v domovské složce programu."));
+        QCOMPARE(help->toPlainText(),
+                 QStringLiteral("Soubor nápovědy Zurk3.hlp nebyl nalezen v domovské složce programu."));
         QCOMPARE(boxes.seen.size(), std::size_t{1});
     }
 

@@ -87,7 +87,8 @@ private slots:
     // invisible character would make read as another is shown encoded; a plain Czech one as written.
     void theAddressToCopyShowsWhatWouldBeOpened() {
         QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
-        const auto back = qScopeGuard([this] { QDesktopServices::setUrlHandler(QStringLiteral("http"), this, "Open"); });
+        const auto back =
+            qScopeGuard([this] { QDesktopServices::setUrlHandler(QStringLiteral("http"), this, "Open"); });
         const std::pair<const char*, const char*> addresses[] = {
             {"http://example.com/\u202etxt.exe", "http://example.com/%E2%80%AEtxt.exe"},
             {"http://example.com/a\u200bb", "http://example.com/a%E2%80%8Bb"},

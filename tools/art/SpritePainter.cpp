@@ -100,7 +100,7 @@ void SpritePainter::PaintWall(QPainter& painter) const {
     face.setColorAt(0, QColor(0xb8, 0xb8, 0xb8));
     face.setColorAt(1, QColor(0x94, 0x94, 0x94));
     painter.fillRect(QRectF(0, 0, e, e), face);
-    const auto bevel = [&](const QColor& colour, QPolygonF side) {
+    const auto bevel = [&](const QColor& colour, const QPolygonF& side) {
         painter.setBrush(colour);
         painter.drawPolygon(side);
     };

@@ -91,7 +91,8 @@ std::vector<int> AutoPlayer::FreeTimes(const Snake& snake, bool avoidVipers) con
 }
 
 void AutoPlayer::MarkViperWays() {
-    const std::size_t cells = static_cast<std::size_t>(world_.Field.Width() * world_.Field.Height());
+    const std::size_t cells =
+        static_cast<std::size_t>(world_.Field.Width()) * static_cast<std::size_t>(world_.Field.Height());
     danger_.assign(cells, false);
     viperWay_.assign(cells, false);
     for (const auto& viper : world_.Creatures.Vipers) {

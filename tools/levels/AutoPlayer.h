@@ -38,8 +38,8 @@ private:
         int Need = 0;          // cells the snake needs to live on
         // Between ways equally long a careful player keeps room for a turn that comes a cell
         // late, and turns as seldom as it can: each turn is a chance to mistime a key.
-        int Margin = 0;        // cells open straight on past the move, up to MarginWanted
-        bool Straight = false; // the move keeps the snake's course
+        int Margin = 0;         // cells open straight on past the move, up to MarginWanted
+        bool Straight = false;  // the move keeps the snake's course
         // A U-turn on two successive steps asks for two keys within one step's time; when
         // both land before the same step, the game's key order may take the second first and
         // send the snake back into itself.

@@ -27,9 +27,8 @@ std::vector<int> WinsPerLevel(const clsHraZurk3& game, const GradingRun& run) {
         for (int task = nextTask++; task < levels * tries; task = nextTask++) {
             const int level = task / tries + 1;
             const int attempt = task % tries;
-            const TrialResult result =
-                HumanTrial::Run(game, level, run.Seed + static_cast<std::uint32_t>(attempt),
-                                HandSeed(run.Seed, level, attempt), run.Timing, run.StepLimit);
+            const TrialResult result = HumanTrial::Run(game, level, run.Seed + static_cast<std::uint32_t>(attempt),
+                                                       HandSeed(run.Seed, level, attempt), run.Timing, run.StepLimit);
             const auto at = static_cast<std::size_t>(level - 1);
             if (!result.HasHouse) houseless[at] = true;
             if (result.Won) ++wins[at];

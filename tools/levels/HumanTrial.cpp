@@ -39,7 +39,8 @@ public:
 
     // The direction the person will want one step after the moves; 0 when the level ends first.
     int PlanAfter(const std::vector<int>& moves) {
-        const bool extends = world_ && moves_.size() <= moves.size() && std::equal(moves_.begin(), moves_.end(), moves.begin());
+        const bool extends =
+            world_ && moves_.size() <= moves.size() && std::equal(moves_.begin(), moves_.end(), moves.begin());
         if (!extends) {
             world_ = LevelTrial::Start(game_, level_, seed_);
             planner_ = std::make_unique<AutoPlayer>(world_->world);

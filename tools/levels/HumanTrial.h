@@ -4,8 +4,8 @@
 #include "tools/levels/LevelTrial.h"
 
 struct HumanTiming {
-    double StepMs = 80;   // the step timer's interval, as set in the speed dialog
-    double NoiseMs = 0;   // spread (standard deviation) of a press around its intended moment
+    double StepMs = 80;  // the step timer's interval, as set in the speed dialog
+    double NoiseMs = 0;  // spread (standard deviation) of a press around its intended moment
 };
 
 // Plays one level on the real rules as a person with imperfect timing would. The person plans

@@ -39,7 +39,7 @@ bool Passable(const LevelRecord& level, int x, int y) {
 // The cells the snake can ever reach from its house: walls and closed houses stop it,
 // boulders and vipers do not for good.
 std::vector<bool> Reach(const LevelRecord& level, CellPos house) {
-    std::vector<bool> seen(MaxFieldWidth * MaxFieldHeight, false);
+    std::vector<bool> seen(MaxFieldCells, false);
     std::deque<CellPos> queue{house};
     seen[MapIndex(house.x, house.y)] = true;
     while (!queue.empty()) {

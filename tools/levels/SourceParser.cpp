@@ -231,7 +231,7 @@ const SourceParser::Value& SourceParser::Required(const Section& section, const 
 
 long SourceParser::Number(const Value& value, const std::string& key, long low, long high) const {
     const std::string& text = value.Text;
-    std::size_t digits = text.size() > 0 && text[0] == '-' ? 1 : 0;
+    std::size_t digits = !text.empty() && text[0] == '-' ? 1 : 0;
     const bool wellFormed =
         text.size() > digits && text.size() - digits <= 6 &&
         std::all_of(text.begin() + static_cast<long>(digits), text.end(), [](char c) { return c >= '0' && c <= '9'; });

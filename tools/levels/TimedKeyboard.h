@@ -39,6 +39,6 @@ private:
     double stepMs_;
     KeyStateWords words_;
     clsKB keyboard_;
-    std::vector<Event> events_;  // in order of time
+    std::vector<Event> events_;      // in order of time
     std::array<bool, 5> untaken_{};  // by direction: went down since a step last took it
 };

@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# Short fuzz runs of what reads outside input: the game file reader, the help page filter and the
+# cue check, built with clang under AddressSanitizer and UBSan, warnings as errors. A crash, a
+# leak, a timeout or a broken rule fails the run, and the input that did it is shown.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+. scripts/clang-sanitizers.sh
+jobs=$(nproc)
+
+# The game file fuzzer for 60 seconds on its seeds and the default game (the target zaklad),
+# where a broken rule of the pond fails it too.
+cmake -S . -B build/fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZURK3_FUZZ=ON -DZURK3_BENCH=OFF -DZURK3_WERROR=ON
+cmake --build build/fuzz -j"$jobs" --target fuzz_gamefile fuzz_help_page fuzz_wave_format zaklad
+corpus=$(mktemp -d)
+trap 'rm -rf "$corpus"' EXIT
+cp tests/fuzz/corpus/* build/fuzz/bin/zaklad.zurk "$corpus"/
+artifacts=build/fuzz/artifacts
+rm -rf "$artifacts" && mkdir -p "$artifacts"
+status=0
+build/fuzz/tests/fuzz/fuzz_gamefile -max_total_time=60 -timeout=10 -print_final_stats=1 \
+  -artifact_prefix="$artifacts/" "$corpus" || status=$?
+# The help page filter (with Qt laying out what it lets through) and the cue check, 30 seconds each
+# on their seeds: a crash, a page outside the allow-list, or an input that takes too long fails the
+# run. A help page may take Qt a second of layout under the sanitizers on a busy machine; the
+# slow shapes the filter keeps out took twenty times that.
+help_corpus=$(mktemp -d) wave_corpus=$(mktemp -d)
+trap 'rm -rf "$corpus" "$help_corpus" "$wave_corpus"' EXIT
+cp tests/fuzz/help-corpus/* "$help_corpus"/
+cp assets/sounds/*.wav "$wave_corpus"/ 2>/dev/null || true
+[ "$status" -ne 0 ] || build/fuzz/tests/fuzz/fuzz_help_page -max_total_time=30 -timeout=10 -max_len=200000 \
+  -print_final_stats=1 -artifact_prefix="$artifacts/" "$help_corpus" || status=$?
+[ "$status" -ne 0 ] || build/fuzz/tests/fuzz/fuzz_wave_format -max_total_time=30 -timeout=1 -print_final_stats=1 \
+  -artifact_prefix="$artifacts/" "$wave_corpus" || status=$?
+if [ "$status" -ne 0 ]; then
+  for input in "$artifacts"/*; do
+    [ -f "$input" ] || continue
+    echo "fuzz input $input:"
+    od -A d -t x1 "$input" | head -40
+  done
+  exit "$status"
+fi
