@@ -23,9 +23,10 @@ inline void WriteGameFile(const QTemporaryDir& dir, const GameFileBytes& game) {
 // the boxes and messages it brought are answered (a ModalBoxes answers them) and the game goes on.
 class GameWindow {
 public:
-    explicit GameWindow(const GameFileBytes& game) {
+    // chance: the game's source of chance, when the test needs its own.
+    explicit GameWindow(const GameFileBytes& game, RandomSource* chance = nullptr) {
         WriteGameFile(dir, game);
-        window = std::make_unique<frmRybnik>(dir.path(), &random);
+        window = std::make_unique<frmRybnik>(dir.path(), chance ? chance : &random);
         window->Form_Load();
         // An hour a step, so that no tick comes but those the test gives.
         StepTimer()->setInterval(3600 * 1000);
@@ -88,7 +89,7 @@ public:
     }
 
     QTemporaryDir dir;
-    SeededRandom random{1};  // the same chance in every run
+    SeededRandom random{1};  // the same chance in every run, unless the test gives its own
     SpriteLists sprites;
     std::unique_ptr<frmRybnik> window;
 };
