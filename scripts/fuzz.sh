@@ -11,8 +11,8 @@ jobs=$(nproc)
 # where a broken rule of the pond fails it too.
 cmake -S . -B build/fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZURK3_FUZZ=ON -DZURK3_BENCH=OFF -DZURK3_WERROR=ON
 cmake --build build/fuzz -j"$jobs" --target fuzz_gamefile fuzz_help_page fuzz_wave_format zaklad
-corpus=$(mktemp -d)
-trap 'rm -rf "$corpus"' EXIT
+corpus=$(mktemp -d) help_corpus=$(mktemp -d) wave_corpus=$(mktemp -d)
+trap 'rm -rf "$corpus" "$help_corpus" "$wave_corpus"' EXIT
 cp tests/fuzz/corpus/* build/fuzz/bin/zaklad.zurk "$corpus"/
 artifacts=build/fuzz/artifacts
 rm -rf "$artifacts" && mkdir -p "$artifacts"
@@ -23,8 +23,6 @@ build/fuzz/tests/fuzz/fuzz_gamefile -max_total_time=60 -timeout=10 -print_final_
 # on their seeds: a crash, a page outside the allow-list, or an input that takes too long fails the
 # run. A help page may take Qt a second of layout under the sanitizers on a busy machine; the
 # slow shapes the filter keeps out took twenty times that.
-help_corpus=$(mktemp -d) wave_corpus=$(mktemp -d)
-trap 'rm -rf "$corpus" "$help_corpus" "$wave_corpus"' EXIT
 cp tests/fuzz/help-corpus/* "$help_corpus"/
 cp assets/sounds/*.wav "$wave_corpus"/ 2>/dev/null || true
 [ "$status" -ne 0 ] || build/fuzz/tests/fuzz/fuzz_help_page -max_total_time=30 -timeout=10 -max_len=200000 \
