@@ -11,9 +11,9 @@
 //       cue heard: when (on the monotonic clock, and in seconds after PROGRAM started), for how
 //       long, and whether whole. --stalled stops the server dead (SIGSTOP) before PROGRAM starts
 //       and lets it go on once PROGRAM has ended.
-// The cues are those of the game's program folder. A delay is measured to when the recording of
-// the sink's block holding the cue's first sample came, plus the samples before it in the block:
-// never less than the true delay, and more only by the time the recording took to come.
+// The cues are those of the game's program folder. A delay is measured to when the sink played
+// the cue's first sample, as the blocks of its recording tell it (MonitorRecorder::TimeOf): never
+// less than the true delay, and more only by the time the recording took to come.
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>

@@ -6,7 +6,8 @@
 
 #include "tests/sound/PrivateSoundServer.h"
 
-MonitorRecorder::MonitorRecorder(const PrivateSoundServer& server) {
+MonitorRecorder::MonitorRecorder(const PrivateSoundServer& server)
+    : sinkKeepsItsRate_(server.Which() == PrivateSoundServer::Kind::PipeWire) {
     recorder_.setProcessEnvironment(server.ClientEnvironment());
     recorder_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     recorder_.setChildProcessModifier(EndWithParentAheadOfBusyProcesses);
@@ -45,13 +46,27 @@ bool MonitorRecorder::WaitUntilFlowing() {
 }
 
 MonitorRecorder::Clock::time_point MonitorRecorder::TimeOf(std::size_t sample) const {
-    // The sink hands a block to the recording when it starts playing it; its later samples play
-    // after that. Any delay on the way here only makes the time later than the true one.
     const auto block = std::upper_bound(blocks_.begin(), blocks_.end(), sample,
                                         [](std::size_t s, const Block& b) { return s < b.End; });
     if (block == blocks_.end()) return blocks_.empty() ? Clock::time_point{} : blocks_.back().Arrived;
-    const std::size_t start = block == blocks_.begin() ? 0 : std::prev(block)->End;
-    const auto into =
-        std::chrono::duration<double>(static_cast<double>(sample - start) / PrivateSoundServer::SampleRate);
-    return block->Arrived + std::chrono::duration_cast<Clock::duration>(into);
+    const auto startOf = [this](auto b) { return b == blocks_.begin() ? 0 : std::prev(b)->End; };
+    const auto countedFrom = [sample, &startOf](auto b) {
+        const double ahead = static_cast<double>(startOf(b)) - static_cast<double>(sample);
+        return b->Arrived - std::chrono::duration_cast<Clock::duration>(
+                                std::chrono::duration<double>(ahead / PrivateSoundServer::SampleRate));
+    };
+    // PulseAudio's sink takes sound ahead of its clock, by as much as its latency: there only the
+    // sample's own block bounds when it was taken, and the samples before it in the block make
+    // that later still, never sooner.
+    if (!sinkKeepsItsRate_) return countedFrom(block);
+    // PipeWire's sink takes a period when its timer fires, at its rate, so every block from the
+    // sample's own on, counted back at that rate, bounds the sample's time. The server hands
+    // periods over in blocks of the recording's length, holding part of one back for the next
+    // block now and then; the block with the least held back bounds it closest. A second's worth
+    // is enough for that, and short enough for the two clocks to agree.
+    const auto until = block->End + static_cast<std::size_t>(PrivateSoundServer::SampleRate);
+    auto latest = countedFrom(block);
+    for (auto later = std::next(block); later != blocks_.end() && later->End <= until; ++later)
+        latest = std::min(latest, countedFrom(later));
+    return latest;
 }

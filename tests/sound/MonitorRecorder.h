@@ -7,8 +7,8 @@
 class PrivateSoundServer;
 
 // Records what a private server's sink plays, sample by sample, for as long as it lives; each
-// sample's time is known from when its block of the recording came: never too early, and late
-// by no more than the way from the server to here (a millisecond or two when the machine is idle).
+// sample's time is known from when the recording's blocks came: never too early, and late by no
+// more than the way from the server to here (a millisecond or two when the machine is idle).
 class MonitorRecorder {
 public:
     using Clock = std::chrono::steady_clock;
@@ -22,7 +22,7 @@ public:
     // few seconds (an idle sink first finishes the long block it was playing).
     bool WaitUntilFlowing();
     const std::vector<std::int16_t>& Samples() const { return samples_; }
-    // When the sink played the recording's sample, at the latest.
+    // When the sink took the recording's sample to play it, at the latest.
     Clock::time_point TimeOf(std::size_t sample) const;
 
 private:
@@ -36,4 +36,5 @@ private:
         Clock::time_point Arrived;
     };
     std::vector<Block> blocks_;
+    bool sinkKeepsItsRate_;
 };
