@@ -11,7 +11,7 @@
 //       cue heard: when (on the monotonic clock, and in seconds after PROGRAM started), for how
 //       long, and whether whole. --stalled stops the server dead (SIGSTOP) before PROGRAM starts
 //       and lets it go on once PROGRAM has ended.
-// The cues are those of the game's program folder. A delay is measured to when the sink played
+// The cues are those of the game's program folder. A delay is measured to when the sink took
 // the cue's first sample, as the blocks of its recording tell it (MonitorRecorder::TimeOf): never
 // less than the true delay, and more only by the time the recording took to come.
 
@@ -110,7 +110,7 @@ std::optional<std::size_t> FadedBy(const Samples& recorded, const Samples& first
 }
 
 int MeasureDelays(int plays) {
-    // Each sample's time is when its block of the recording reached this thread: where the
+    // Each sample's time comes from when the recording's blocks reached this thread: where the
     // system grants it, no busy process makes that late.
     sched_param param{};
     param.sched_priority = sched_get_priority_min(SCHED_RR);

@@ -6,8 +6,7 @@
 
 #include "tests/sound/PrivateSoundServer.h"
 
-MonitorRecorder::MonitorRecorder(const PrivateSoundServer& server)
-    : sinkKeepsItsRate_(server.Which() == PrivateSoundServer::Kind::PipeWire) {
+MonitorRecorder::MonitorRecorder(const PrivateSoundServer& server) : sinkKeepsItsRate_(server.SinkKeepsItsRate()) {
     recorder_.setProcessEnvironment(server.ClientEnvironment());
     recorder_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     recorder_.setChildProcessModifier(EndWithParentAheadOfBusyProcesses);
@@ -55,15 +54,14 @@ MonitorRecorder::Clock::time_point MonitorRecorder::TimeOf(std::size_t sample) c
         return b->Arrived - std::chrono::duration_cast<Clock::duration>(
                                 std::chrono::duration<double>(ahead / PrivateSoundServer::SampleRate));
     };
-    // PulseAudio's sink takes sound ahead of its clock, by as much as its latency: there only the
-    // sample's own block bounds when it was taken, and the samples before it in the block make
-    // that later still, never sooner.
+    // A sink that takes sound ahead of its clock leaves only the sample's own block to bound when
+    // it was taken; the samples before it in the block make that later still, never sooner.
     if (!sinkKeepsItsRate_) return countedFrom(block);
-    // PipeWire's sink takes a period when its timer fires, at its rate, so every block from the
-    // sample's own on, counted back at that rate, bounds the sample's time. The server hands
-    // periods over in blocks of the recording's length, holding part of one back for the next
-    // block now and then; the block with the least held back bounds it closest. A second's worth
-    // is enough for that, and short enough for the two clocks to agree.
+    // A sink that keeps its rate: every block from the sample's own on, counted back at that rate,
+    // bounds the sample's time. PipeWire hands periods over in blocks of the recording's length,
+    // holding part of one back for the next block now and then; the block with the least held
+    // back bounds it closest. A second's worth is enough for that, and short enough for the two
+    // clocks to agree.
     const auto until = block->End + static_cast<std::size_t>(PrivateSoundServer::SampleRate);
     auto latest = countedFrom(block);
     for (auto later = std::next(block); later != blocks_.end() && later->End <= until; ++later)

@@ -56,6 +56,10 @@ public:
     // period any client asks for, so there the recording asks for no shorter a one than the
     // cue player's (512 frames): the graph plays as on a player's desktop.
     int RecordingPeriodMs() const { return kind_ == Kind::PipeWire ? 12 : 2; }
+    // Whether the sink takes its sound at its own rate, as its clock goes. PipeWire's takes a
+    // period when its timer fires; PulseAudio's takes sound ahead of its clock, by as much as its
+    // latency.
+    bool SinkKeepsItsRate() const { return kind_ == Kind::PipeWire; }
 
 private:
     QString Path(const char* name) const;
