@@ -3,9 +3,10 @@
 //   zurk3-cue-timing delays [PLAYS]
 //       plays each cue PLAYS times (20) through the game's own cue player and prints, per cue,
 //       how long after the call its first sample reached the sink (median and worst) and how
-//       many plays were whole; then the same for a cue started over one still sounding, and how
-//       long after that call the cue it replaced fell silent; last, the first cue after a pause
-//       long enough for the streams to be corked.
+//       many plays were whole, and of a play not whole, whether it came late after a gap, every
+//       sample in order, or lost samples on the way; then the same for a cue started over one
+//       still sounding, and how long after that call the cue it replaced fell silent; last, the
+//       first cue after a pause long enough for the streams to be corked.
 //   zurk3-cue-timing serve [--stalled] -- PROGRAM [ARGS...]
 //       runs PROGRAM as a client of such a server, records the sink meanwhile, and lists every
 //       cue heard: when (on the monotonic clock, and in seconds after PROGRAM started), for how
@@ -62,6 +63,8 @@ struct Plays {
     std::vector<double> DelaysMs;
     int Whole = 0;
     int Count = 0;
+    int Late = 0;  // not whole, but every sample came, in order, after a gap
+    int Lost = 0;  // not whole: samples never came
 
     void Add(const std::optional<CueHeard>& heard, bool whole, const MonitorRecorder& recording,
              Clock::time_point called) {
@@ -76,10 +79,34 @@ struct Plays {
             std::printf("%-22s never heard in %d plays\n", name, Count);
             return;
         }
-        std::printf("%-22s %8.1f %8.1f   %d of %d\n", name, DelaysMs[DelaysMs.size() / 2], DelaysMs.back(), Whole,
-                    Count);
+        std::printf("%-22s %8.1f %8.1f   %d of %d", name, DelaysMs[DelaysMs.size() / 2], DelaysMs.back(), Whole, Count);
+        if (Late + Lost > 0) std::printf(" (late after a gap: %d, samples lost: %d)", Late, Lost);
+        std::printf("\n");
     }
 };
+
+double MsExact(std::size_t samples) { return 1000.0 * static_cast<double>(samples) / PrivateSoundServer::SampleRate; }
+
+// Says why a play from the recording's sample `from` on was not whole: gaps it came late after,
+// or samples that never came; and counts it as late or as lost.
+void TellWhyNotWhole(Cue cue, const Samples& samples, const MonitorRecorder& recording, std::size_t from,
+                     Plays& plays) {
+    constexpr std::size_t samplesPerMs = PrivateSoundServer::SampleRate / 1000;
+    const CuePieces pieces =
+        FindPieces(recording.Samples(), samples, from, samplesPerMs, PrivateSoundServer::SampleRate);
+    std::printf("  %s, play %d: not whole:", CueName(cue), plays.Count);
+    for (const auto& gap : pieces.Gaps)
+        std::printf(" a gap of %.1f ms after its first %.1f ms;", MsExact(gap.Length), MsExact(gap.At));
+    if (pieces.Lost > 0) {
+        std::printf(" %.1f ms of it lost\n", MsExact(pieces.Lost));
+        ++plays.Lost;
+    } else if (!pieces.Gaps.empty()) {
+        std::printf(" nothing lost\n");
+        ++plays.Late;
+    } else {
+        std::printf(" nothing lost, no gap: only where it is quiet does it differ\n");
+    }
+}
 
 bool StartServer(PrivateSoundServer& server) {
     QString why;
@@ -136,10 +163,9 @@ int MeasureDelays(int plays) {
             const auto called = Clock::now();
             player.PlayCue(cue);
             const auto heard = WaitForCue(recording, samples, from);
-            result.Add(heard, heard && heard->Intact == samples.size(), recording, called);
-            if (heard && heard->Intact != samples.size())
-                std::printf("  %s: not whole: %d ms intact of %d, %d ms held\n", CueName(cue), Ms(heard->Intact),
-                            Ms(samples.size()), Ms(heard->Held));
+            const bool whole = heard && heard->Intact == samples.size();
+            result.Add(heard, whole, recording, called);
+            if (!whole) TellWhyNotWhole(cue, samples, recording, from, result);
         }
         result.Print(CueName(cue));
     }
@@ -177,7 +203,9 @@ int MeasureDelays(int plays) {
         const auto called = Clock::now();
         player.PlayCue(Cue::Mnam1);
         const auto heard = WaitForCue(recording, second, from);
-        afterPause.Add(heard, heard && heard->Intact == second.size(), recording, called);
+        const bool whole = heard && heard->Intact == second.size();
+        afterPause.Add(heard, whole, recording, called);
+        if (!whole) TellWhyNotWhole(Cue::Mnam1, second, recording, from, afterPause);
     }
     afterPause.Print("Mnam1 after 4 s idle");
     std::printf("beeps: %d\n", beeps);
