@@ -4,8 +4,9 @@
 # 1. On a PulseAudio and on a PipeWire server of our own, each with the machine idle and then
 #    beside two busy loops: for each cue, the delay from the cue player's call until the cue's
 #    first sample reaches the sink (median and worst of PLAYS plays, 200 unless set), how many
-#    plays were whole, and how long after a new cue's call the cue it replaced fell silent
-#    (zurk3-cue-timing delays). 200 plays take about 25 minutes for each server and load.
+#    plays were whole and, of a play not whole, whether it came late after a gap or lost samples,
+#    and how long after a new cue's call the cue it replaced fell silent (zurk3-cue-timing
+#    delays). 200 plays take about 30 minutes for each server and load.
 # 2. The game under Xvfb starts a level (F2), then the player presses Ctrl+X: how long after the
 #    key the window goes, and how long after that the process ends; RUNS (5) runs with each sound
 #    server, as many with a PulseAudio server stopped dead (SIGSTOP) and with none at all.
