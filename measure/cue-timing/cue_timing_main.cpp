@@ -48,7 +48,9 @@ Samples CueSamples(Cue cue) {
     return format ? DecodeSamples(bytes, *format) : Samples{};
 }
 
-int Ms(std::size_t samples) { return static_cast<int>(samples * 1000 / PrivateSoundServer::SampleRate); }
+constexpr std::size_t SamplesPerMs = PrivateSoundServer::SampleRate / 1000;
+
+double Ms(std::size_t samples) { return 1000.0 * static_cast<double>(samples) / PrivateSoundServer::SampleRate; }
 
 double Seconds(Clock::duration duration) { return std::chrono::duration<double>(duration).count(); }
 
@@ -85,20 +87,17 @@ struct Plays {
     }
 };
 
-double MsExact(std::size_t samples) { return 1000.0 * static_cast<double>(samples) / PrivateSoundServer::SampleRate; }
-
 // Says why a play from the recording's sample `from` on was not whole: gaps it came late after,
 // or samples that never came; and counts it as late or as lost.
 void TellWhyNotWhole(Cue cue, const Samples& samples, const MonitorRecorder& recording, std::size_t from,
                      Plays& plays) {
-    constexpr std::size_t samplesPerMs = PrivateSoundServer::SampleRate / 1000;
     const CuePieces pieces =
-        FindPieces(recording.Samples(), samples, from, samplesPerMs, PrivateSoundServer::SampleRate);
+        FindPieces(recording.Samples(), samples, from, SamplesPerMs, PrivateSoundServer::SampleRate);
     std::printf("  %s, play %d: not whole:", CueName(cue), plays.Count);
     for (const auto& gap : pieces.Gaps)
-        std::printf(" a gap of %.1f ms after its first %.1f ms;", MsExact(gap.Length), MsExact(gap.At));
+        std::printf(" a gap of %.1f ms after its first %.1f ms;", Ms(gap.Length), Ms(gap.At));
     if (pieces.Lost > 0) {
-        std::printf(" %.1f ms of it lost\n", MsExact(pieces.Lost));
+        std::printf(" %.1f ms of it lost\n", Ms(pieces.Lost));
         ++plays.Lost;
     } else if (!pieces.Gaps.empty()) {
         std::printf(" nothing lost\n");
@@ -117,7 +116,7 @@ bool StartServer(PrivateSoundServer& server) {
 
 // Runs the event loop until the recording holds the cue whole from `from` on, or surely never will.
 std::optional<CueHeard> WaitForCue(const MonitorRecorder& recording, const Samples& cue, std::size_t from) {
-    QDeadlineTimer deadline(Ms(cue.size()) + 3000);
+    QDeadlineTimer deadline(static_cast<qint64>(Ms(cue.size())) + 3000);
     std::optional<CueHeard> heard;
     do {
         Wait(10);
@@ -129,11 +128,10 @@ std::optional<CueHeard> WaitForCue(const MonitorRecorder& recording, const Sampl
 // Where, at or after the second cue's start, the first one has fallen silent.
 std::optional<std::size_t> FadedBy(const Samples& recorded, const Samples& first, const CueHeard& old,
                                    const Samples& second, const CueHeard& next) {
-    constexpr std::size_t samplesPerMs = PrivateSoundServer::SampleRate / 1000;
-    const auto level = LevelUnder(recorded, first, old, second, next, second.size() / samplesPerMs, samplesPerMs);
+    const auto level = LevelUnder(recorded, first, old, second, next, second.size() / SamplesPerMs, SamplesPerMs);
     const auto silent = std::find_if(level.begin(), level.end(), [](double l) { return l < 0.05; });
     if (silent == level.end()) return std::nullopt;
-    return next.At + static_cast<std::size_t>(silent - level.begin()) * samplesPerMs;
+    return next.At + static_cast<std::size_t>(silent - level.begin()) * SamplesPerMs;
 }
 
 int MeasureDelays(int plays) {
@@ -184,14 +182,13 @@ int MeasureDelays(int plays) {
         const auto heard = WaitForCue(recording, second, from);
         Wait(100);
         // Its first samples lie under Cil's end, which may take 60 ms to fade: whole after that.
-        over.Add(heard, heard && heard->Held + std::size_t{60} * PrivateSoundServer::SampleRate / 1000 >= second.size(),
-                 recording, called);
+        over.Add(heard, heard && heard->Held + 60 * SamplesPerMs >= second.size(), recording, called);
         const auto old = FindCue(recording.Samples(), first, from);
         const auto silent = heard && old ? FadedBy(recording.Samples(), first, *old, second, *heard) : std::nullopt;
         fades.Count++;
         if (silent) fades.DelaysMs.push_back(1000 * Seconds(recording.TimeOf(*silent) - called));
         fades.Whole += silent ? 1 : 0;
-        Wait(Ms(first.size()));
+        Wait(static_cast<int>(Ms(first.size())));
     }
     over.Print("Mnam1 over Cil");
     fades.Print("Cil silent after that");
@@ -246,7 +243,7 @@ int Serve(const QStringList& command, bool stalled) {
     }
     for (const auto& [at, cue] : heard) {
         const std::size_t length = lengths[cue.first];
-        std::printf("%-6s at %.4f (%.3f s after the start): %s %d of %d ms\n", CueName(cue.first),
+        std::printf("%-6s at %.4f (%.3f s after the start): %s %.0f of %.0f ms\n", CueName(cue.first),
                     Seconds(at.time_since_epoch()), Seconds(at - started),
                     cue.second.Intact == length ? "whole," : "NOT WHOLE, intact", Ms(cue.second.Intact), Ms(length));
     }

@@ -75,8 +75,10 @@ CuePieces FindPieces(const std::vector<std::int16_t>& recording, const std::vect
             // A quiet piece can be neither placed nor missed; an audible one not found is lost,
             // whether something else took its place or the rest came early.
             if (due) *due += length;
-            if (audible) lostSinceFound += length;
-            pieces.Lost += audible ? length : 0;
+            if (audible) {
+                lostSinceFound += length;
+                pieces.Lost += length;
+            }
             continue;
         }
         const auto at = static_cast<std::size_t>(found - recording.begin());
