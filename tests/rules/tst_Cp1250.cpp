@@ -36,8 +36,11 @@ TEST(Cp1250, EveryByteReadsAsTheCLibraryReadsItAndWritesBack) {
 
 TEST(Cp1250, RefusesWhatItCannotWriteAndNamesIt) {
     std::string bad;
-    EXPECT_FALSE(Utf8ToCp1250("Zurk ø", &bad));
-    EXPECT_EQ(bad, "ø");
+    for (const std::string character : {"ø", "😀"}) {  // two bytes of UTF-8, and four
+        EXPECT_FALSE(Utf8ToCp1250("Zurk " + character, &bad));
+        EXPECT_EQ(bad, character);
+    }
+    EXPECT_FALSE(Utf8ToCp1250("\u0080")) << "byte 0x80 is the euro sign, not this control character";
     for (const char* broken : {"\xC3", "\xC3\x28", "\xC0\xAF", "\xFF"}) {  // cut, bad follower, overlong, never lead
         EXPECT_FALSE(Utf8ToCp1250(broken, &bad));
         EXPECT_TRUE(bad.empty());

@@ -133,13 +133,13 @@ TEST(GoldenBall, PausesThenSurfacesByChanceOnFreeWaterAndDives) {
     pond.beetle->Posun();
     pond.world.Field.At(2, 2) = FieldCell{CellBoulder, 0};
     pond.world.DrawCell(2, 2);
-    // (2, 2) is taken, (4, 3) is free.
-    pond.random.Add({Draw::AtChance(97), Draw::Column(2, 6), Draw::Row(2, 5), Draw::Column(4, 6), Draw::Row(3, 5),
+    // (2, 2) is taken, (5, 4), the far corner of the water, is free.
+    pond.random.Add({Draw::AtChance(97), Draw::Column(2, 6), Draw::Row(2, 5), Draw::Column(5, 6), Draw::Row(4, 5),
                      Draw::Stay(5, 5, 6)});
     pond.beetle->Posun();
-    EXPECT_EQ(pond.Kind(4, 3), CellGoldenBall);
+    EXPECT_EQ(pond.Kind(5, 4), CellGoldenBall);
     for (int i = 0; i < 5; ++i) pond.beetle->Posun();
-    EXPECT_EQ(pond.Kind(4, 3), CellFree);
+    EXPECT_EQ(pond.Kind(5, 4), CellFree);
     for (int i = 0; i < 4; ++i) pond.beetle->Posun();
     EXPECT_EQ(pond.random.Left(), 0u) << "then the pause again";
 }

@@ -43,11 +43,12 @@ TEST(GameFile, WorkedExampleLoadsCellForCell) {
     EXPECT_EQ(level.FieldWidth, 10) << "no level outside the game is loaded";
 }
 
-// The signed fields at both ends of their range, flags with every bit, counts at 0 and at 255.
+// The signed fields at both ends of their range, flags with every bit, counts at 0 and at 255,
+// the largest level with a cell in its far corner.
 TEST(GameFile, HeaderFieldsReadWholeAtTheirExtremes) {
     for (const int count : {0, 255}) {
         GameFileBytes file(count, 255 - count);
-        for (int n = 0; n < count; ++n) file.Level(50, 40, -32768 + n, 32767 - n);
+        for (int n = 0; n < count; ++n) file.Level(50, 40, -32768 + n, 32767 - n).Cell(CellBall, 50, 40, 0);
         clsHraZurk3 game;
         ASSERT_TRUE(game.NactiHruZPameti(file.bytes, "x"));
         EXPECT_EQ(std::vector<int>({game.PocetUrovni(), game.Zivoty()}), std::vector<int>({count, 255 - count}));
@@ -56,6 +57,7 @@ TEST(GameFile, HeaderFieldsReadWholeAtTheirExtremes) {
             const LevelRecord level = LoadLevel(game, u);
             EXPECT_EQ(std::vector<int>({level.FieldWidth, level.FieldHeight, level.LevelFlags, level.RequiredLength}),
                       std::vector<int>({50, 40, -32768 + u - 1, 32767 - u + 1}));
+            EXPECT_EQ(level.Cell(50, 40), (MapCell{CellBall, 0}));
         }
     }
     for (const int field : {-32768, -1, 32767}) {

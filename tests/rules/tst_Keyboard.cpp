@@ -42,4 +42,12 @@ TEST(Keyboard, APressIsReportedOnceEachKeyOnItsOwn) {
     keys.Press(clsKB::Key::UP);
     EXPECT_TRUE(reader.Hold(clsKB::Key::UP));
     EXPECT_FALSE(reader.PressUP()) << "Hold took the change";
+
+    for (int pressed = 0; pressed < static_cast<int>(clsKB::Key::Count); ++pressed) {
+        ScriptedKeys alone;
+        clsKB each(alone);
+        alone.Press(static_cast<clsKB::Key>(pressed));
+        for (int key = 0; key < static_cast<int>(clsKB::Key::Count); ++key)
+            EXPECT_EQ(each.Press(static_cast<clsKB::Key>(key)), key == pressed) << pressed << " read as " << key;
+    }
 }

@@ -163,10 +163,11 @@ TEST(Snake, CrashesIntoItsBodyAWallAViperAndTheClosedHouse) {
     oneSegment.Steps(2);
     EXPECT_FALSE(oneSegment.snake().Zije()) << "but not into its closed house";
 
-    SnakePond ring(1, 50, {"#.#", "#H.", "###"});
-    ring.Steps(2, DirRight);  // through the hole in the ring, beyond the field
+    // Through the hole in the ring, beyond the field; in the grid, the next row's hole lies there.
+    SnakePond ring(1, 50, {"####", "#H..", "...#", "####"});
+    ring.Steps(3, DirRight);
     EXPECT_FALSE(ring.snake().Zije());
-    EXPECT_EQ(ring.snake().Head(), (CellPos{3, 2}));
+    EXPECT_EQ(ring.snake().Head(), (CellPos{4, 2}));
 }
 
 // Within a step the creatures move first, so the snake meets a viper where it has just crawled.
