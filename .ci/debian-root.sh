@@ -34,5 +34,6 @@ if [ ! -d "$root" ]; then
   mv "$root.new" "$root"
 fi
 cp /etc/resolv.conf "$root/etc/resolv.conf"
-"$here/in-root.sh" "$root" sh -c \
-  'apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get dist-upgrade -y -qq'
+# A run ended during an install leaves dpkg half-way; it finishes that first.
+"$here/in-root.sh" "$root" sh -c 'DEBIAN_FRONTEND=noninteractive dpkg --configure -a \
+  && apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get dist-upgrade -y -qq'

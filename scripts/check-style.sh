@@ -7,11 +7,14 @@
 # The files are whatever git tracks, so a file added or moved is checked wherever it lies; the
 # build's generated sources are not tracked and not checked. clang-tidy reads the compile commands
 # of the preset tidy (build/tidy), a tree for clang, whose front end clang-tidy is; of that tree
-# only what Qt's moc writes is built.
+# only what Qt's moc writes is built. A source found clean is not read again while nothing it reads
+# has changed (scripts/tidy-cached.py); the verdicts are kept outside the clone, in
+# ZURK3_TIDY_CACHE or the user's cache folder.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 what=${1:-all}
 jobs=$(nproc)
+tidy_cache=${ZURK3_TIDY_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/zurk3/tidy}
 
 check_format() {
   local sources
@@ -38,11 +41,8 @@ check_tidy() {
     missing=1
   done
   [ "$missing" -eq 0 ] || return 1
-  # run-clang-tidy takes its files as patterns: each source's whole path, escaped and anchored.
-  local units
-  mapfile -t units < <(printf '%s\n' "${sources[@]/#/$root/}" | sed 's/[.[\^$*+?(){}|]/\\&/g; s/^/^/; s/$/$/')
-  echo "style: $(clang-tidy --version | grep -o 'version [0-9.]*') over ${#units[@]} sources" >&2
-  run-clang-tidy -p "$tree" -j"$jobs" -quiet "${units[@]}"
+  echo "style: $(clang-tidy --version | grep -o 'version [0-9.]*') over ${#sources[@]} sources" >&2
+  scripts/tidy-cached.py --build "$tree" --cache "$tidy_cache" --jobs "$jobs" "${sources[@]/#/$root/}"
 }
 
 case "$what" in

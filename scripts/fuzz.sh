@@ -5,6 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 . scripts/clang-sanitizers.sh
+. scripts/compiler-cache.sh
 jobs=$(nproc)
 
 # The game file fuzzer for 60 seconds on its seeds and the default game (the target zaklad),

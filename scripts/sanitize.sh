@@ -5,6 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 . scripts/clang-sanitizers.sh
+. scripts/compiler-cache.sh
 jobs=$(nproc)
 cmake -S . -B build/sanitize -DCMAKE_BUILD_TYPE=Debug -DZURK3_SANITIZE=ON -DZURK3_BENCH=OFF -DZURK3_WERROR=ON
 cmake --build build/sanitize -j"$jobs"

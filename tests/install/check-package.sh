@@ -29,6 +29,7 @@ trap 'rm -rf "$scratch"' EXIT
 if [ -n "${source:-}" ]; then
   # dpkg-buildpackage leaves the package beside the source folder.
   "$(dirname "$0")/copy-sources.sh" "$source" "$scratch/zurk3"
+  export CCACHE_BASEDIR=$scratch  # as check-reproducible.sh does, for the compiler cache
   (cd "$scratch/zurk3" && dpkg-buildpackage -us -uc -b) >"$scratch/make.log" 2>&1 || status=$?
   package=$(echo "$scratch"/zurk3_*.deb)
 else

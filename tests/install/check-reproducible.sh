@@ -22,6 +22,9 @@ done
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 copy=$scratch/elsewhere/zurk3-copy
+# Where the test command's compiler cache is in use, this build's paths are hashed relative to its
+# scratch folder, so the next run's copy, in a folder of another name, finds its objects.
+export CCACHE_BASEDIR=$scratch
 "$(dirname "$0")/copy-sources.sh" "$source" "$copy"
 
 # Configured as the build under test was, but for the game alone.
