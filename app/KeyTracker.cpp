@@ -76,10 +76,12 @@ bool KeyTracker::IsRepeat(const QKeyEvent& event, clsKB::Key key) {
         releasedAt = event.timestamp();
         return false;
     }
-    // X11 repeats a held key as a release and a press of one time, and Qt flags the pair only when
-    // the press is already in when it reads the release. The key stays released here until it is
-    // pressed again: the pair may come in two turns of the event loop, and a step between must not
-    // see a release and then a press. No hand lets go of a key and presses it again within one
-    // millisecond; events that no platform delivered carry no time.
+    // Why: X11 repeats a held key as a release and a press of one time, and Qt flags the pair only
+    // when the press is already in as it reads the release; most pairs come unflagged.
+    // Can go when: Qt's X11 platform flags every repeat, on every Qt the game builds with.
+    // Such a press changes nothing, and the key reads as released until it is pressed again: the
+    // pair may come in two turns of the event loop, and a step between must not see a release and
+    // then a press. No hand lets go of a key and presses it again within a millisecond; events
+    // that no platform delivered carry no time.
     return event.timestamp() != 0 && event.timestamp() == releasedAt;
 }

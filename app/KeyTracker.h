@@ -13,7 +13,7 @@ class QWidget;
 // the game has always read keys: top bit while the key is down, low bit flipping on every
 // real press. Only the keys the main window itself receives count, whichever of its children
 // has the focus; the help, the dialogs and the boxes keep their keys. Auto-repeat is no new
-// press, flagged or not: a key held down since before it came to this window never is one.
+// press, flagged or not, so a key held down since another window had the keyboard is none either.
 class KeyTracker : public QObject, public KeyStateSource {
     Q_OBJECT
 public:
