@@ -57,6 +57,11 @@ bool PlayerModality::eventFilter(QObject* watched, QEvent* event) {
     } else if (IsInput(type) && Behind(watched)) {
         event->accept();  // an accepted shortcut override lets no menu shortcut of the window fire
         return true;
+    } else if (type == QEvent::Close && event->spontaneous() && watched != &window_ && Behind(watched)) {
+        // The window manager's or the compositor's close, or the close button of a frame Qt draws:
+        // the platform's closes reach the widget as spontaneous events, the game's own never do.
+        event->ignore();
+        return true;
     }
     return QObject::eventFilter(watched, event);
 }

@@ -11,8 +11,8 @@ class QDialog;
 class QWidget;
 
 // Makes every dialog of the game modal for the player while Qt sees none as modal: while one is
-// open, the other windows of the game take no key and no click, and the newest dialog stays in
-// front; the player can quit the game whatever is open.
+// open, the other windows of the game take no key, no click and no close, and the newest dialog
+// stays in front; the player can quit the game whatever is open, by the main window's close too.
 class PlayerModality : public QObject {
 public:
     // window: the main window, which gets the keyboard back when the last dialog closes.

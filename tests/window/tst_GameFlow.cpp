@@ -27,9 +27,17 @@ private:
         file.Level(12, 9, 0, 5).House(3, 4, 2);
         return file;
     }
-    static void Send(QWidget& target, QEvent::Type type, int key, bool autoRepeat = false) {
+    // time: the platform's, in milliseconds; events that no platform delivered carry none (0).
+    static void Send(QWidget& target, QEvent::Type type, int key, bool autoRepeat = false, quint64 time = 0) {
         QKeyEvent event(type, key, Qt::NoModifier, QString(), autoRepeat);
+        event.setTimestamp(time);
         QApplication::sendEvent(&target, &event);
+    }
+    // A close as the window manager or the compositor asks it, or the close button of the frame Qt
+    // draws on Wayland: to the window, not through QWindow::close(), so the widget hears the platform's.
+    static void AskToClose(QWidget& window) {
+        QCloseEvent close;
+        QCoreApplication::sendEvent(window.windowHandle(), &close);
     }
     // Runs out of memory on its first draw, as a level's set-up may, then draws as a real game does.
     class OutOfMemoryOnce : public RandomSource {
@@ -129,6 +137,47 @@ private slots:
         QCOMPARE(keys.KeyState(39), std::int16_t(-32767));
     }
 
+    // A held arrow repeats as a release and a press of one time, to the window that has the focus:
+    // on Wayland flagged as auto-repeat, on X11 flagged or not as Qt happens to notice. Held from
+    // before a level's restart it never steers; pressed again it does.
+    void aHeldArrowSteersOnlyOncePressedAgain() {
+        auto game = Started();
+        quint64 now = 1000;
+        const auto repeat = [&now](QWidget& target, bool flagged) {
+            Send(target, QEvent::KeyRelease, Qt::Key_Right, flagged, now += 33);
+            Send(target, QEvent::KeyPress, Qt::Key_Right, flagged, now);
+        };
+        ModalBoxes boxes;
+        boxes.whileOpen = [&] {  // the crash's message: Right goes down there
+            Send(*boxes.current, QEvent::KeyPress, Qt::Key_Right, false, now);
+            repeat(*boxes.current, false);
+        };
+        game->Steer(Qt::Key_Left);
+        game->Tick();
+        game->Tick();  // into the wall: the level starts again once the message has gone
+        QVERIFY(WaitFor([&] {
+            return QApplication::focusWidget() && QApplication::focusWidget()->window() == game->window.get();
+        }));
+        QWidget& focus = *QApplication::focusWidget();
+        for (const bool flagged : {false, true, false}) {
+            repeat(focus, flagged);
+            game->Tick();
+        }
+        QCOMPARE(game->SpriteAt(3, 4), HouseClosedSprite);
+        Send(focus, QEvent::KeyRelease, Qt::Key_Right, false, now += 150);
+        Send(focus, QEvent::KeyPress, Qt::Key_Right, false, now += 150);
+        game->Tick();
+        QCOMPARE(game->SpriteAt(4, 4), 11);
+        // Down while Right is still held; then a repeat of Right whose press comes a turn of the
+        // event loop after its release, with a step between.
+        game->Steer(Qt::Key_Down);
+        Send(focus, QEvent::KeyRelease, Qt::Key_Right, false, now += 33);
+        game->Tick();
+        Send(focus, QEvent::KeyPress, Qt::Key_Right, false, now);
+        game->Tick();
+        QCOMPARE(game->SpriteAt(4, 7), 12);
+    }
+
     void twoArrowsInOneTickAreTakenInTwoTicks() {
         auto game = Started();
         game->Tap(Qt::Key_Right);
@@ -207,8 +256,8 @@ private slots:
     }
 
     // A level that ends under the speed dialog: its message comes in front, with no owner, and a
-    // key closes it; meanwhile neither the dialog nor the main window takes a click or a command,
-    // and once it has closed every command counts: Ctrl+U answered with 3 starts level 3.
+    // key closes it; meanwhile neither the dialog nor the main window takes a click, a close or a
+    // command, and once it has closed every one counts: Ctrl+U answered with 3 starts level 3.
     void aMessageOverTheSpeedDialogComesInFrontAndNoCommandIsLost() {
         auto game = Started();
         frmRybnik& window = *game->window;
@@ -227,13 +276,14 @@ private slots:
         QVERIFY(WaitFor([&] { return QApplication::activeWindow() == message.data(); }));
 
         QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("cmdOK")), Qt::LeftButton);
+        AskToClose(*dialog);
         QTest::keyClick(&window, Qt::Key_U, Qt::ControlModifier);
         QVERIFY(dialog->isVisible() && message->isVisible() && !window.findChild<QInputDialog*>());
         QTest::keyClick(message, Qt::Key_A);
         // Level 1 again, once the message has closed.
         QVERIFY(WaitFor([&] { return game->StepTimer()->isActive(); }));
         QVERIFY(WaitFor([&] { return QApplication::activeWindow() == dialog; }));
-        QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("cmdOK")), Qt::LeftButton);
+        AskToClose(*dialog);
         QVERIFY(!dialog->isVisible());
 
         ModalBoxes boxes;
@@ -320,7 +370,7 @@ private slots:
                     QVERIFY2(window.isVisible() && field->text().isEmpty(), c.box);
                 }
                 if (field || (&c - cases) % 2 == 0)
-                    window.windowHandle()->close();
+                    AskToClose(window);
                 else
                     QTest::keyClick(boxes.current, Qt::Key_X, Qt::ControlModifier);
                 // At once: no box waits, nothing is postponed to a later turn of the event loop.
