@@ -1,8 +1,10 @@
 #include "app/MainMenu.h"
 
 #include <QAction>
+#include <QMainWindow>
 #include <QMenu>
-#include <QMenuBar>
+
+#include "desktop/WrappingMenuBar.h"
 
 namespace {
 QAction* AddItem(QMenu* menu, const char* name, const QString& caption, bool enabled) {
@@ -13,7 +15,9 @@ QAction* AddItem(QMenu* menu, const char* name, const QString& caption, bool ena
 }
 }  // namespace
 
-MainMenu::MainMenu(QMenuBar& bar) {
+MainMenu::MainMenu(QMainWindow& window) {
+    auto& bar = *new WrappingMenuBar(&window);
+    window.setMenuWidget(&bar);
     QMenu* hra1 = bar.addMenu(tr("&Hra"));
     hra1->setObjectName(QStringLiteral("hra1"));
     mnuHraStart = AddItem(hra1, "mnuHraStart", tr("&Start"), false);

@@ -2,15 +2,16 @@
 #include <QCoreApplication>
 
 class QAction;
-class QMenuBar;
+class QMainWindow;
 
-// The three menus of the main window with their captions, access keys and shortcuts.
+// The three menus of the main window with their captions, access keys and shortcuts, on a menu
+// bar that keeps every menu in sight however narrow the window is.
 // Start and Informace wait for a game file; WWW Zurk waits for its address file.
 class MainMenu {
     Q_DECLARE_TR_FUNCTIONS(MainMenu)
 
 public:
-    explicit MainMenu(QMenuBar& bar);
+    explicit MainMenu(QMainWindow& window);
 
     QAction* mnuHraStart;
     QAction* mnuHraInformace;

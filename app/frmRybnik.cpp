@@ -2,7 +2,6 @@
 
 #include <QCloseEvent>
 #include <QKeyEvent>
-#include <QMenuBar>
 #include <exception>
 
 #include "app/CloseRequests.h"
@@ -17,7 +16,7 @@
 
 frmRybnik::frmRybnik(const ProgramFolder& folder, RandomSource* random)
     : folder_(folder),
-      menu_(std::make_unique<MainMenu>(*menuBar())),
+      menu_(std::make_unique<MainMenu>(*this)),
       screen_(new GameScreen(this)),
       session_(*this, *screen_, folder, random) {
     setObjectName(QStringLiteral("frmRybnik"));

@@ -13,10 +13,9 @@ clsMuska* PondCreatures::FindFly(int key) const {
 }
 
 void PondCreatures::Uvolni() {
-    while (!Vipers.empty()) {
-        Vipers.front()->Uvolni();
-        Vipers.erase(Vipers.begin());
-    }
+    // In one pass: erasing the front each time moves every viper behind it, over and over.
+    for (auto& viper : Vipers) viper->Uvolni();
+    Vipers.clear();
     Flies.clear();
     Beetle.reset();
 }

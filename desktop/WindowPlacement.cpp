@@ -3,7 +3,6 @@
 #include <QEvent>
 #include <QGuiApplication>
 #include <QMainWindow>
-#include <QMenuBar>
 #include <QScreen>
 
 namespace {
@@ -42,9 +41,9 @@ protected:
 
 void SetClientSize(QMainWindow& frm, int w, int h) {
     const QPoint topLeft = frm.pos();
-    QMenuBar* menu = frm.menuBar();
-    // A narrow window wraps its menu bar onto more lines, so ask for the height at this width.
-    const int menuHeight = menu->isNativeMenuBar() ? 0 : menu->heightForWidth(w);
+    // The menu bar wraps onto more lines in a narrow window, so its height is asked at this width.
+    const QWidget* menu = frm.menuWidget();
+    const int menuHeight = menu ? menu->heightForWidth(w) : 0;
     frm.centralWidget()->setFixedSize(w, h);
     frm.setFixedSize(w, h + menuHeight);
     frm.move(topLeft);

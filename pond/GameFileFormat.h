@@ -1,4 +1,5 @@
 #pragma once
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <vector>
@@ -69,11 +70,13 @@ struct GameFileFault {
 };
 
 // Walks the records of a game file in order and hands every record to onRecord, up to the first
-// fault. The walk itself goes on, so that every fault of the file is returned, in order; it ends
-// at a record cut short by the end of the file. A template, so that the handler of the million
+// fault. The walk itself goes on, so that the file's faults are returned, in order, until it has
+// found maxFaults (at least 1) or a record is cut short by the end of the file: a damaged file of
+// millions of records may hold as many faults. A template, so that the handler of the million
 // records of a large file is inlined into the walk.
 template <class OnRecord>
-std::vector<GameFileFault> WalkRecords(const std::vector<std::uint8_t>& bytes, OnRecord&& onRecord) {
+std::vector<GameFileFault> WalkRecords(const std::vector<std::uint8_t>& bytes, std::size_t maxFaults,
+                                       OnRecord&& onRecord) {
     std::vector<GameFileFault> faults;
     if (bytes.size() < GameFileHeaderSize) {
         faults.push_back({GameFileFault::ShortHeader, 0, 0, 0, static_cast<int>(bytes.size()), 0});
@@ -81,7 +84,7 @@ std::vector<GameFileFault> WalkRecords(const std::vector<std::uint8_t>& bytes, O
     }
     const int levelCount = bytes[LevelCountOffset];
     int level = 0;
-    for (std::size_t at = GameFileHeaderSize; at < bytes.size();) {
+    for (std::size_t at = GameFileHeaderSize; at < bytes.size() && faults.size() < maxFaults;) {
         GameFileRecord record{at, bytes[at], level, bytes.data() + at + 1, RecordPayloadSize(bytes[at])};
         if (bytes.size() - at - 1 < record.PayloadSize) {
             faults.push_back({GameFileFault::CutShort, at, level, record.Code, 0, 0});
@@ -104,5 +107,7 @@ std::vector<GameFileFault> WalkRecords(const std::vector<std::uint8_t>& bytes, O
         if (faults.empty()) onRecord(record);
         at += 1 + record.PayloadSize;
     }
+    // A level start may bring two faults at once.
+    faults.resize(std::min(faults.size(), maxFaults));
     return faults;
 }

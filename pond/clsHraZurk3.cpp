@@ -35,11 +35,7 @@ void Apply(const GameFileRecord& record, LevelRecord& level) {
 }
 }  // namespace
 
-FileRead ReadGameFile(const std::string& path) {
-    // The largest sensible game is a few megabytes; anything far bigger is not a game file.
-    constexpr std::size_t MaxGameFileSize = 64u << 20;
-    return ReadRegularFile(path, MaxGameFileSize);
-}
+FileRead ReadGameFile(const std::string& path) { return ReadRegularFile(path, MaxGameFileSize); }
 
 bool clsHraZurk3::NactiHru(const std::string& path) {
     const FileRead file = ReadGameFile(path);
@@ -52,8 +48,9 @@ bool clsHraZurk3::NactiHruZPameti(const std::vector<std::uint8_t>& bytes, const 
     // Everything is read aside first, so a refused file leaves the game loaded before untouched.
     // Levels the header announces but the file does not hold stay empty; the game skips them.
     std::vector<LevelRecord> levels(bytes.size() > LevelCountOffset ? bytes[LevelCountOffset] + 1u : 1u);
+    // The first fault is all the game tells, so the walk stops there.
     const auto faults = WalkRecords(
-        bytes, [&](const GameFileRecord& record) { Apply(record, levels[static_cast<std::size_t>(record.Level)]); });
+        bytes, 1, [&](const GameFileRecord& record) { Apply(record, levels[static_cast<std::size_t>(record.Level)]); });
     if (!faults.empty()) {
         lastFault_ = GameLoadFault{FileReadStatus::Read, faults.front()};
         return false;

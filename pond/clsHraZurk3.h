@@ -1,4 +1,5 @@
 #pragma once
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -8,8 +9,13 @@
 #include "pond/LevelRecord.h"
 #include "pond/RegularFile.h"
 
+// The largest game file the game reads. The largest game the format can tell, 255 levels of 50 x 40
+// with a record for every cell, takes about 2 MB; a file far larger holds nothing a game needs,
+// and would only cost memory to read.
+constexpr std::size_t MaxGameFileSize = 16u << 20;
+
 // The game file at path (UTF-8), as the game reads it: refused when it is missing, unreadable or
-// far too large for a game.
+// larger than MaxGameFileSize.
 FileRead ReadGameFile(const std::string& path);
 
 // Why a game file was refused: the file itself (File is not Read), or the first fault of its

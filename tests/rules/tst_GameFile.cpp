@@ -1,8 +1,13 @@
 #include <algorithm>
+#include <functional>
 #include <gtest/gtest.h>
 #include <tuple>
 
+#include "AllocatedBytes.h"
 #include "GameFileBytes.h"
+#include "TempFolder.h"
+#include "game/HeadlessWorld.h"
+#include "game/LevelSetUp.h"
 #include "pond/clsHraZurk3.h"
 
 namespace {
@@ -11,6 +16,16 @@ LevelRecord LoadLevel(const clsHraZurk3& game, int u) {
     game.NactiUrovenAkce(u, level);
     return level;
 }
+
+// The most the work held at once through operator new, above what was held before it.
+std::size_t PeakGrowth(const std::function<void()>& work) {
+    const std::size_t before = AllocatedBytes::Held();
+    AllocatedBytes::Mark();
+    work();
+    return AllocatedBytes::Peak() - before;
+}
+
+using GameFileOnDisk = TempFolderTest;
 }  // namespace
 
 TEST(GameFile, WorkedExampleLoadsCellForCell) {
@@ -166,4 +181,46 @@ TEST(GameFile, TheNoteIsWindows1250) {
     clsHraZurk3 game;
     ASSERT_TRUE(game.NactiHruZPameti(file.bytes, "x"));
     EXPECT_EQ(game.Informace(), "Červená škola žluťoučký" + std::string(7, ' '));
+}
+
+// The costliest files the game reads, each of the largest size it reads: one whose every record
+// points off the map, and one of 255 levels crowded with vipers and flies, padded with codes of no
+// record. Loading either, and starting every level of the second one after another, costs far
+// less than 100 MB.
+TEST_F(GameFileOnDisk, TheCostliestGameFilesCostLittle) {
+    constexpr std::size_t Bound = 100u << 20;
+    GameFileBytes offMap(1, 3);
+    offMap.Level(50, 40, 0, 3);
+    const std::size_t firstCell = offMap.bytes.size();
+    offMap.bytes.resize(MaxGameFileSize - (MaxGameFileSize - firstCell) % 3, 0);
+    for (std::size_t at = firstCell; at < offMap.bytes.size(); at += 3) offMap.bytes[at] = CellWall;  // at (0, 0)
+    GameFileBytes crowded(255, 3);
+    for (int u = 1; u <= 255; ++u) {
+        crowded.Level(50, 40, 0, 32767);
+        for (int code : {CodeRandomBalls, CodeRandomFlies, CodeRandomBoulders, CodeGoldenBallChance})
+            crowded.Count(code, 255);
+        for (int x = 2; x < 50; ++x)
+            for (int y = 2; y < 40; ++y) crowded.Cell(x % 2 ? CellViper : CellFly, x, y, 255);
+        crowded.House(2, 2, 255);
+    }
+    crowded.bytes.resize(MaxGameFileSize, 0);
+    offMap.WriteTo(Path("offmap.zurk"));
+    crowded.WriteTo(Path("crowded.zurk"));
+
+    clsHraZurk3 game;
+    bool refused = false;
+    bool loaded = false;
+    const std::size_t refusing = PeakGrowth([&] { refused = !game.NactiHru(Path("offmap.zurk")); });
+    const std::size_t loading = PeakGrowth([&] { loaded = game.NactiHru(Path("crowded.zurk")); });
+    HeadlessWorld headless(1);
+    const std::size_t levelStarts = PeakGrowth([&] {
+        for (int u = 1; u <= game.PocetUrovni(); ++u) {
+            game.NactiUrovenAkce(u, headless.world.Level);
+            SetUpLevel(headless.world);
+            headless.world.ReleaseLevelObjects();
+        }
+    });
+    EXPECT_TRUE(refused && loaded);
+    EXPECT_EQ(game.PocetUrovni(), 255);
+    for (const std::size_t cost : {refusing, loading, levelStarts}) EXPECT_LT(cost, Bound);
 }

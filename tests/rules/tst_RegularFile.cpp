@@ -33,7 +33,7 @@ TEST_F(RegularFileTest, AGameFileThatCannotBeReadSaysWhy) {
     clsHraZurk3 game;
     EXPECT_TRUE(game.NactiHru(Path("good.zurk")));
     const std::string huge = Write("huge.zurk", "");
-    fs::resize_file(huge, (64u << 20) + 1);  // sparse: no disk is filled
+    fs::resize_file(huge, MaxGameFileSize + 1);  // sparse: no disk is filled
     const std::pair<std::string, FileReadStatus> refused[] = {{Path("none"), FileReadStatus::Missing},
                                                               {folder.string(), FileReadStatus::NotReadable},
                                                               {huge, FileReadStatus::TooLarge},

@@ -1,14 +1,16 @@
 #include <QAbstractButton>
+#include <QMenuBar>
 #include <QRegularExpression>
 #include <QTextEdit>
 
 #include "GameWindow.h"
 #include "ModalBoxes.h"
+#include "app/StatusPanel.h"
 #include "app/UiLanguage.h"
 
 // A whole game played in the language the environment asks for: Czech under a Czech locale and
 // under C, English under LANGUAGE=en, where every text of every window, box and menu it shows is
-// read and none may be Czech.
+// read and none may be Czech. The menus of either language show in the narrowest window.
 class LanguageTest : public QObject {
     Q_OBJECT
 
@@ -101,6 +103,30 @@ private slots:
             "[áčďéěíňóřšťúůýžÁČĎÉĚÍŇÓŘŠŤÚŮÝŽ]|\\b(Hra|Pauza|Konec|Obsah|Informace|Nastaveni|Dalsi|funkce|Rychle|"
             "Pomalu|Storno|Zadejte|Postup|Uroven|Velikost|Celkem|Zivoty|Nutna|Delka|Soubor|Totalni)\\b"));
         for (const QString& text : texts_) QVERIFY2(!czech.match(text).hasMatch(), qPrintable(text));
+    }
+
+    // The narrowest window a level gets: one cell wide, and too high for 20-pixel cells on the
+    // test's 800 x 600 screen. Every menu title stands whole on a line of the menu bar above the
+    // pond, none folded behind the bar's extension button.
+    void everyMenuShowsOnTheNarrowestLevel() {
+        GameFileBytes file(1, 3);
+        file.Level(1, MaxFieldHeight, 0, 2).House(1, 2, 1);
+        GameWindow game(file);
+        game.Tap(Qt::Key_F2);
+        frmRybnik& window = *game.window;
+        QCOMPARE(window.centralWidget()->width(), 12 + SidePanelWidth);
+        for (const char* name : {"hra1", "funkce1", "napoveda1"}) {
+            QAction* title = window.findChild<QMenu*>(QString::fromLatin1(name))->menuAction();
+            const QList<QMenuBar*> bars = window.findChildren<QMenuBar*>();
+            const auto holds = [&](const QMenuBar* bar) {
+                const QRect place = bar->actionGeometry(title);
+                return bar->isVisible() && bar->actions().contains(title) && bar->rect().contains(place) &&
+                       bar->mapTo(&window, place.bottomLeft()).y() < window.centralWidget()->y();
+            };
+            QVERIFY2(std::any_of(bars.begin(), bars.end(), holds), name);
+        }
+        for (QWidget* extension : window.findChildren<QWidget*>(QStringLiteral("qt_menubar_ext_button")))
+            QVERIFY(!extension->isVisible());
     }
 };
 

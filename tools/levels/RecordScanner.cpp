@@ -39,7 +39,7 @@ std::string RecordScanner::Describe(const GameLoadFault& fault) {
 
 RecordScan RecordScanner::Scan(const std::vector<std::uint8_t>& bytes) {
     RecordScan scan;
-    const auto faults = WalkRecords(bytes, [&](const GameFileRecord& record) {
+    const auto faults = WalkRecords(bytes, MaxListedFaults, [&](const GameFileRecord& record) {
         if (record.Code == CodeLevelStart) ++scan.LevelStarts;
     });
     for (const GameFileFault& fault : faults) scan.Faults.push_back(Fault(fault));
