@@ -117,6 +117,12 @@ void AppendEscaped(std::string& out, std::string_view text) {
 
 constexpr char32_t Replacement = 0xfffd;
 
+// What no UTF-8 text holds and the parser reads wrongly: a NUL byte ends the page there, and a
+// UTF-16 or UTF-32 page reads as a byte a character.
+bool IsUtf8Text(std::string_view page) {
+    return page.find('\0') == std::string_view::npos && !page.starts_with("\xff\xfe") && !page.starts_with("\xfe\xff");
+}
+
 // The character at the start of text, and its length in bytes. libxml2 passes bytes that are no
 // UTF-8 on into its text, where Qt would read each as a character of its own; such a byte, like
 // a surrogate's or an overlong code, reads as one replacement character here.
@@ -183,6 +189,7 @@ public:
     }
 
     HelpPage Page() const { return {QString::fromUtf8(out_.data(), static_cast<qsizetype>(out_.size())), pictures_}; }
+    bool NestedTooDeep() const { return nestedTooDeep_; }
 
 private:
     struct Open {
@@ -209,6 +216,10 @@ private:
         }
         if (node.type != XML_ELEMENT_NODE) return false;
         entered_.push_back(false);
+        if (entered_.size() > HelpPageFilter::MaxNesting) {
+            nestedTooDeep_ = true;
+            return false;
+        }
         const std::string_view name = NameOf(node);
         if (std::find(std::begin(Dropped), std::end(Dropped), name) != std::end(Dropped)) return false;
         const Element* element = Find(name);
@@ -340,6 +351,7 @@ private:
     int tableCells_ = 0;
     int wordLength_ = 0;  // characters since the last place a line may break
     int marks_ = 0;       // combining marks since the last letter
+    bool nestedTooDeep_ = false;
 };
 
 struct DocumentFree {
@@ -350,21 +362,23 @@ struct ContextFree {
 };
 }  // namespace
 
-std::optional<HelpPage> HelpPageFilter::Filter(std::string_view utf8Page) {
-    if (utf8Page.size() > MaxBytes) return std::nullopt;
+std::variant<HelpPage, HelpPageRefusal> HelpPageFilter::Filter(std::string_view utf8Page) {
+    if (utf8Page.size() > MaxBytes) return HelpPageRefusal::TooLarge;
+    if (!IsUtf8Text(utf8Page)) return HelpPageRefusal::NotUtf8Text;
     static const bool initialised = (xmlInitParser(), true);
     (void)initialised;
     // The help is UTF-8 whatever it declares; the parser reads nothing but these bytes, and says
     // nothing on the terminal about a page it has to mend.
     const std::unique_ptr<htmlParserCtxt, ContextFree> context(htmlNewParserCtxt());
-    if (!context) return std::nullopt;
+    if (!context) return HelpPageRefusal::Unreadable;
     const int options = HTML_PARSE_RECOVER | HTML_PARSE_NONET | HTML_PARSE_NOERROR | HTML_PARSE_NOWARNING |
                         HTML_PARSE_NODEFDTD | HTML_PARSE_IGNORE_ENC | HTML_PARSE_COMPACT;
     const std::unique_ptr<xmlDoc, DocumentFree> document(htmlCtxtReadMemory(
         context.get(), utf8Page.data(), static_cast<int>(utf8Page.size()), nullptr, "UTF-8", options));
-    if (!document) return std::nullopt;
+    if (!document) return HelpPageRefusal::Unreadable;
     PageWriter writer;
     if (xmlNode* root = xmlDocGetRootElement(document.get())) writer.Walk(root);
+    if (writer.NestedTooDeep()) return HelpPageRefusal::NestedTooDeep;
     return writer.Page();
 }
 

@@ -97,22 +97,41 @@ QString HelpViewer::HelpFileName(const ProgramFolder& folder) {
 void HelpViewer::ShowPage(const ProgramFolder& folder, const QString& fileName) {
     const FileRead file =
         ReadRegularFile(folder.FilePath(QFile::encodeName(fileName).toStdString()), HelpPageFilter::MaxBytes);
-    const std::optional<HelpPage> page =
-        file.Status == FileReadStatus::Read
-            ? HelpPageFilter::Filter({reinterpret_cast<const char*>(file.Bytes.data()), file.Bytes.size()})
-            : std::nullopt;
-    if (!page) {
-        browser_->setPlainText(file.Status == FileReadStatus::Missing
-                                   ? tr("Soubor nápovědy %1 nebyl nalezen v domovské složce programu.").arg(fileName)
-                                   : tr("Soubor nápovědy %1 v domovské složce programu nelze přečíst.").arg(fileName));
+    if (file.Status == FileReadStatus::Missing) {
+        browser_->setPlainText(tr("Soubor nápovědy %1 nebyl nalezen v domovské složce programu.").arg(fileName));
         return;
     }
+    const std::variant<HelpPage, HelpPageRefusal> filtered =
+        file.Status == FileReadStatus::Read
+            ? HelpPageFilter::Filter({reinterpret_cast<const char*>(file.Bytes.data()), file.Bytes.size()})
+            : std::variant<HelpPage, HelpPageRefusal>(
+                  file.Status == FileReadStatus::TooLarge ? HelpPageRefusal::TooLarge : HelpPageRefusal::Unreadable);
+    if (const HelpPageRefusal* refusal = std::get_if<HelpPageRefusal>(&filtered)) {
+        browser_->setPlainText(Refusal(fileName, *refusal));
+        return;
+    }
+    const HelpPage& page = std::get<HelpPage>(filtered);
     // Every picture is in the document before Qt reads the page, so Qt never has to look for one.
     qsizetype pictureBytesLeft = MaxPictureBytesPerPage;
-    for (const QString& name : page->Pictures)
+    for (const QString& name : page.Pictures)
         browser_->document()->addResource(QTextDocument::ImageResource, QUrl(name),
                                           Picture(folder, name, pictureBytesLeft));
-    browser_->setHtml(page->Html);
+    browser_->setHtml(page.Html);
+}
+
+QString HelpViewer::Refusal(const QString& fileName, HelpPageRefusal refusal) {
+    switch (refusal) {
+    case HelpPageRefusal::TooLarge:
+        return tr("Soubor nápovědy %1 v domovské složce programu je příliš velký: nápověda smí mít nejvýše %2 KiB.")
+            .arg(fileName, QString::number(HelpPageFilter::MaxBytes >> 10));
+    case HelpPageRefusal::NotUtf8Text:
+        return tr("Soubor nápovědy %1 v domovské složce programu není text v kódování UTF-8.").arg(fileName);
+    case HelpPageRefusal::NestedTooDeep:
+        return tr("Soubor nápovědy %1 v domovské složce programu má značky vnořené hlouběji než do %2 úrovní.")
+            .arg(fileName, QString::number(HelpPageFilter::MaxNesting));
+    case HelpPageRefusal::Unreadable: break;
+    }
+    return tr("Soubor nápovědy %1 v domovské složce programu nelze přečíst.").arg(fileName);
 }
 
 void HelpViewer::ShowTopic(int topic) {

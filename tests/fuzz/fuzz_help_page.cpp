@@ -110,9 +110,10 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const std::optional<HelpPage> page =
+    const std::variant<HelpPage, HelpPageRefusal> filtered =
         HelpPageFilter::Filter(std::string_view(reinterpret_cast<const char*>(data), size));
-    if (!page) return 0;
+    const HelpPage* page = std::get_if<HelpPage>(&filtered);
+    if (page == nullptr) return 0;
     const QByteArray html = page->Html.toUtf8();
     if (!IsAllowedPage(std::string_view(html.constData(), static_cast<std::size_t>(html.size())))) std::abort();
     QTextDocument document;

@@ -43,8 +43,9 @@ private:
     static QTextBrowser* Browser(const HelpViewer& viewer) { return viewer.findChild<QTextBrowser*>(); }
     static QString Shown(const HelpViewer& viewer) { return Browser(viewer)->toPlainText(); }
     static QString Filtered(const QByteArray& page) {
-        const std::optional<HelpPage> filtered = HelpPageFilter::Filter(page.toStdString());
-        return filtered ? filtered->Html : QStringLiteral("(refused)");
+        const std::variant<HelpPage, HelpPageRefusal> filtered = HelpPageFilter::Filter(page.toStdString());
+        return std::holds_alternative<HelpPage>(filtered) ? std::get<HelpPage>(filtered).Html
+                                                          : QStringLiteral("(refused)");
     }
     // The size of every picture the page shows, as Qt would draw it.
     static QList<QSize> PictureSizes(const QTextDocument& document) {
@@ -83,17 +84,28 @@ private slots:
         QVERIFY(WaitFor([&] { return Browser(viewer)->verticalScrollBar()->value() > 0; }));
     }
 
-    void aMissingUnreadableOrOversizedHelpFileIsSaidInCzech() {
+    // A page the parser would cut or garble is refused, and says why.
+    void aMissingUnreadableOrRefusedHelpFileIsSaidInCzech() {
         QCOMPARE(Shown(HelpViewer(dir_->path())),
                  QStringLiteral("Soubor nápovědy Zurk3.hlp nebyl nalezen v domovské složce programu."));
-        const QString unreadable =
-            QStringLiteral("Soubor nápovědy Zurk3.hlp v domovské složce programu nelze přečíst.");
+        const QString file = QStringLiteral("Soubor nápovědy Zurk3.hlp v domovské složce programu ");
         // A FIFO would block for ever.
         QVERIFY(::mkfifo(QFile::encodeName(dir_->filePath(QStringLiteral("Zurk3.hlp"))).constData(), 0600) == 0);
-        QCOMPARE(Shown(HelpViewer(dir_->path())), unreadable);
+        QCOMPARE(Shown(HelpViewer(dir_->path())), file + QStringLiteral("nelze přečíst."));
         QVERIFY(QFile::remove(dir_->filePath(QStringLiteral("Zurk3.hlp"))));
-        Write(QStringLiteral("Zurk3.hlp"), QByteArray(HelpPageFilter::MaxBytes + 1, 'x'));
-        QCOMPARE(Shown(HelpViewer(dir_->path())), unreadable);
+        const QString notUtf8 = QStringLiteral("není text v kódování UTF-8.");
+        const std::pair<QByteArray, QString> refused[] = {
+            {QByteArray(HelpPageFilter::MaxBytes + 1, 'x'),
+             QStringLiteral("je příliš velký: nápověda smí mít nejvýše 128 KiB.")},
+            {QByteArray("<p>a\0b", 6), notUtf8},
+            {QByteArray("\xff\xfe\0\0<\0\0\0", 8), notUtf8},  // UTF-32
+            {QByteArray("\xfe\xff\x30\x42"), notUtf8},        // UTF-16 without a NUL byte
+            {QByteArray("<b>").repeated(300), QStringLiteral("má značky vnořené hlouběji než do 128 úrovní.")},
+        };
+        for (const auto& [page, why] : refused) {
+            Write(QStringLiteral("Zurk3.hlp"), page);
+            QCOMPARE(Shown(HelpViewer(dir_->path())), file + why);
+        }
         Write(QStringLiteral("Zurk3.hlp"), QByteArray(HelpPageFilter::MaxBytes, 'x'));
         QCOMPARE(Shown(HelpViewer(dir_->path())).remove(QChar(0x200b)).size(), HelpPageFilter::MaxBytes);
     }
@@ -182,13 +194,13 @@ private slots:
         QCOMPARE(
             Filtered("<p>a" + accent.repeated(HelpPageFilter::MaxMarksOnALetter + 1) + "b" + accent),
             QString::fromUtf8("<p>a" + accent.repeated(HelpPageFilter::MaxMarksOnALetter) + "b" + accent + "</p>"));
-        const std::optional<HelpPage> pictures = HelpPageFilter::Filter(
+        const HelpPage pictures = std::get<HelpPage>(HelpPageFilter::Filter(
             ("<img src=\"./a.png\"><img src=\"../a.png\"><img src=\"/tmp/a.png\"><img src=\".a.png\">"
              "<img src=\"a.gif\"><img src=\"file:a.png\"><img src=\"a.png?1\"><img src=\"data:image/png;base64,AA\">" +
              QByteArray("<img src=\"a.png\"><img src=b.png>").repeated(HelpPageFilter::MaxPictures))
-                .toStdString());
-        QCOMPARE(pictures->Pictures, (QStringList{QStringLiteral("a.png"), QStringLiteral("b.png")}));
-        QCOMPARE(pictures->Html.count(QStringLiteral("<img")), HelpPageFilter::MaxPictures);
+                .toStdString()));
+        QCOMPARE(pictures.Pictures, (QStringList{QStringLiteral("a.png"), QStringLiteral("b.png")}));
+        QCOMPARE(pictures.Html.count(QStringLiteral("<img")), HelpPageFilter::MaxPictures);
     }
 
     // A page naming a file by a style sheet and then as a picture, from a FIFO, a device, a path
