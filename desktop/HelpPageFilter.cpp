@@ -117,6 +117,13 @@ void AppendEscaped(std::string& out, std::string_view text) {
 
 constexpr char32_t Replacement = 0xfffd;
 
+// The characters that embed, override or isolate a direction: the text after one runs the way it
+// says rather than its letters' own, to the end of the line. Without them, letters of a script
+// written right to left still run so.
+bool IsDirectionControl(char32_t code) {
+    return (code >= 0x202a && code <= 0x202e) || (code >= 0x2066 && code <= 0x2069);
+}
+
 // What no UTF-8 text holds and the parser reads wrongly: a NUL byte ends the page there, and a
 // UTF-16 or UTF-32 page reads as a byte a character.
 bool IsUtf8Text(std::string_view page) {
@@ -256,7 +263,7 @@ private:
             const bool mark =
                 kind == QChar::Mark_NonSpacing || kind == QChar::Mark_SpacingCombining || kind == QChar::Mark_Enclosing;
             marks_ = mark ? marks_ + 1 : 0;
-            if (marks_ > HelpPageFilter::MaxMarksOnALetter) continue;
+            if (marks_ > HelpPageFilter::MaxMarksOnALetter || IsDirectionControl(code)) continue;
             if (code == ' ' || code == '\t' || code == '\n' || code == '\r' || code == '\f') {
                 wordLength_ = 0;
             } else if (++wordLength_ > HelpPageFilter::MaxWordLength) {
