@@ -45,6 +45,9 @@ constexpr Element AllowList[] = {
     {"img", Role::Picture, {"src"}},
 };
 
+// An ordered list past its length goes on as a list that Qt does not number.
+constexpr std::string_view UnnumberedList = "<ol type=\"none\">";
+
 // Elements whose content is no text of the page: it goes with them.
 constexpr std::string_view Dropped[] = {"head",   "script", "style", "title", "template", "iframe",
                                         "object", "embed",  "svg",   "math",  "noscript", "textarea"};
@@ -203,6 +206,7 @@ private:
         const Element* Kind;
         std::string StartTag;
         int Children = 0;  // items of a list, rows of a table, cells of a row
+        int Items = 0;     // of an ordered list: every item written, in each list it went on as
     };
 
     Content Where() const { return open_.empty() ? Content::Flow : Holds(open_.back().Kind->Kind); }
@@ -305,6 +309,8 @@ private:
         }
         if (!open_.empty() && !CountChild(open_.back(), element)) return false;
         out_ += tag;
+        if (element.Kind == Role::Item && open_.back().Items > HelpPageFilter::MaxListItems)
+            out_ += std::to_string(open_.back().Items) + ". ";
         open_.push_back({&element, std::move(tag)});
         entered_.back() = true;
         return true;
@@ -322,10 +328,11 @@ private:
             return false;
         if (parent.Children >= limit) {
             Close(parent);
-            out_ += parent.StartTag;
+            out_ += parent.Kind->Name == "ol" ? std::string(UnnumberedList) : parent.StartTag;
             parent.Children = 0;
         }
         ++parent.Children;
+        if (parent.Kind->Name == "ol") ++parent.Items;
         return true;
     }
 
@@ -392,5 +399,6 @@ std::variant<HelpPage, HelpPageRefusal> HelpPageFilter::Filter(std::string_view 
 bool HelpPageFilter::Allows(std::string_view element, std::string_view attribute) {
     const Element* found = Find(element);
     if (found == nullptr || attribute.empty()) return found != nullptr;
+    if (element == "ol" && attribute == "type") return true;  // the filter's own, of an UnnumberedList
     return std::find(found->Attributes.begin(), found->Attributes.end(), attribute) != found->Attributes.end();
 }
