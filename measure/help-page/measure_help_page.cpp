@@ -1,16 +1,20 @@
 // Prints, for hostile help pages up to the size bound and for any page files named on the command
 // line, how long the help page filter takes, how long Qt then takes to lay the page out, and the
-// program's memory afterwards: the figures behind the claim that a page costs about its size.
+// program's memory afterwards and at its most meanwhile: the figures behind the claim that a page
+// costs about its size. Then the same of a page of the costliest pictures, as the help shows it.
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QTemporaryDir>
 #include <QTextDocument>
 #include <cstdio>
-#include <fstream>
 #include <string>
 
+#include "CostlyHelpPage.h"
+#include "ResidentMemory.h"
 #include "desktop/HelpPageFilter.h"
+#include "dialogs/HelpViewer.h"
 
 namespace {
 constexpr std::size_t Limit = HelpPageFilter::MaxBytes;
@@ -34,18 +38,12 @@ std::string Nested(const std::string& open, int levels, const std::string& close
     return Fill("", Repeat(open, times) + "x" + Repeat(close, times));
 }
 
-// The process's memory in MB: resident now, and the peak so far.
-std::pair<long, long> Memory() {
-    std::ifstream status("/proc/self/status");
-    long now = 0, peak = 0;
-    for (std::string line; std::getline(status, line);) {
-        if (line.rfind("VmRSS:", 0) == 0) now = std::stol(line.substr(6)) / 1024;
-        if (line.rfind("VmHWM:", 0) == 0) peak = std::stol(line.substr(6)) / 1024;
-    }
-    return {now, peak};
+void PrintMemory() {
+    std::printf(", %3lld MB now, %3lld MB at most\n", ResidentMemory::Now() >> 20, ResidentMemory::Peak() >> 20);
 }
 
 void Report(const char* name, const std::string& page) {
+    ResidentMemory::ResetPeak();
     QElapsedTimer timer;
     timer.start();
     const std::variant<HelpPage, HelpPageRefusal> filtered = HelpPageFilter::Filter(page);
@@ -58,13 +56,29 @@ void Report(const char* name, const std::string& page) {
         document.setTextWidth(620);
         const double height = document.size().height();
         const double layoutMs = static_cast<double>(timer.nsecsElapsed()) / 1e6;
-        const auto [now, peak] = Memory();
-        std::printf(" to %7lld B, laid out in %7.1f ms (%8.0f px high), %3ld MB now, %3ld MB at most",
-                    static_cast<long long>(kept->Html.size()), layoutMs, height, now, peak);
+        std::printf(" to %7lld B, laid out in %7.1f ms (%8.0f px high)", static_cast<long long>(kept->Html.size()),
+                    layoutMs, height);
     } else {
         std::printf(", refused");
     }
-    std::printf("\n");
+    PrintMemory();
+}
+
+// The most pictures a page may name, each the costliest a picture may be, shown by the help.
+void ReportPictures() {
+    const char* name = "the most pictures, with inflating text";
+    QTemporaryDir folder;
+    if (!WriteCostlyHelpPage(folder.path())) {
+        std::printf("%s: cannot be written\n", name);
+        return;
+    }
+    ResidentMemory::ResetPeak();
+    QElapsedTimer timer;
+    timer.start();
+    const HelpViewer viewer(folder.path());
+    std::printf("%-46s %7d pictures, shown in %7.1f ms", name, HelpPageFilter::MaxPictures,
+                static_cast<double>(timer.nsecsElapsed()) / 1e6);
+    PrintMemory();
 }
 
 // Text with a character of every few code points of the scripts a font may lack.
@@ -123,5 +137,6 @@ int main(int argc, char* argv[]) {
     Report("unclosed comment", Fill("<p>a<!--", "x"));
     Report("entities", Fill("<p>", "&amp;&#x202e;&nbsp;"));
     Report("open tags without end", Fill("", "<a"));
+    ReportPictures();
     return 0;
 }

@@ -12,6 +12,8 @@
 #include <thread>
 #include <unistd.h>
 
+#include "CostlyHelpPage.h"
+#include "ResidentMemory.h"
 #include "WaitFor.h"
 #include "desktop/HelpPageFilter.h"
 #include "dialogs/HelpViewer.h"
@@ -246,6 +248,21 @@ private slots:
         QList<QSize> sizes = PictureSizes(*Browser(viewer)->document());
         std::sort(sizes.begin(), sizes.end(), [](QSize a, QSize b) { return a.width() < b.width(); });
         QCOMPARE(sizes, (QList<QSize>{{1, 1}, {1, 1}, {1, 1}, {3, 2}}));
+    }
+
+    // The most pictures a page may name, each the costliest there is: the page takes no more than
+    // the pictures it may keep (as many whole as the page's budget holds), generously counted, as
+    // the pictures' text is never inflated.
+    void aPageOfCostlyPicturesCostsNoMoreThanItsPictures() {
+        QVERIFY(WriteCostlyHelpPage(dir_->path()));
+        QVERIFY(ResidentMemory::ResetPeak());
+        const long long before = ResidentMemory::Now();
+        const HelpViewer viewer(dir_->path());
+        QVERIFY2(ResidentMemory::Peak() - before < 3 * HelpPictures::MaxBytesPerPage,
+                 QByteArray::number((ResidentMemory::Peak() - before) >> 20) + " MB");
+        const QList<QSize> sizes = PictureSizes(*Browser(viewer)->document());
+        QCOMPARE(sizes.count(QSize(HelpPictures::MaxSide, HelpPictures::MaxSide)),
+                 HelpPictures::MaxBytesPerPage / (qsizetype{4} * HelpPictures::MaxSide * HelpPictures::MaxSide));
     }
 
     // Pages that once held the game for good or for minutes, or took gigabytes: each is shown
