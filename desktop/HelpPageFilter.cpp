@@ -45,6 +45,9 @@ constexpr Element AllowList[] = {
     {"img", Role::Picture, {"src"}},
 };
 
+// An ordered list past its length goes on as a list that Qt does not number.
+constexpr std::string_view UnnumberedList = "<ol type=\"none\">";
+
 // Elements whose content is no text of the page: it goes with them.
 constexpr std::string_view Dropped[] = {"head",   "script", "style", "title", "template", "iframe",
                                         "object", "embed",  "svg",   "math",  "noscript", "textarea"};
@@ -117,6 +120,19 @@ void AppendEscaped(std::string& out, std::string_view text) {
 
 constexpr char32_t Replacement = 0xfffd;
 
+// The characters that embed, override or isolate a direction: the text after one runs the way it
+// says rather than its letters' own, to the end of the line. Without them, letters of a script
+// written right to left still run so.
+bool IsDirectionControl(char32_t code) {
+    return (code >= 0x202a && code <= 0x202e) || (code >= 0x2066 && code <= 0x2069);
+}
+
+// What no UTF-8 text holds and the parser reads wrongly: a NUL byte ends the page there, and a
+// UTF-16 or UTF-32 page reads as a byte a character.
+bool IsUtf8Text(std::string_view page) {
+    return page.find('\0') == std::string_view::npos && !page.starts_with("\xff\xfe") && !page.starts_with("\xfe\xff");
+}
+
 // The character at the start of text, and its length in bytes. libxml2 passes bytes that are no
 // UTF-8 on into its text, where Qt would read each as a character of its own; such a byte, like
 // a surrogate's or an overlong code, reads as one replacement character here.
@@ -183,12 +199,14 @@ public:
     }
 
     HelpPage Page() const { return {QString::fromUtf8(out_.data(), static_cast<qsizetype>(out_.size())), pictures_}; }
+    bool NestedTooDeep() const { return nestedTooDeep_; }
 
 private:
     struct Open {
         const Element* Kind;
         std::string StartTag;
         int Children = 0;  // items of a list, rows of a table, cells of a row
+        int Items = 0;     // of an ordered list: every item written, in each list it went on as
     };
 
     Content Where() const { return open_.empty() ? Content::Flow : Holds(open_.back().Kind->Kind); }
@@ -209,6 +227,10 @@ private:
         }
         if (node.type != XML_ELEMENT_NODE) return false;
         entered_.push_back(false);
+        if (entered_.size() > HelpPageFilter::MaxNesting) {
+            nestedTooDeep_ = true;
+            return false;
+        }
         const std::string_view name = NameOf(node);
         if (std::find(std::begin(Dropped), std::end(Dropped), name) != std::end(Dropped)) return false;
         const Element* element = Find(name);
@@ -245,7 +267,7 @@ private:
             const bool mark =
                 kind == QChar::Mark_NonSpacing || kind == QChar::Mark_SpacingCombining || kind == QChar::Mark_Enclosing;
             marks_ = mark ? marks_ + 1 : 0;
-            if (marks_ > HelpPageFilter::MaxMarksOnALetter) continue;
+            if (marks_ > HelpPageFilter::MaxMarksOnALetter || IsDirectionControl(code)) continue;
             if (code == ' ' || code == '\t' || code == '\n' || code == '\r' || code == '\f') {
                 wordLength_ = 0;
             } else if (++wordLength_ > HelpPageFilter::MaxWordLength) {
@@ -287,6 +309,8 @@ private:
         }
         if (!open_.empty() && !CountChild(open_.back(), element)) return false;
         out_ += tag;
+        if (element.Kind == Role::Item && open_.back().Items > HelpPageFilter::MaxListItems)
+            out_ += std::to_string(open_.back().Items) + ". ";
         open_.push_back({&element, std::move(tag)});
         entered_.back() = true;
         return true;
@@ -304,10 +328,11 @@ private:
             return false;
         if (parent.Children >= limit) {
             Close(parent);
-            out_ += parent.StartTag;
+            out_ += parent.Kind->Name == "ol" ? std::string(UnnumberedList) : parent.StartTag;
             parent.Children = 0;
         }
         ++parent.Children;
+        if (parent.Kind->Name == "ol") ++parent.Items;
         return true;
     }
 
@@ -340,6 +365,7 @@ private:
     int tableCells_ = 0;
     int wordLength_ = 0;  // characters since the last place a line may break
     int marks_ = 0;       // combining marks since the last letter
+    bool nestedTooDeep_ = false;
 };
 
 struct DocumentFree {
@@ -350,26 +376,29 @@ struct ContextFree {
 };
 }  // namespace
 
-std::optional<HelpPage> HelpPageFilter::Filter(std::string_view utf8Page) {
-    if (utf8Page.size() > MaxBytes) return std::nullopt;
+std::variant<HelpPage, HelpPageRefusal> HelpPageFilter::Filter(std::string_view utf8Page) {
+    if (utf8Page.size() > MaxBytes) return HelpPageRefusal::TooLarge;
+    if (!IsUtf8Text(utf8Page)) return HelpPageRefusal::NotUtf8Text;
     static const bool initialised = (xmlInitParser(), true);
     (void)initialised;
     // The help is UTF-8 whatever it declares; the parser reads nothing but these bytes, and says
     // nothing on the terminal about a page it has to mend.
     const std::unique_ptr<htmlParserCtxt, ContextFree> context(htmlNewParserCtxt());
-    if (!context) return std::nullopt;
+    if (!context) return HelpPageRefusal::Unreadable;
     const int options = HTML_PARSE_RECOVER | HTML_PARSE_NONET | HTML_PARSE_NOERROR | HTML_PARSE_NOWARNING |
                         HTML_PARSE_NODEFDTD | HTML_PARSE_IGNORE_ENC | HTML_PARSE_COMPACT;
     const std::unique_ptr<xmlDoc, DocumentFree> document(htmlCtxtReadMemory(
         context.get(), utf8Page.data(), static_cast<int>(utf8Page.size()), nullptr, "UTF-8", options));
-    if (!document) return std::nullopt;
+    if (!document) return HelpPageRefusal::Unreadable;
     PageWriter writer;
     if (xmlNode* root = xmlDocGetRootElement(document.get())) writer.Walk(root);
+    if (writer.NestedTooDeep()) return HelpPageRefusal::NestedTooDeep;
     return writer.Page();
 }
 
 bool HelpPageFilter::Allows(std::string_view element, std::string_view attribute) {
     const Element* found = Find(element);
     if (found == nullptr || attribute.empty()) return found != nullptr;
+    if (element == "ol" && attribute == "type") return true;  // the filter's own, of an UnnumberedList
     return std::find(found->Attributes.begin(), found->Attributes.end(), attribute) != found->Attributes.end();
 }

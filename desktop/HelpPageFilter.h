@@ -7,14 +7,22 @@
 #include <QString>
 #include <QStringList>
 #include <cstddef>
-#include <optional>
 #include <string_view>
+#include <variant>
 
 // A help page as Qt may see it: only what our own help is made of, in a form that reads the same
 // to any HTML reader.
 struct HelpPage {
     QString Html;
     QStringList Pictures;  // the plain file names its pictures name, each once
+};
+
+// Why a help page is not shown.
+enum class HelpPageRefusal {
+    TooLarge,       // more than HelpPageFilter::MaxBytes
+    NotUtf8Text,    // a NUL byte or a UTF-16 or UTF-32 byte order mark, which the parser would cut or garble
+    NestedTooDeep,  // elements inside each other past HelpPageFilter::MaxNesting
+    Unreadable,     // the parser made nothing of it
 };
 
 // Reduces a help page to an allow-list before Qt ever reads it. Qt's rich text reads style sheets,
@@ -28,10 +36,16 @@ struct HelpPage {
 class HelpPageFilter {
 public:
     static constexpr std::size_t MaxBytes = 128u << 10;
+    // libxml2 stops reading a page at 256 elements inside each other and keeps what it read; a
+    // page nested deeper than this is refused rather than shown cut.
+    static constexpr int MaxNesting = 128;
     static constexpr int MaxListNesting = 4;
     static constexpr int MaxInlineNesting = 4;  // bold, italic, small and links inside each other
     // Qt numbers and places list items and table rows in time that grows with the square of
     // their count, so a longer list or table goes on as a new one.
+    // Why an ordered list goes on without Qt's numbers, its items numbered in their own text: Qt
+    // numbers every list from 1 and reads no start number from the page.
+    // Can go when: Qt's HTML reader takes <ol start>, on every Qt the game builds with.
     static constexpr int MaxListItems = 100;
     static constexpr int MaxTableRows = 100;
     static constexpr int MaxRowCells = 8;  // cells past these are left out
@@ -46,8 +60,8 @@ public:
     static constexpr int MaxPictures = 64;
     static constexpr int MaxTableSpacing = 8;  // border, cellspacing and cellpadding, in pixels
 
-    // The page reduced, or nothing when it is larger than MaxBytes or the parser makes nothing of it.
-    static std::optional<HelpPage> Filter(std::string_view utf8Page);
+    // The page reduced, or why it is refused.
+    static std::variant<HelpPage, HelpPageRefusal> Filter(std::string_view utf8Page);
 
     // Whether the filter may write the element, or the attribute of that element.
     static bool Allows(std::string_view element, std::string_view attribute = {});

@@ -1,12 +1,11 @@
 #include "dialogs/HelpViewer.h"
 
-#include <QBuffer>
 #include <QFile>
-#include <QImageReader>
 #include <QTimer>
 #include <QVBoxLayout>
 
 #include "desktop/HelpPageFilter.h"
+#include "desktop/HelpPictures.h"
 #include "desktop/OpenWebPage.h"
 #include "desktop/WebAddress.h"
 #include "desktop/WindowPlacement.h"
@@ -20,31 +19,14 @@ const QString HelpStyle = QStringLiteral(
     "h2 { margin-top: 18px; }"
     "th { background-color: #d8e8e8; text-align: left; }"
     "i { color: #305030; }");
-// A picture of the help is a small PNG: one a screen wide at most, and all of a page's together
-// no more than a few of those.
-constexpr std::size_t MaxPictureFileSize = 4u << 20;
-constexpr int MaxPictureSide = 1024;
-constexpr qsizetype MaxPictureBytesPerPage = 32 << 20;
+QByteArrayView Bytes(const FileRead& file) { return {file.Bytes.data(), static_cast<qsizetype>(file.Bytes.size())}; }
 
-QByteArray Bytes(const FileRead& file) {
-    return {reinterpret_cast<const char*>(file.Bytes.data()), static_cast<qsizetype>(file.Bytes.size())};
-}
-
-// The picture named, from the folder, drawing on what the page may still spend on pictures.
-QImage Picture(const ProgramFolder& folder, const QString& name, qsizetype& bytesLeft) {
-    const FileRead file = ReadRegularFile(folder.FilePath(name.toStdString()), MaxPictureFileSize);
-    if (file.Status != FileReadStatus::Read) return HelpBrowser::NoPicture();
-    QByteArray bytes = Bytes(file);
-    QBuffer buffer(&bytes);
-    QImageReader reader(&buffer, "png");
-    const QSize size = reader.size();
-    if (!size.isValid() || size.width() > MaxPictureSide || size.height() > MaxPictureSide ||
-        qsizetype{4} * size.width() * size.height() > bytesLeft)
-        return HelpBrowser::NoPicture();
-    QImage picture = reader.read();
-    if (picture.isNull()) return HelpBrowser::NoPicture();
-    bytesLeft -= picture.sizeInBytes();
-    return picture;
+// The picture named, from the folder, decoded within what the page has left for pictures. One
+// that cannot be shown takes no room, as a missing one does: the page reads on without it.
+QImage Picture(const ProgramFolder& folder, const QString& name, HelpPictures& pictures) {
+    const FileRead file = ReadRegularFile(folder.FilePath(name.toStdString()), HelpPictures::MaxFileSize);
+    const QImage picture = file.Status == FileReadStatus::Read ? pictures.Decode(Bytes(file)) : QImage();
+    return picture.isNull() ? HelpBrowser::NoPicture() : picture;
 }
 }  // namespace
 
@@ -97,22 +79,40 @@ QString HelpViewer::HelpFileName(const ProgramFolder& folder) {
 void HelpViewer::ShowPage(const ProgramFolder& folder, const QString& fileName) {
     const FileRead file =
         ReadRegularFile(folder.FilePath(QFile::encodeName(fileName).toStdString()), HelpPageFilter::MaxBytes);
-    const std::optional<HelpPage> page =
-        file.Status == FileReadStatus::Read
-            ? HelpPageFilter::Filter({reinterpret_cast<const char*>(file.Bytes.data()), file.Bytes.size()})
-            : std::nullopt;
-    if (!page) {
-        browser_->setPlainText(file.Status == FileReadStatus::Missing
-                                   ? tr("Soubor nápovědy %1 nebyl nalezen v domovské složce programu.").arg(fileName)
-                                   : tr("Soubor nápovědy %1 v domovské složce programu nelze přečíst.").arg(fileName));
+    if (file.Status == FileReadStatus::Missing) {
+        browser_->setPlainText(tr("Soubor nápovědy %1 nebyl nalezen v domovské složce programu.").arg(fileName));
         return;
     }
+    const std::variant<HelpPage, HelpPageRefusal> filtered =
+        file.Status == FileReadStatus::Read
+            ? HelpPageFilter::Filter({reinterpret_cast<const char*>(file.Bytes.data()), file.Bytes.size()})
+            : std::variant<HelpPage, HelpPageRefusal>(
+                  file.Status == FileReadStatus::TooLarge ? HelpPageRefusal::TooLarge : HelpPageRefusal::Unreadable);
+    if (const HelpPageRefusal* refusal = std::get_if<HelpPageRefusal>(&filtered)) {
+        browser_->setPlainText(Refusal(fileName, *refusal));
+        return;
+    }
+    const HelpPage& page = std::get<HelpPage>(filtered);
     // Every picture is in the document before Qt reads the page, so Qt never has to look for one.
-    qsizetype pictureBytesLeft = MaxPictureBytesPerPage;
-    for (const QString& name : page->Pictures)
-        browser_->document()->addResource(QTextDocument::ImageResource, QUrl(name),
-                                          Picture(folder, name, pictureBytesLeft));
-    browser_->setHtml(page->Html);
+    HelpPictures pictures;
+    for (const QString& name : page.Pictures)
+        browser_->document()->addResource(QTextDocument::ImageResource, QUrl(name), Picture(folder, name, pictures));
+    browser_->setHtml(page.Html);
+}
+
+QString HelpViewer::Refusal(const QString& fileName, HelpPageRefusal refusal) {
+    switch (refusal) {
+    case HelpPageRefusal::TooLarge:
+        return tr("Soubor nápovědy %1 v domovské složce programu je příliš velký: nápověda smí mít nejvýše %2 KiB.")
+            .arg(fileName, QString::number(HelpPageFilter::MaxBytes >> 10));
+    case HelpPageRefusal::NotUtf8Text:
+        return tr("Soubor nápovědy %1 v domovské složce programu není text v kódování UTF-8.").arg(fileName);
+    case HelpPageRefusal::NestedTooDeep:
+        return tr("Soubor nápovědy %1 v domovské složce programu má značky vnořené hlouběji než do %2 úrovní.")
+            .arg(fileName, QString::number(HelpPageFilter::MaxNesting));
+    case HelpPageRefusal::Unreadable: break;
+    }
+    return tr("Soubor nápovědy %1 v domovské složce programu nelze přečíst.").arg(fileName);
 }
 
 void HelpViewer::ShowTopic(int topic) {

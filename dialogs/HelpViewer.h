@@ -2,6 +2,7 @@
 #include <QTextBrowser>
 #include <QWidget>
 
+#include "desktop/HelpPageFilter.h"
 #include "resources/ProgramFolder.h"
 
 // The help browser shows one page it is given, whole, and loads nothing by itself: Qt asks it for
@@ -39,6 +40,8 @@ private:
     // The help in the player's language when the folder holds it, else the Czech one.
     static QString HelpFileName(const ProgramFolder& folder);
     void ShowPage(const ProgramFolder& folder, const QString& fileName);
+    // What the viewer says of a page it does not show.
+    static QString Refusal(const QString& fileName, HelpPageRefusal refusal);
 
     HelpBrowser* browser_;
     QString topic_;

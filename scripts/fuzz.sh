@@ -24,13 +24,21 @@ status=0
 bound_mb=100 fuzzer_mb=512
 build/fuzz/tests/fuzz/fuzz_gamefile -max_total_time=60 -timeout=10 -malloc_limit_mb=$bound_mb \
   -rss_limit_mb=$((bound_mb + fuzzer_mb)) -print_final_stats=1 -artifact_prefix="$artifacts/" "$corpus" || status=$?
-# The help page filter (with Qt laying out what it lets through) and the cue check, 30 seconds each
-# on their seeds: a crash, a page outside the allow-list, or an input that takes too long fails the
-# run. A help page may take Qt a second of layout under the sanitizers on a busy machine; the
-# slow shapes the filter keeps out took twenty times that.
+# The help page filter (with Qt laying out what it lets through) and the help's pictures, and the
+# cue check, 30 seconds each on their seeds: a crash, a page outside the allow-list, or an input
+# that takes too long fails the run. A help page may take Qt a second of layout under the
+# sanitizers on a busy machine; the slow shapes the filter keeps out took twenty times that.
+# A page keeps at most HelpPictures::MaxBytesPerPage of pictures, and nothing of it may take more
+# at once; the sanitizers keep as much again of freed memory to check, and the fuzzer with Qt
+# takes about 80 MB itself at start and 170 MB after a minute. A page or its pictures that cost
+# far more than their bound, as one of 810 MB once did, fail the run.
+help_mb=$(sed -n 's/.*MaxBytesPerPage = \([0-9]*\) << 20;.*/\1/p' desktop/HelpPictures.h)
+[ -n "$help_mb" ] || { echo "desktop/HelpPictures.h names no MaxBytesPerPage in MB" >&2; exit 1; }
 cp tests/fuzz/help-corpus/* "$help_corpus"/
 cp assets/sounds/*.wav "$wave_corpus"/ 2>/dev/null || true
-[ "$status" -ne 0 ] || build/fuzz/tests/fuzz/fuzz_help_page -max_total_time=30 -timeout=10 -max_len=200000 \
+[ "$status" -ne 0 ] || ASAN_OPTIONS="$ASAN_OPTIONS:quarantine_size_mb=$help_mb" \
+  build/fuzz/tests/fuzz/fuzz_help_page -max_total_time=30 -timeout=10 -max_len=200000 \
+  -malloc_limit_mb="$help_mb" -rss_limit_mb=$((2 * help_mb + 256)) \
   -print_final_stats=1 -artifact_prefix="$artifacts/" "$help_corpus" || status=$?
 [ "$status" -ne 0 ] || build/fuzz/tests/fuzz/fuzz_wave_format -max_total_time=30 -timeout=1 -print_final_stats=1 \
   -artifact_prefix="$artifacts/" "$wave_corpus" || status=$?

@@ -164,6 +164,18 @@ Note: %3</translation>
         <source>Soubor nápovědy %1 v domovské složce programu nelze přečíst.</source>
         <translation>The help file %1 in the program&apos;s folder cannot be read.</translation>
     </message>
+    <message>
+        <source>Soubor nápovědy %1 v domovské složce programu je příliš velký: nápověda smí mít nejvýše %2 KiB.</source>
+        <translation>The help file %1 in the program&apos;s folder is too large: the help may be at most %2 KiB.</translation>
+    </message>
+    <message>
+        <source>Soubor nápovědy %1 v domovské složce programu není text v kódování UTF-8.</source>
+        <translation>The help file %1 in the program&apos;s folder is not text in UTF-8.</translation>
+    </message>
+    <message>
+        <source>Soubor nápovědy %1 v domovské složce programu má značky vnořené hlouběji než do %2 úrovní.</source>
+        <translation>The help file %1 in the program&apos;s folder nests its tags deeper than %2 levels.</translation>
+    </message>
 </context>
 <context>
     <name>MainMenu</name>

@@ -1,7 +1,9 @@
 // libFuzzer target: any bytes as a help page, through the help page filter and then Qt's layout,
-// as the help viewer shows it. The filtered page must hold only what the allow-list allows, in
-// the one plain form the filter writes, nested no deeper than its limits let it; libFuzzer's own
-// timeout and memory limit catch a page that lays out slowly or large.
+// as the help viewer shows it, or, when they begin as a PNG file does, as every picture of a page
+// that names the most it may. The filtered page must hold only what the allow-list allows, in the
+// one plain form the filter writes, nested no deeper than its limits let it; the pictures must
+// keep within a page's budget and bring none of their file's text. libFuzzer's own timeout and
+// memory limit catch a page or a picture that takes long or much.
 #include <QGuiApplication>
 #include <QTextDocument>
 #include <cstdint>
@@ -11,6 +13,7 @@
 #include <vector>
 
 #include "desktop/HelpPageFilter.h"
+#include "desktop/HelpPictures.h"
 
 namespace {
 // Lists inside lists, each with its item; one table with its row and cell; a paragraph; inline
@@ -110,9 +113,24 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const std::optional<HelpPage> page =
+    const QByteArrayView bytes(data, static_cast<qsizetype>(size));
+    if (bytes.startsWith("\x89PNG")) {
+        HelpPictures pictures;
+        std::vector<QImage> page;
+        qsizetype spent = 0;
+        for (int i = 0; i < HelpPageFilter::MaxPictures; ++i) {
+            page.push_back(pictures.Decode(bytes));
+            spent += page.back().sizeInBytes();
+            if (page.back().width() > HelpPictures::MaxSide || page.back().height() > HelpPictures::MaxSide ||
+                !page.back().textKeys().isEmpty() || spent > HelpPictures::MaxBytesPerPage)
+                std::abort();
+        }
+        return 0;
+    }
+    const std::variant<HelpPage, HelpPageRefusal> filtered =
         HelpPageFilter::Filter(std::string_view(reinterpret_cast<const char*>(data), size));
-    if (!page) return 0;
+    const HelpPage* page = std::get_if<HelpPage>(&filtered);
+    if (page == nullptr) return 0;
     const QByteArray html = page->Html.toUtf8();
     if (!IsAllowedPage(std::string_view(html.constData(), static_cast<std::size_t>(html.size())))) std::abort();
     QTextDocument document;

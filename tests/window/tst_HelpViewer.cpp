@@ -12,6 +12,8 @@
 #include <thread>
 #include <unistd.h>
 
+#include "CostlyHelpPage.h"
+#include "ResidentMemory.h"
 #include "WaitFor.h"
 #include "desktop/HelpPageFilter.h"
 #include "dialogs/HelpViewer.h"
@@ -43,8 +45,9 @@ private:
     static QTextBrowser* Browser(const HelpViewer& viewer) { return viewer.findChild<QTextBrowser*>(); }
     static QString Shown(const HelpViewer& viewer) { return Browser(viewer)->toPlainText(); }
     static QString Filtered(const QByteArray& page) {
-        const std::optional<HelpPage> filtered = HelpPageFilter::Filter(page.toStdString());
-        return filtered ? filtered->Html : QStringLiteral("(refused)");
+        const std::variant<HelpPage, HelpPageRefusal> filtered = HelpPageFilter::Filter(page.toStdString());
+        return std::holds_alternative<HelpPage>(filtered) ? std::get<HelpPage>(filtered).Html
+                                                          : QStringLiteral("(refused)");
     }
     // The size of every picture the page shows, as Qt would draw it.
     static QList<QSize> PictureSizes(const QTextDocument& document) {
@@ -83,17 +86,28 @@ private slots:
         QVERIFY(WaitFor([&] { return Browser(viewer)->verticalScrollBar()->value() > 0; }));
     }
 
-    void aMissingUnreadableOrOversizedHelpFileIsSaidInCzech() {
+    // A page the parser would cut or garble is refused, and says why.
+    void aMissingUnreadableOrRefusedHelpFileIsSaidInCzech() {
         QCOMPARE(Shown(HelpViewer(dir_->path())),
                  QStringLiteral("Soubor nápovědy Zurk3.hlp nebyl nalezen v domovské složce programu."));
-        const QString unreadable =
-            QStringLiteral("Soubor nápovědy Zurk3.hlp v domovské složce programu nelze přečíst.");
+        const QString file = QStringLiteral("Soubor nápovědy Zurk3.hlp v domovské složce programu ");
         // A FIFO would block for ever.
         QVERIFY(::mkfifo(QFile::encodeName(dir_->filePath(QStringLiteral("Zurk3.hlp"))).constData(), 0600) == 0);
-        QCOMPARE(Shown(HelpViewer(dir_->path())), unreadable);
+        QCOMPARE(Shown(HelpViewer(dir_->path())), file + QStringLiteral("nelze přečíst."));
         QVERIFY(QFile::remove(dir_->filePath(QStringLiteral("Zurk3.hlp"))));
-        Write(QStringLiteral("Zurk3.hlp"), QByteArray(HelpPageFilter::MaxBytes + 1, 'x'));
-        QCOMPARE(Shown(HelpViewer(dir_->path())), unreadable);
+        const QString notUtf8 = QStringLiteral("není text v kódování UTF-8.");
+        const std::pair<QByteArray, QString> refused[] = {
+            {QByteArray(HelpPageFilter::MaxBytes + 1, 'x'),
+             QStringLiteral("je příliš velký: nápověda smí mít nejvýše 128 KiB.")},
+            {QByteArray("<p>a\0b", 6), notUtf8},
+            {QByteArray("\xff\xfe\0\0<\0\0\0", 8), notUtf8},  // UTF-32
+            {QByteArray("\xfe\xff\x30\x42"), notUtf8},        // UTF-16 without a NUL byte
+            {QByteArray("<b>").repeated(300), QStringLiteral("má značky vnořené hlouběji než do 128 úrovní.")},
+        };
+        for (const auto& [page, why] : refused) {
+            Write(QStringLiteral("Zurk3.hlp"), page);
+            QCOMPARE(Shown(HelpViewer(dir_->path())), file + why);
+        }
         Write(QStringLiteral("Zurk3.hlp"), QByteArray(HelpPageFilter::MaxBytes, 'x'));
         QCOMPARE(Shown(HelpViewer(dir_->path())).remove(QChar(0x200b)).size(), HelpPageFilter::MaxBytes);
     }
@@ -142,8 +156,8 @@ private slots:
             {"<table border=1 cellspacing=100 cellpadding=4 width=100000><tr><td colspan=1000 rowspan=9>a</table>",
              "<table border=\"1\" cellpadding=\"4\"><tr><td>a</td></tr></table>"},
             {"<table><tr><td>a<table><tr><td>b</table></table>", "<table><tr><td>ab</td></tr></table>"},
-            {"<p>&lt;img src=x&gt; &amp;amp; \"q\" &#x202e;</p>",
-             "<p>&lt;img src=x&gt; &amp;amp; &quot;q&quot; \u202e</p>"},
+            {"<p>&lt;img src=x&gt; &amp;amp; \"q\" &#x202e;a&#x202a;b&#x2066;c&#x2069;&#x200f;\xd7\x90</p>",
+             "<p>&lt;img src=x&gt; &amp;amp; &quot;q&quot; abc\u200f\u05d0</p>"},
             {"<ul><li>1<ul><li>2<ol><li>3<ul><li>4<ul><li>5</ul></ul></ol></ul></ul>",
              "<ul><li>1<ul><li>2<ol><li>3<ul><li>45</li></ul></li></ol></li></ul></li></ul>"},
             {"<b><i><small><a href=#x><b>a</b></a></small></i></b>",
@@ -157,9 +171,9 @@ private slots:
     // Lists and tables past their length go on as new ones; a row keeps its first cells; the
     // page keeps its first pictures, each named once.
     void theFilterKeepsPagesWithinItsLimits() {
-        const QString items = Filtered("<ol>" + QByteArray("<li>x").repeated(HelpPageFilter::MaxListItems + 1));
-        QCOMPARE(items.count(QStringLiteral("<ol>")), 2);
-        QCOMPARE(items.count(QStringLiteral("<li>")), HelpPageFilter::MaxListItems + 1);
+        const QString items = Filtered("<ol>" + QByteArray("<li>x").repeated(HelpPageFilter::MaxListItems + 2));
+        QCOMPARE(items.count(QStringLiteral("<li>")), HelpPageFilter::MaxListItems + 2);
+        QVERIFY(items.endsWith(QStringLiteral("</ol><ol type=\"none\"><li>101. x</li><li>102. x</li></ol>")));
         const QString rows =
             Filtered("<table border=1>" + QByteArray("<tr><td>x").repeated(HelpPageFilter::MaxTableRows + 1));
         QCOMPARE(rows.count(QStringLiteral("<table border=\"1\">")), 2);
@@ -182,13 +196,13 @@ private slots:
         QCOMPARE(
             Filtered("<p>a" + accent.repeated(HelpPageFilter::MaxMarksOnALetter + 1) + "b" + accent),
             QString::fromUtf8("<p>a" + accent.repeated(HelpPageFilter::MaxMarksOnALetter) + "b" + accent + "</p>"));
-        const std::optional<HelpPage> pictures = HelpPageFilter::Filter(
+        const HelpPage pictures = std::get<HelpPage>(HelpPageFilter::Filter(
             ("<img src=\"./a.png\"><img src=\"../a.png\"><img src=\"/tmp/a.png\"><img src=\".a.png\">"
              "<img src=\"a.gif\"><img src=\"file:a.png\"><img src=\"a.png?1\"><img src=\"data:image/png;base64,AA\">" +
              QByteArray("<img src=\"a.png\"><img src=b.png>").repeated(HelpPageFilter::MaxPictures))
-                .toStdString());
-        QCOMPARE(pictures->Pictures, (QStringList{QStringLiteral("a.png"), QStringLiteral("b.png")}));
-        QCOMPARE(pictures->Html.count(QStringLiteral("<img")), HelpPageFilter::MaxPictures);
+                .toStdString()));
+        QCOMPARE(pictures.Pictures, (QStringList{QStringLiteral("a.png"), QStringLiteral("b.png")}));
+        QCOMPARE(pictures.Html.count(QStringLiteral("<img")), HelpPageFilter::MaxPictures);
     }
 
     // A page naming a file by a style sheet and then as a picture, from a FIFO, a device, a path
@@ -234,6 +248,21 @@ private slots:
         QList<QSize> sizes = PictureSizes(*Browser(viewer)->document());
         std::sort(sizes.begin(), sizes.end(), [](QSize a, QSize b) { return a.width() < b.width(); });
         QCOMPARE(sizes, (QList<QSize>{{1, 1}, {1, 1}, {1, 1}, {3, 2}}));
+    }
+
+    // The most pictures a page may name, each the costliest there is: the page takes no more than
+    // the pictures it may keep (as many whole as the page's budget holds), generously counted, as
+    // the pictures' text is never inflated.
+    void aPageOfCostlyPicturesCostsNoMoreThanItsPictures() {
+        QVERIFY(WriteCostlyHelpPage(dir_->path()));
+        QVERIFY(ResidentMemory::ResetPeak());
+        const long long before = ResidentMemory::Now();
+        const HelpViewer viewer(dir_->path());
+        QVERIFY2(ResidentMemory::Peak() - before < 3 * HelpPictures::MaxBytesPerPage,
+                 QByteArray::number((ResidentMemory::Peak() - before) >> 20) + " MB");
+        const QList<QSize> sizes = PictureSizes(*Browser(viewer)->document());
+        QCOMPARE(sizes.count(QSize(HelpPictures::MaxSide, HelpPictures::MaxSide)),
+                 HelpPictures::MaxBytesPerPage / (qsizetype{4} * HelpPictures::MaxSide * HelpPictures::MaxSide));
     }
 
     // Pages that once held the game for good or for minutes, or took gigabytes: each is shown
