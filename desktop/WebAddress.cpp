@@ -18,7 +18,7 @@ bool HasWwwZurkFile(const ProgramFolder& folder) { return folder.HasEntry(WwwZur
 QMessageBox* OpenWwwZurk(QWidget& parent, const ProgramFolder& folder) {
     // The address is one short line; a file far larger is no address file.
     constexpr std::size_t MaxAddressFileSize = 64u << 10;
-    const FileRead file = ReadRegularFile(folder.FilePath(WwwZurkFile), MaxAddressFileSize);
+    const FileRead file = folder.Read(WwwZurkFile, MaxAddressFileSize);
     const auto refuse = [&parent](const QString& why) {
         return ShowGameBox(&parent, QMessageBox::Critical, parent.windowTitle(), why);
     };

@@ -32,7 +32,7 @@ QByteArray Bytes(const FileRead& file) {
 
 // The picture named, from the folder, drawing on what the page may still spend on pictures.
 QImage Picture(const ProgramFolder& folder, const QString& name, qsizetype& bytesLeft) {
-    const FileRead file = ReadRegularFile(folder.FilePath(name.toStdString()), MaxPictureFileSize);
+    const FileRead file = folder.Read(name.toStdString(), MaxPictureFileSize);
     if (file.Status != FileReadStatus::Read) return HelpBrowser::NoPicture();
     QByteArray bytes = Bytes(file);
     QBuffer buffer(&bytes);
@@ -95,8 +95,7 @@ QString HelpViewer::HelpFileName(const ProgramFolder& folder) {
 }
 
 void HelpViewer::ShowPage(const ProgramFolder& folder, const QString& fileName) {
-    const FileRead file =
-        ReadRegularFile(folder.FilePath(QFile::encodeName(fileName).toStdString()), HelpPageFilter::MaxBytes);
+    const FileRead file = folder.Read(QFile::encodeName(fileName).toStdString(), HelpPageFilter::MaxBytes);
     const std::optional<HelpPage> page =
         file.Status == FileReadStatus::Read
             ? HelpPageFilter::Filter({reinterpret_cast<const char*>(file.Bytes.data()), file.Bytes.size()})

@@ -35,14 +35,11 @@ void Apply(const GameFileRecord& record, LevelRecord& level) {
 }
 }  // namespace
 
-FileRead ReadGameFile(const std::string& path) {
-    // The largest sensible game is a few megabytes; anything far bigger is not a game file.
-    constexpr std::size_t MaxGameFileSize = 64u << 20;
-    return ReadRegularFile(path, MaxGameFileSize);
-}
+FileRead ReadGameFile(const std::string& path) { return ReadRegularFile(path, MaxGameFileSize); }
 
-bool clsHraZurk3::NactiHru(const std::string& path) {
-    const FileRead file = ReadGameFile(path);
+bool clsHraZurk3::NactiHru(const std::string& path) { return NactiHru(ReadGameFile(path), path); }
+
+bool clsHraZurk3::NactiHru(const FileRead& file, const std::string& path) {
     if (file.Status == FileReadStatus::Read) return NactiHruZPameti(file.Bytes, path);
     lastFault_ = GameLoadFault{file.Status, {}};
     return false;

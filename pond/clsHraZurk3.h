@@ -8,6 +8,8 @@
 #include "pond/LevelRecord.h"
 #include "pond/RegularFile.h"
 
+// The largest sensible game is a few megabytes; anything far bigger is not a game file.
+constexpr std::size_t MaxGameFileSize = 64u << 20;
 // The game file at path (UTF-8), as the game reads it: refused when it is missing, unreadable or
 // far too large for a game.
 FileRead ReadGameFile(const std::string& path);
@@ -26,6 +28,8 @@ public:
     // breaks the format's limits; then the game loaded before stays as it was and
     // LastFault() says why.
     bool NactiHru(const std::string& Nazev);
+    // The same for a game file read already, by its path or from a folder, named Nazev.
+    bool NactiHru(const FileRead& file, const std::string& Nazev);
     // Loads a game file image already in memory (the fuzzer and the tests use it).
     bool NactiHruZPameti(const std::vector<std::uint8_t>& bytes, const std::string& Nazev);
 

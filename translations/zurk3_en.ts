@@ -129,6 +129,10 @@ Note: %3</translation>
         <translation>The file cannot be read.</translation>
     </message>
     <message>
+        <source>Soubor je odkaz, a hra čte ze své složky jen obyčejné soubory.</source>
+        <translation>The file is a link, and the game reads only plain files from its folder.</translation>
+    </message>
+    <message>
         <source>Soubor je příliš velký, než aby byl souborem hry.</source>
         <translation>The file is far too large to be a game file.</translation>
     </message>

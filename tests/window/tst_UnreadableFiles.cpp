@@ -8,6 +8,7 @@
 #include "GameWindow.h"
 #include "ModalBoxes.h"
 #include "app/GameWording.h"
+#include "dialogs/HelpViewer.h"
 
 // Every file the game reads from its folder, there but unreadable (a folder or a FIFO stands in
 // its place) or damaged: the game starts, goes on, and tells the player in Czech where it should.
@@ -29,18 +30,26 @@ private slots:
     void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
     void init() { dir_ = std::make_unique<QTemporaryDir>(); }
 
-    // The reasons a game file is refused are the reader's; the box says which file and why.
-    // A folder, a link that leads nowhere, a link that loops.
+    // The reasons a game file is refused are the reader's; the box says which file and why. A
+    // folder; a link, which is not followed wherever it leads: nowhere, to itself, to a game beside
+    // it or outside the folder.
     void anUnreadableGameFileIsReportedAndStartsNothing() {
-        enum Kind { Folder, Dangling, Looping };
-        const std::pair<Kind, const char*> cases[] = {
-            {Folder, "nelze přečíst."}, {Dangling, "neexistuje."}, {Looping, "nelze přečíst."}};
-        for (const auto& [kind, why] : cases) {
+        QTemporaryDir elsewhere;
+        const QString game = elsewhere.filePath(QStringLiteral("zaklad.zurk"));
+        GameFileBytes(1, 3).Level(5, 3, 0, 2).House(2, 2, 2).WriteTo(QFile::encodeName(game).toStdString());
+        const char* link = "je odkaz, a hra čte ze své složky jen obyčejné soubory.";
+        const std::pair<QString, const char*> cases[] = {{QString(), "nelze přečíst."},
+                                                         {QStringLiteral("nowhere"), link},
+                                                         {QStringLiteral("zaklad.zurk"), link},
+                                                         {QStringLiteral("beside.zurk"), link},
+                                                         {game, link}};
+        for (const auto& [target, why] : cases) {
             init();
-            if (kind == Folder)
+            QVERIFY(QFile::copy(game, Path("beside.zurk")));
+            if (target.isNull())
                 Block("zaklad.zurk");
             else
-                QVERIFY(QFile::link(Path(kind == Dangling ? "nowhere" : "zaklad.zurk"), Path("zaklad.zurk")));
+                QVERIFY(QFile::link(target, Path("zaklad.zurk")));
             ModalBoxes boxes;
             frmRybnik window(dir_->path());
             window.Form_Load();
@@ -50,6 +59,38 @@ private slots:
             QVERIFY(!window.findChild<QAction*>(QStringLiteral("mnuHraStart"))->isEnabled());
             QVERIFY(!window.findChild<QAction*>(QStringLiteral("mnuHraInformace"))->isEnabled());
         }
+    }
+
+    // Links out of the folder, to what a file there might show: the web address and the help are
+    // refused as files that cannot be read, a picture of the help as one that cannot be shown.
+    void linksOutOfTheFolderAreNotFollowed() {
+        QTemporaryDir elsewhere, pictured;
+        for (const char* name : {"WWW_Zurk.txt", "Zurk3.hlp"}) {
+            QFile file(elsewhere.filePath(QString::fromLatin1(name)));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("https://zurk3.example.org/");
+            QVERIFY(QFile::link(file.fileName(), Path(name)));
+        }
+        QVERIFY(QImage(3, 2, QImage::Format_RGB32).save(elsewhere.filePath(QStringLiteral("a.png"))));
+        QVERIFY(QFile::link(elsewhere.filePath(QStringLiteral("a.png")), pictured.filePath(QStringLiteral("a.png"))));
+        QFile page(pictured.filePath(QStringLiteral("Zurk3.hlp")));
+        QVERIFY(page.open(QIODevice::WriteOnly));
+        page.write("<img src=a.png>");
+        page.close();
+
+        frmRybnik window(dir_->path());
+        window.Form_Load();
+        ModalBoxes boxes;
+        window.findChild<QAction*>(QStringLiteral("mnuWWW"))->trigger();
+        QCOMPARE(boxes.Texts(QStringLiteral("critical")),
+                 QStringList{QStringLiteral("Soubor WWW_Zurk.txt v domovské složce programu nelze přečíst !")});
+        window.findChild<QAction*>(QStringLiteral("mnuNapovedaObsah"))->trigger();
+        QCOMPARE(window.findChild<QTextBrowser*>()->toPlainText(),
+                 QStringLiteral("Soubor nápovědy Zurk3.hlp v domovské složce programu nelze přečíst."));
+        const HelpViewer help(pictured.path());
+        const QVariant picture = help.findChild<QTextBrowser*>()->document()->resource(QTextDocument::ImageResource,
+                                                                                       QUrl(QStringLiteral("a.png")));
+        QCOMPARE(picture.value<QImage>().size(), QSize(1, 1));
     }
 
     // A path is shown to the player as it stands, never read as markup.
@@ -138,6 +179,29 @@ private slots:
         QCOMPARE(help->toPlainText(),
                  QStringLiteral("Soubor nápovědy Zurk3.hlp nebyl nalezen v domovské složce programu."));
         QCOMPARE(boxes.seen.size(), std::size_t{1});
+    }
+
+    // A folder whose path leaves no room for the names of its files: the game opens them from the
+    // folder, not by their paths, and loads its game.
+    void aFolderOfTheLongestPathHasItsFilesRead() {
+        GameFileBytes(1, 3)
+            .Level(5, 3, 0, 2)
+            .House(2, 2, 2)
+            .WriteTo(QFile::encodeName(Path("zaklad.zurk")).toStdString());
+        QString folder = dir_->path();
+        while (folder.size() < 4091) folder += u'/' + QString(std::min<qsizetype>(200, 4090 - folder.size()), u'z');
+        QVERIFY(QDir().mkpath(folder));
+        const int deepest = ::open(QFile::encodeName(folder).constData(), O_DIRECTORY);
+        QVERIFY(::renameat(AT_FDCWD, QFile::encodeName(Path("zaklad.zurk")).constData(), deepest, "zaklad.zurk") == 0);
+        const auto takeDown = qScopeGuard([deepest] {
+            ::unlinkat(deepest, "zaklad.zurk", 0);
+            ::close(deepest);
+        });
+        ModalBoxes boxes;
+        frmRybnik window(folder);
+        window.Form_Load();
+        QVERIFY(boxes.seen.empty());
+        QVERIFY(window.findChild<QAction*>(QStringLiteral("mnuHraStart"))->isEnabled());
     }
 
     // A program in a folder whose path is longer than the system will name: its folder is not found.
