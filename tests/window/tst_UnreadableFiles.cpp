@@ -1,3 +1,4 @@
+#include <QLibraryInfo>
 #include <QProcess>
 #include <QTextBrowser>
 #include <climits>
@@ -205,10 +206,9 @@ private slots:
     }
 
     // A program in a folder whose path is longer than the system will name: its folder is not found.
+    // Qt then takes the folder the program was started in for the program's, and the game, started
+    // from one with a qt.conf and a platform plugin of its own, must read neither.
     void aFolderTooLongToNameIsNotFound() {
-        QFile probe(QStringLiteral(ZURK3_PROGRAM_FOLDER_PROBE));
-        QVERIFY(probe.open(QIODevice::ReadOnly));
-        const QByteArray program = probe.readAll();
         const std::string name(200, 'z');
         std::vector<int> folders{::open(QFile::encodeName(dir_->path()).constData(), O_DIRECTORY)};
         for (std::size_t length = 0; length <= PATH_MAX; length += name.size() + 1) {
@@ -218,20 +218,26 @@ private slots:
         }
         // Folders this deep are out of reach by path, so each is taken down from the one above it.
         const auto takeDown = qScopeGuard([&] {
-            ::unlinkat(folders.back(), "probe", 0);
+            for (const char* program : {"probe", "zurk3"}) ::unlinkat(folders.back(), program, 0);
             for (std::size_t i = folders.size() - 1; i > 0; --i) {
                 ::close(folders[i]);
                 ::unlinkat(folders[i - 1], name.c_str(), AT_REMOVEDIR);
             }
             ::close(folders.front());
         });
-        const int copy = ::openat(folders.back(), "probe", O_WRONLY | O_CREAT | O_EXCL, 0700);
-        QVERIFY(copy >= 0);
-        QCOMPARE(::write(copy, program.constData(), static_cast<std::size_t>(program.size())), program.size());
-        ::close(copy);
+        const int deepest = folders.back();
+        for (const auto& [from, to] :
+             {std::pair{ZURK3_PROGRAM_FOLDER_PROBE, "probe"}, std::pair{ZURK3_PROGRAM, "zurk3"}}) {
+            QFile original(QString::fromUtf8(from));
+            QVERIFY(original.open(QIODevice::ReadOnly));
+            const QByteArray program = original.readAll();
+            const int copy = ::openat(deepest, to, O_WRONLY | O_CREAT | O_EXCL, 0700);
+            QVERIFY(copy >= 0);
+            QCOMPARE(::write(copy, program.constData(), static_cast<std::size_t>(program.size())), program.size());
+            ::close(copy);
+        }
 
         QProcess run;
-        const int deepest = folders.back();
         run.setChildProcessModifier([deepest] {
             if (::fchdir(deepest) != 0) ::_exit(126);
         });
@@ -239,6 +245,43 @@ private slots:
         QVERIFY(run.waitForFinished(60000));
         QCOMPARE(run.exitCode(), 0);
         QCOMPARE(run.readAllStandardOutput(), QByteArray("(not found)"));
+
+        // A qt.conf that sends Qt to the plugins beside it, with the platform plugin Qt would load.
+        QTemporaryDir start;
+        QFile conf(start.filePath(QStringLiteral("qt.conf")));
+        QVERIFY(conf.open(QIODevice::WriteOnly));
+        conf.write("[Paths]\nPlugins=.\n");
+        conf.close();
+        const QString plugin = QStringLiteral("/platforms/libqoffscreen.so");
+        QVERIFY(QDir(start.path()).mkdir(QStringLiteral("platforms")));
+        QVERIFY(QFile::copy(QLibraryInfo::path(QLibraryInfo::PluginsPath) + plugin, start.path() + plugin));
+        const int startFolder = ::open(QFile::encodeName(start.path()).constData(), O_DIRECTORY);
+        const auto closeStart = qScopeGuard([startFolder] { ::close(startFolder); });
+        QProcess game;
+        game.setChildProcessModifier([deepest, startFolder] {
+            // Started from there by its name relative to there, as a shell would: the game's own
+            // path is too long to start it by.
+            char started[] = "./zurk3";
+            char* arguments[] = {started, nullptr};
+            const int program = ::openat(deepest, "zurk3", O_RDONLY | O_CLOEXEC);
+            if (program >= 0 && ::fchdir(startFolder) == 0) ::fexecve(program, arguments, environ);
+            ::_exit(126);
+        });
+        game.start(QStringLiteral("/bin/true"));  // never run: the game takes its place
+        QFile memory(QStringLiteral("/proc/%1/maps").arg(game.processId()));
+        QByteArray mapped;
+        QVERIFY(WaitFor(
+            [&] {
+                mapped = memory.open(QIODevice::ReadOnly) ? memory.readAll() : QByteArray();
+                memory.close();
+                return mapped.contains("libqoffscreen.so") || game.state() == QProcess::NotRunning;
+            },
+            60000));
+        game.kill();
+        game.waitForFinished();
+        QVERIFY2(mapped.contains("libqoffscreen.so"), game.readAllStandardError().constData());
+        for (const QByteArray& line : mapped.split('\n'))
+            QVERIFY2(!line.contains(QFile::encodeName(start.path())), line.constData());
     }
 
     // A folder in its place, or a FIFO, which must not block.
