@@ -264,6 +264,10 @@ Note: %3</translation>
         <source>Soubor WWW_Zurk.txt v domovské složce programu neobsahuje internetovou adresu WWW Zurk !</source>
         <translation>The file WWW_Zurk.txt in the program&apos;s folder holds no address of Zurk&apos;s web page!</translation>
     </message>
+    <message>
+        <source>Pozor: adresa nese jméno uživatele %1, stránka je na serveru %2.</source>
+        <translation>Mind: the address carries the user name %1; the page is on the server %2.</translation>
+    </message>
 </context>
 <context>
     <name>frmNastav</name>
