@@ -31,7 +31,7 @@ bool AllShow(const QString& text) {
 }
 
 QString ShownHost(const QUrl& address) {
-    const QString ace = address.host(QUrl::EncodeUnicode);
+    QString ace = address.host(QUrl::EncodeUnicode);
     if (ace.contains(u':')) return u'[' + ace + u']';  // an IPv6 address
     // Qt's own choice shows any name under a top-level domain of its list in its letters, whatever they are.
     const QString letters = QUrl::fromAce(ace.toLatin1(), QUrl::IgnoreIDNWhitelist);
