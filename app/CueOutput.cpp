@@ -18,9 +18,9 @@ constexpr int StreamsPerFormat = 3;
 // How long a cue that comes while the link is being made waits for it before the beep.
 constexpr pa_usec_t WaitForLinkUs = 300'000;
 
-std::optional<CueSound> ReadCue(const std::string& path) {
+std::optional<CueSound> ReadCue(const ProgramFolder& folder, Cue cue) {
     // The bytes checked are the bytes played: no other reader opens the file after us.
-    const FileRead file = ReadRegularFile(path, MaxCueFileSize);
+    const FileRead file = folder.Read(std::string(CueName(cue)) + ".wav", MaxCueFileSize);
     if (file.Status != FileReadStatus::Read) return std::nullopt;
     const auto wave = ReadWaveFormat(file.Bytes);
     if (!wave || wave->Channels > 2) return std::nullopt;
@@ -42,7 +42,7 @@ timeval In(pa_usec_t microseconds) {
 CueOutput::CueOutput(pa_mainloop_api* api, const ProgramFolder& folder, std::function<void()> unplayable)
     : api_(api), unplayable_(std::move(unplayable)) {
     for (Cue cue : AllCues)
-        if (auto sound = ReadCue(folder.FilePath(std::string(CueName(cue)) + ".wav"))) sounds_[cue] = std::move(*sound);
+        if (auto sound = ReadCue(folder, cue)) sounds_[cue] = std::move(*sound);
     timer_ = api_->time_new(api_, nullptr, &CueOutput::OnTimer, this);
     Connect();
 }

@@ -32,8 +32,8 @@ GameSession::GameSession(QMainWindow& window, GameScreen& screen, const ProgramF
 GameSession::Loading GameSession::LoadGameFile() {
     constexpr std::string_view GameFile = "zaklad.zurk";
     const std::string gameFile = folder_.FilePath(GameFile);
-    if (CurrentGame.NactiHru(gameFile)) return {true, {}};
-    // A link that leads nowhere is a file that cannot be read, not a folder without a game.
-    if (!folder_.HasEntry(GameFile)) return {};
+    if (CurrentGame.NactiHru(folder_.Read(GameFile, MaxGameFileSize), gameFile)) return {true, {}};
+    // A folder without a game waits for one in silence; a link or a file that cannot be read is told.
+    if (CurrentGame.LastFault()->File == FileReadStatus::Missing) return {};
     return {false, GameWording::LoadFault(ProgramFolder::Shown(gameFile), *CurrentGame.LastFault())};
 }

@@ -63,6 +63,7 @@ QString GameWording::Reason(const GameLoadFault& fault) {
     switch (fault.File) {
     case FileReadStatus::Missing: return tr("Soubor neexistuje.");
     case FileReadStatus::NotReadable: return tr("Soubor nelze přečíst.");
+    case FileReadStatus::Link: return tr("Soubor je odkaz, a hra čte ze své složky jen obyčejné soubory.");
     case FileReadStatus::TooLarge: return tr("Soubor je příliš velký, než aby byl souborem hry.");
     case FileReadStatus::Read: break;
     }

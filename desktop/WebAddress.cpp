@@ -11,6 +11,40 @@
 
 namespace {
 constexpr std::string_view WwwZurkFile = "WWW_Zurk.txt";
+
+bool AllShow(const QString& text) {
+    return std::all_of(text.begin(), text.end(), [](QChar c) {
+        switch (c.category()) {
+        case QChar::Other_Control:
+        case QChar::Other_Format:
+        case QChar::Other_Surrogate:
+        case QChar::Other_PrivateUse:
+        case QChar::Other_NotAssigned:
+        case QChar::Separator_Line:
+        case QChar::Separator_Paragraph:
+        case QChar::Mark_NonSpacing:
+        case QChar::Mark_Enclosing: return false;
+        case QChar::Separator_Space: return c == u' ';
+        default: return true;
+        }
+    });
+}
+
+QString ShownHost(const QUrl& address) {
+    QString ace = address.host(QUrl::EncodeUnicode);
+    if (ace.contains(u':')) return u'[' + ace + u']';  // an IPv6 address
+    // Qt's own choice shows any name under a top-level domain of its list in its letters, whatever they are.
+    const QString letters = QUrl::fromAce(ace.toLatin1(), QUrl::IgnoreIDNWhitelist);
+    QChar::Script script = QChar::Script_Common;
+    for (const uint c : letters.toUcs4()) {
+        // Digits, hyphens and combining accents belong to every script.
+        const QChar::Script of = QChar::script(c);
+        if (of == QChar::Script_Common || of == QChar::Script_Inherited) continue;
+        if (script != QChar::Script_Common && of != script) return ace;
+        script = of;
+    }
+    return letters.isEmpty() ? ace : letters;
+}
 }  // namespace
 
 bool HasWwwZurkFile(const ProgramFolder& folder) { return folder.HasEntry(WwwZurkFile); }
@@ -18,7 +52,7 @@ bool HasWwwZurkFile(const ProgramFolder& folder) { return folder.HasEntry(WwwZur
 QMessageBox* OpenWwwZurk(QWidget& parent, const ProgramFolder& folder) {
     // The address is one short line; a file far larger is no address file.
     constexpr std::size_t MaxAddressFileSize = 64u << 10;
-    const FileRead file = ReadRegularFile(folder.FilePath(WwwZurkFile), MaxAddressFileSize);
+    const FileRead file = folder.Read(WwwZurkFile, MaxAddressFileSize);
     const auto refuse = [&parent](const QString& why) {
         return ShowGameBox(&parent, QMessageBox::Critical, parent.windowTitle(), why);
     };
@@ -73,21 +107,18 @@ QUrl WebAddress(const QString& text) {
 }
 
 QString ShownAddress(const QUrl& address) {
-    const QString written = address.toDisplayString();
-    const bool allShow = std::all_of(written.begin(), written.end(), [](QChar c) {
-        switch (c.category()) {
-        case QChar::Other_Control:
-        case QChar::Other_Format:
-        case QChar::Other_Surrogate:
-        case QChar::Other_PrivateUse:
-        case QChar::Other_NotAssigned:
-        case QChar::Separator_Line:
-        case QChar::Separator_Paragraph:
-        case QChar::Mark_NonSpacing:
-        case QChar::Mark_Enclosing: return false;
-        case QChar::Separator_Space: return c == u' ';
-        default: return true;
-        }
-    });
-    return allShow ? written : address.toString(QUrl::FullyEncoded);
+    QString written = address.scheme() + QStringLiteral("://");
+    if (!address.userName().isEmpty()) written += address.userName() + u'@';
+    written += ShownHost(address);
+    if (address.port() != -1) written += u':' + QString::number(address.port());
+    written += address.toDisplayString(QUrl::RemoveScheme | QUrl::RemoveAuthority);
+    const bool allShow = AllShow(written);
+    QString shown = allShow ? written : address.toString(QUrl::FullyEncoded);
+    if (!address.userName().isEmpty()) {
+        shown += QStringLiteral("\n\n") +
+                 QCoreApplication::translate("WebAddress",
+                                             "Pozor: adresa nese jméno uživatele %1, stránka je na serveru %2.")
+                     .arg(address.userName(allShow ? QUrl::PrettyDecoded : QUrl::FullyEncoded), ShownHost(address));
+    }
+    return shown;
 }

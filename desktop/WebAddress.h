@@ -27,5 +27,8 @@ bool IsWebAddress(const QUrl& url);
 QUrl WebAddress(const QString& text);
 // The address as the player reads it, to copy into a browser: as it is written when every
 // character of it shows, else in its encoded form, every byte visible. A right-to-left override or
-// an invisible character would make the address read as another one.
+// an invisible character would make the address read as another one. Its host shows as a browser
+// shows it: in its own letters when they are all of one script, else in Punycode, so that Cyrillic
+// letters that look Latin do not pass for a Latin name. A user name before the host, which reads
+// as the host itself (www.bank.example@elsewhere.example), is told in a line of its own below.
 QString ShownAddress(const QUrl& address);

@@ -24,7 +24,7 @@ QByteArrayView Bytes(const FileRead& file) { return {file.Bytes.data(), static_c
 // The picture named, from the folder, decoded within what the page has left for pictures. One
 // that cannot be shown takes no room, as a missing one does: the page reads on without it.
 QImage Picture(const ProgramFolder& folder, const QString& name, HelpPictures& pictures) {
-    const FileRead file = ReadRegularFile(folder.FilePath(name.toStdString()), HelpPictures::MaxFileSize);
+    const FileRead file = folder.Read(name.toStdString(), HelpPictures::MaxFileSize);
     const QImage picture = file.Status == FileReadStatus::Read ? pictures.Decode(Bytes(file)) : QImage();
     return picture.isNull() ? HelpBrowser::NoPicture() : picture;
 }
@@ -77,8 +77,7 @@ QString HelpViewer::HelpFileName(const ProgramFolder& folder) {
 }
 
 void HelpViewer::ShowPage(const ProgramFolder& folder, const QString& fileName) {
-    const FileRead file =
-        ReadRegularFile(folder.FilePath(QFile::encodeName(fileName).toStdString()), HelpPageFilter::MaxBytes);
+    const FileRead file = folder.Read(QFile::encodeName(fileName).toStdString(), HelpPageFilter::MaxBytes);
     if (file.Status == FileReadStatus::Missing) {
         browser_->setPlainText(tr("Soubor nápovědy %1 nebyl nalezen v domovské složce programu.").arg(fileName));
         return;

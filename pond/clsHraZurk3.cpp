@@ -37,8 +37,9 @@ void Apply(const GameFileRecord& record, LevelRecord& level) {
 
 FileRead ReadGameFile(const std::string& path) { return ReadRegularFile(path, MaxGameFileSize); }
 
-bool clsHraZurk3::NactiHru(const std::string& path) {
-    const FileRead file = ReadGameFile(path);
+bool clsHraZurk3::NactiHru(const std::string& path) { return NactiHru(ReadGameFile(path), path); }
+
+bool clsHraZurk3::NactiHru(const FileRead& file, const std::string& path) {
     if (file.Status == FileReadStatus::Read) return NactiHruZPameti(file.Bytes, path);
     lastFault_ = GameLoadFault{file.Status, {}};
     return false;

@@ -32,6 +32,8 @@ public:
     // breaks the format's limits; then the game loaded before stays as it was and
     // LastFault() says why.
     bool NactiHru(const std::string& Nazev);
+    // The same for a game file read already, by its path or from a folder, named Nazev.
+    bool NactiHru(const FileRead& file, const std::string& Nazev);
     // Loads a game file image already in memory (the fuzzer and the tests use it).
     bool NactiHruZPameti(const std::vector<std::uint8_t>& bytes, const std::string& Nazev);
 

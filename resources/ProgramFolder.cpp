@@ -2,9 +2,6 @@
 
 #include <QFile>
 #include <climits>
-#include <cstdlib>
-#include <memory>
-#include <sys/stat.h>
 #include <unistd.h>
 
 ProgramFolder::ProgramFolder(const QString& path) : path_(QFile::encodeName(path).toStdString()) {}
@@ -29,15 +26,11 @@ std::string ProgramFolder::FilePath(std::string_view name) const {
     return path.append(name);
 }
 
-bool ProgramFolder::HasEntry(std::string_view name) const {
-    struct stat info = {};
-    return ::lstat(FilePath(name).c_str(), &info) == 0;
+FileRead ProgramFolder::Read(std::string_view name, std::size_t maxBytes) const {
+    return Found() ? ReadFolderFile(path_, name, maxBytes) : FileRead{};
 }
 
-std::string ProgramFolder::Resolved(const std::string& path) {
-    const std::unique_ptr<char, decltype(&std::free)> resolved(::realpath(path.c_str(), nullptr), &std::free);
-    return resolved ? std::string(resolved.get()) : std::string();
-}
+bool ProgramFolder::HasEntry(std::string_view name) const { return Found() && HasFolderEntry(path_, name); }
 
 QString ProgramFolder::Shown(const std::string& path) {
     return QFile::decodeName(QByteArray(path.data(), static_cast<qsizetype>(path.size())));

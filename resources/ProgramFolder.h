@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+#include "pond/RegularFile.h"
+
 // The program's own folder, where every file the game reads lies. It is kept as the bytes the file
 // system gave, because a folder's name need not be text in the system's encoding (a folder named
 // in Latin-2 on a UTF-8 desktop); only a path shown to the player is turned into text.
@@ -19,12 +21,13 @@ public:
 
     bool Found() const { return !path_.empty(); }
     const std::string& Path() const { return path_; }
-    // Empty when the folder was not found, which opens nothing.
-    std::string FilePath(std::string_view name) const;
-    // Whether anything at all bears that name in the folder, a broken link included.
+    // Every file the game reads from its folder is read here, by its name (ReadFolderFile): a link
+    // is refused wherever it leads. Missing when the folder was not found.
+    FileRead Read(std::string_view name, std::size_t maxBytes) const;
+    // Whether anything at all bears that name in the folder, a link included.
     bool HasEntry(std::string_view name) const;
-    // The path with every link resolved, or empty when it leads nowhere.
-    static std::string Resolved(const std::string& path);
+    // The file's path, to name it to the player; empty when the folder was not found.
+    std::string FilePath(std::string_view name) const;
     // A path as the player reads it.
     static QString Shown(const std::string& path);
 

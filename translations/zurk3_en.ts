@@ -129,6 +129,10 @@ Note: %3</translation>
         <translation>The file cannot be read.</translation>
     </message>
     <message>
+        <source>Soubor je odkaz, a hra čte ze své složky jen obyčejné soubory.</source>
+        <translation>The file is a link, and the game reads only plain files from its folder.</translation>
+    </message>
+    <message>
         <source>Soubor je příliš velký, než aby byl souborem hry.</source>
         <translation>The file is far too large to be a game file.</translation>
     </message>
@@ -271,6 +275,10 @@ Note: %3</translation>
     <message>
         <source>Soubor WWW_Zurk.txt v domovské složce programu neobsahuje internetovou adresu WWW Zurk !</source>
         <translation>The file WWW_Zurk.txt in the program&apos;s folder holds no address of Zurk&apos;s web page!</translation>
+    </message>
+    <message>
+        <source>Pozor: adresa nese jméno uživatele %1, stránka je na serveru %2.</source>
+        <translation>Mind: the address carries the user name %1; the page is on the server %2.</translation>
     </message>
 </context>
 <context>

@@ -44,3 +44,16 @@ TEST_F(RegularFileTest, AGameFileThatCannotBeReadSaysWhy) {
     }
     EXPECT_EQ(game.LastFault()->Format.What, GameFileFault::ShortHeader);
 }
+
+// A file of a folder is read by its one name there, never through another folder, and a link of
+// that name, which is refused, still bears it.
+TEST_F(RegularFileTest, AFolderFileIsReadByItsOneName) {
+    Write("plain", "abc");
+    fs::create_directory(folder / "sub");
+    Write("sub/inner", "abc");
+    fs::create_symlink("plain", folder / "link");
+    EXPECT_EQ(ReadFolderFile(folder.string(), "plain", 3).Bytes, (std::vector<std::uint8_t>{'a', 'b', 'c'}));
+    EXPECT_EQ(ReadFolderFile(folder.string(), "sub/inner", 3).Status, FileReadStatus::Missing);
+    EXPECT_EQ(ReadFolderFile(folder.string(), "link", 3).Status, FileReadStatus::Link);
+    EXPECT_TRUE(HasFolderEntry(folder.string(), "link"));
+}

@@ -214,13 +214,15 @@ private slots:
         QVERIFY(Play(*player_, Cue::Mnam1));
     }
 
-    // A file whose data chunk claims more than the file holds; a server that went away and came
-    // back; no server at all. One player at a time, as in the game.
+    // A file whose data chunk claims more than the file holds; a link to a whole cue outside the
+    // folder, which is not followed; a server that went away and came back; no server at all. One
+    // player at a time, as in the game.
     void aDamagedCueOrAMissingServerGivesTheBeep() {
         player_.reset();
         QTemporaryDir folder;
         QVERIFY(
             QFile::copy(CuePath(QStringLiteral(ZURK3_PROGRAM_DIR), Cue::Mnam1), CuePath(folder.path(), Cue::Mnam1)));
+        QVERIFY(QFile::link(CuePath(QStringLiteral(ZURK3_PROGRAM_DIR), Cue::Cil), CuePath(folder.path(), Cue::Cil)));
         QFile damaged(CuePath(folder.path(), Cue::Fuj));
         QVERIFY(damaged.open(QIODevice::WriteOnly));
         damaged.write(
@@ -232,23 +234,25 @@ private slots:
         auto player = std::make_unique<QtCuePlayer>(folder.path(), [&beeps] { ++beeps; });
         player->PlayCue(Cue::Fuj);
         QVERIFY(BeepsReach(beeps, 1));
+        player->PlayCue(Cue::Cil);
+        QVERIFY(BeepsReach(beeps, 2));
         QVERIFY(Play(*player, Cue::Mnam1));
-        QCOMPARE(beeps, 1);
+        QCOMPARE(beeps, 2);
 
         server_.Stop();
         player->PlayCue(Cue::Mnam1);
-        QVERIFY(BeepsReach(beeps, 2));
+        QVERIFY(BeepsReach(beeps, 3));
         QString why;
         QVERIFY2(server_.Start(&why), qPrintable(why));
         StartRecording();
         const auto back = Play(*player, Cue::Mnam1);
         QVERIFY2(back && back->Intact == FileSamples(Cue::Mnam1).size(), "no cue after the server came back");
-        QCOMPARE(beeps, 2);
+        QCOMPARE(beeps, 3);
 
         server_.Stop();
         player = std::make_unique<QtCuePlayer>(folder.path(), [&beeps] { ++beeps; });
         player->PlayCue(Cue::Mnam1);
-        QVERIFY(BeepsReach(beeps, 3));
+        QVERIFY(BeepsReach(beeps, 4));
     }
 };
 

@@ -1,3 +1,4 @@
+#include <QLibraryInfo>
 #include <QProcess>
 #include <QTextBrowser>
 #include <climits>
@@ -8,6 +9,7 @@
 #include "GameWindow.h"
 #include "ModalBoxes.h"
 #include "app/GameWording.h"
+#include "dialogs/HelpViewer.h"
 
 // Every file the game reads from its folder, there but unreadable (a folder or a FIFO stands in
 // its place) or damaged: the game starts, goes on, and tells the player in Czech where it should.
@@ -29,18 +31,26 @@ private slots:
     void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
     void init() { dir_ = std::make_unique<QTemporaryDir>(); }
 
-    // The reasons a game file is refused are the reader's; the box says which file and why.
-    // A folder, a link that leads nowhere, a link that loops.
+    // The reasons a game file is refused are the reader's; the box says which file and why. A
+    // folder; a link, which is not followed wherever it leads: nowhere, to itself, to a game beside
+    // it or outside the folder.
     void anUnreadableGameFileIsReportedAndStartsNothing() {
-        enum Kind { Folder, Dangling, Looping };
-        const std::pair<Kind, const char*> cases[] = {
-            {Folder, "nelze přečíst."}, {Dangling, "neexistuje."}, {Looping, "nelze přečíst."}};
-        for (const auto& [kind, why] : cases) {
+        QTemporaryDir elsewhere;
+        const QString game = elsewhere.filePath(QStringLiteral("zaklad.zurk"));
+        GameFileBytes(1, 3).Level(5, 3, 0, 2).House(2, 2, 2).WriteTo(QFile::encodeName(game).toStdString());
+        const char* link = "je odkaz, a hra čte ze své složky jen obyčejné soubory.";
+        const std::pair<QString, const char*> cases[] = {{QString(), "nelze přečíst."},
+                                                         {QStringLiteral("nowhere"), link},
+                                                         {QStringLiteral("zaklad.zurk"), link},
+                                                         {QStringLiteral("beside.zurk"), link},
+                                                         {game, link}};
+        for (const auto& [target, why] : cases) {
             init();
-            if (kind == Folder)
+            QVERIFY(QFile::copy(game, Path("beside.zurk")));
+            if (target.isNull())
                 Block("zaklad.zurk");
             else
-                QVERIFY(QFile::link(Path(kind == Dangling ? "nowhere" : "zaklad.zurk"), Path("zaklad.zurk")));
+                QVERIFY(QFile::link(target, Path("zaklad.zurk")));
             ModalBoxes boxes;
             frmRybnik window(dir_->path());
             window.Form_Load();
@@ -50,6 +60,30 @@ private slots:
             QVERIFY(!window.findChild<QAction*>(QStringLiteral("mnuHraStart"))->isEnabled());
             QVERIFY(!window.findChild<QAction*>(QStringLiteral("mnuHraInformace"))->isEnabled());
         }
+    }
+
+    // Links out of the folder, to what a help there might show: the help is refused as a file that
+    // cannot be read, a picture of the help as one that cannot be shown.
+    void linksOutOfTheFolderAreNotFollowed() {
+        QTemporaryDir elsewhere, pictured;
+        QFile secret(elsewhere.filePath(QStringLiteral("Zurk3.hlp")));
+        QVERIFY(secret.open(QIODevice::WriteOnly));
+        secret.write("<p>tajné</p>");
+        secret.close();
+        QVERIFY(QFile::link(secret.fileName(), Path("Zurk3.hlp")));
+        QVERIFY(QImage(3, 2, QImage::Format_RGB32).save(elsewhere.filePath(QStringLiteral("a.png"))));
+        QVERIFY(QFile::link(elsewhere.filePath(QStringLiteral("a.png")), pictured.filePath(QStringLiteral("a.png"))));
+        QFile page(pictured.filePath(QStringLiteral("Zurk3.hlp")));
+        QVERIFY(page.open(QIODevice::WriteOnly));
+        page.write("<img src=a.png>");
+        page.close();
+
+        QCOMPARE(HelpViewer(dir_->path()).findChild<QTextBrowser*>()->toPlainText(),
+                 QStringLiteral("Soubor nápovědy Zurk3.hlp v domovské složce programu nelze přečíst."));
+        const HelpViewer help(pictured.path());
+        const QVariant picture = help.findChild<QTextBrowser*>()->document()->resource(QTextDocument::ImageResource,
+                                                                                       QUrl(QStringLiteral("a.png")));
+        QCOMPARE(picture.value<QImage>().size(), QSize(1, 1));
     }
 
     // A path is shown to the player as it stands, never read as markup.
@@ -140,11 +174,33 @@ private slots:
         QCOMPARE(boxes.seen.size(), std::size_t{1});
     }
 
+    // A folder whose path leaves no room for the names of its files: the game opens them from the
+    // folder, not by their paths, and loads its game.
+    void aFolderOfTheLongestPathHasItsFilesRead() {
+        GameFileBytes(1, 3)
+            .Level(5, 3, 0, 2)
+            .House(2, 2, 2)
+            .WriteTo(QFile::encodeName(Path("zaklad.zurk")).toStdString());
+        QString folder = dir_->path();
+        while (folder.size() < 4091) folder += u'/' + QString(std::min<qsizetype>(200, 4090 - folder.size()), u'z');
+        QVERIFY(QDir().mkpath(folder));
+        const int deepest = ::open(QFile::encodeName(folder).constData(), O_DIRECTORY);
+        QVERIFY(::renameat(AT_FDCWD, QFile::encodeName(Path("zaklad.zurk")).constData(), deepest, "zaklad.zurk") == 0);
+        const auto takeDown = qScopeGuard([deepest] {
+            ::unlinkat(deepest, "zaklad.zurk", 0);
+            ::close(deepest);
+        });
+        ModalBoxes boxes;
+        frmRybnik window(folder);
+        window.Form_Load();
+        QVERIFY(boxes.seen.empty());
+        QVERIFY(window.findChild<QAction*>(QStringLiteral("mnuHraStart"))->isEnabled());
+    }
+
     // A program in a folder whose path is longer than the system will name: its folder is not found.
+    // Qt then takes the folder the program was started in for the program's, and the game, started
+    // from one with a qt.conf and a platform plugin of its own, must read neither.
     void aFolderTooLongToNameIsNotFound() {
-        QFile probe(QStringLiteral(ZURK3_PROGRAM_FOLDER_PROBE));
-        QVERIFY(probe.open(QIODevice::ReadOnly));
-        const QByteArray program = probe.readAll();
         const std::string name(200, 'z');
         std::vector<int> folders{::open(QFile::encodeName(dir_->path()).constData(), O_DIRECTORY)};
         for (std::size_t length = 0; length <= PATH_MAX; length += name.size() + 1) {
@@ -154,20 +210,26 @@ private slots:
         }
         // Folders this deep are out of reach by path, so each is taken down from the one above it.
         const auto takeDown = qScopeGuard([&] {
-            ::unlinkat(folders.back(), "probe", 0);
+            for (const char* program : {"probe", "zurk3"}) ::unlinkat(folders.back(), program, 0);
             for (std::size_t i = folders.size() - 1; i > 0; --i) {
                 ::close(folders[i]);
                 ::unlinkat(folders[i - 1], name.c_str(), AT_REMOVEDIR);
             }
             ::close(folders.front());
         });
-        const int copy = ::openat(folders.back(), "probe", O_WRONLY | O_CREAT | O_EXCL, 0700);
-        QVERIFY(copy >= 0);
-        QCOMPARE(::write(copy, program.constData(), static_cast<std::size_t>(program.size())), program.size());
-        ::close(copy);
+        const int deepest = folders.back();
+        for (const auto& [from, to] :
+             {std::pair{ZURK3_PROGRAM_FOLDER_PROBE, "probe"}, std::pair{ZURK3_PROGRAM, "zurk3"}}) {
+            QFile original(QString::fromUtf8(from));
+            QVERIFY(original.open(QIODevice::ReadOnly));
+            const QByteArray program = original.readAll();
+            const int copy = ::openat(deepest, to, O_WRONLY | O_CREAT | O_EXCL, 0700);
+            QVERIFY(copy >= 0);
+            QCOMPARE(::write(copy, program.constData(), static_cast<std::size_t>(program.size())), program.size());
+            ::close(copy);
+        }
 
         QProcess run;
-        const int deepest = folders.back();
         run.setChildProcessModifier([deepest] {
             if (::fchdir(deepest) != 0) ::_exit(126);
         });
@@ -175,13 +237,59 @@ private slots:
         QVERIFY(run.waitForFinished(60000));
         QCOMPARE(run.exitCode(), 0);
         QCOMPARE(run.readAllStandardOutput(), QByteArray("(not found)"));
+
+        // A qt.conf that sends Qt to the plugins beside it, with the platform plugin Qt would load.
+        QTemporaryDir start;
+        QFile conf(start.filePath(QStringLiteral("qt.conf")));
+        QVERIFY(conf.open(QIODevice::WriteOnly));
+        conf.write("[Paths]\nPlugins=.\n");
+        conf.close();
+        const QString plugin = QStringLiteral("/platforms/libqoffscreen.so");
+        QVERIFY(QDir(start.path()).mkdir(QStringLiteral("platforms")));
+        QVERIFY(QFile::copy(QLibraryInfo::path(QLibraryInfo::PluginsPath) + plugin, start.path() + plugin));
+        const int startFolder = ::open(QFile::encodeName(start.path()).constData(), O_DIRECTORY);
+        const auto closeStart = qScopeGuard([startFolder] { ::close(startFolder); });
+        QProcess game;
+        game.setChildProcessModifier([deepest, startFolder] {
+            // Started from there by its name relative to there, as a shell would: the game's own
+            // path is too long to start it by.
+            char started[] = "./zurk3";
+            char* arguments[] = {started, nullptr};
+            const int program = ::openat(deepest, "zurk3", O_RDONLY | O_CLOEXEC);
+            if (program >= 0 && ::fchdir(startFolder) == 0) ::fexecve(program, arguments, environ);
+            ::_exit(126);
+        });
+        game.start(QStringLiteral("/bin/true"));  // never run: the game takes its place
+        QFile memory(QStringLiteral("/proc/%1/maps").arg(game.processId()));
+        QByteArray mapped;
+        QVERIFY(WaitFor(
+            [&] {
+                mapped = memory.open(QIODevice::ReadOnly) ? memory.readAll() : QByteArray();
+                memory.close();
+                return mapped.contains("libqoffscreen.so") || game.state() == QProcess::NotRunning;
+            },
+            60000));
+        game.kill();
+        game.waitForFinished();
+        QVERIFY2(mapped.contains("libqoffscreen.so"), game.readAllStandardError().constData());
+        for (const QByteArray& line : mapped.split('\n'))
+            QVERIFY2(!line.contains(QFile::encodeName(start.path())), line.constData());
     }
 
-    // A folder in its place, or a FIFO, which must not block.
+    // A folder in its place, a FIFO, which must not block, or a link out of the folder to an address.
     void anUnreadableWebAddressFileIsReported() {
-        for (const bool fifo : {false, true}) {
+        QTemporaryDir elsewhere;
+        QFile address(elsewhere.filePath(QStringLiteral("WWW_Zurk.txt")));
+        QVERIFY(address.open(QIODevice::WriteOnly));
+        address.write("https://zurk3.example.org/");
+        address.close();
+        enum Kind { Folder, Fifo, LinkOut };
+        for (const Kind kind : {Folder, Fifo, LinkOut}) {
             init();
-            Block("WWW_Zurk.txt", fifo);
+            if (kind == LinkOut)
+                QVERIFY(QFile::link(address.fileName(), Path("WWW_Zurk.txt")));
+            else
+                Block("WWW_Zurk.txt", kind == Fifo);
             frmRybnik window(dir_->path());
             window.Form_Load();
             ModalBoxes boxes;

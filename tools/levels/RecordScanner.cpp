@@ -32,6 +32,7 @@ std::string RecordScanner::Describe(const GameLoadFault& fault) {
     case FileReadStatus::Read: return Fault(fault.Format);
     case FileReadStatus::Missing: return "no such file";
     case FileReadStatus::NotReadable: return "cannot read the file";
+    case FileReadStatus::Link: return "a link, which the game does not follow";
     case FileReadStatus::TooLarge: return "far too large for a game file";
     }
     return {};
