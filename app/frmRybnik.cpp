@@ -18,7 +18,12 @@ frmRybnik::frmRybnik(const ProgramFolder& folder, RandomSource* random)
     : folder_(folder),
       menu_(std::make_unique<MainMenu>(*this)),
       screen_(new GameScreen(this)),
-      session_(*this, *screen_, folder, random) {
+      session_(*this, *screen_, folder, random),
+      // Start begins a game where none is in play, as F2 does, and pauses one that is, as Space does.
+      pads_([&flow = session_.Flow()] {
+          const FlowState state = flow.State();
+          return state == FlowState::Title || state == FlowState::GameOver ? Qt::Key_F2 : Qt::Key_Space;
+      }) {
     setObjectName(QStringLiteral("frmRybnik"));
     setWindowTitle(QStringLiteral("Zurk3"));
     setWindowIcon(Pictures::WindowIcon());
@@ -47,6 +52,7 @@ void frmRybnik::Form_Load() {
     show();
     // Centred once more now that it is shown: only then does a window manager frame it.
     session_.Flow().ShowTitle();
+    pads_.StartOnceShown(*windowHandle());
     setFocus();
     const GameSession::Loading game = session_.LoadGameFile();
     menu_->mnuHraStart->setEnabled(game.Loaded);

@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "app/GameSession.h"
+#include "app/GamepadKeys.h"
 #include "resources/ProgramFolder.h"
 
 class GameScreen;
@@ -41,4 +42,5 @@ private:
     GameScreen* screen_;  // the client area, owned by the window as its central widget
     GameSession session_;
     HelpViewer* help_ = nullptr;
+    GamepadKeys pads_;
 };

@@ -27,9 +27,10 @@ case "${VERSION_ID:-}" in
 esac
 
 # What the game needs to build and to run: Qt and its translation tools, the fonts it asks for,
-# the box buttons in Czech, the sound server's client library, libxml2's HTML parser for the help.
+# the box buttons in Czech, the sound server's client library, libxml2's HTML parser for the help,
+# SDL 2 for the gamepads.
 game_packages=(build-essential cmake git pkg-config
-               qt6-base-dev libxcb1-dev libpulse-dev libxml2-dev
+               qt6-base-dev libxcb1-dev libpulse-dev libxml2-dev libsdl2-dev
                qt6-tools-dev qt6-l10n-tools
                fonts-liberation fonts-dejavu-core qt6-translations-l10n)
 # What the tests and tools need besides: the test frameworks, clang for the sanitizers and the
