@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <pulse/context.h>
 #include <pulse/mainloop-api.h>
+#include <pulse/proplist.h>
 #include <pulse/timeval.h>
 #include <sys/time.h>
 
@@ -53,7 +54,14 @@ CueOutput::~CueOutput() {
 }
 
 void CueOutput::Connect() {
-    context_ = pa_context_new(api_, "Zurk3");
+    // What the desktop's mixer shows of the game, and what ties its streams to the desktop entry
+    // and icon; the streams are the server's clients' and carry it too. The name is the game's own
+    // in every language.
+    const std::unique_ptr<pa_proplist, void (*)(pa_proplist*)> application(pa_proplist_new(), pa_proplist_free);
+    pa_proplist_sets(application.get(), PA_PROP_APPLICATION_NAME, "Zurk3");
+    pa_proplist_sets(application.get(), PA_PROP_APPLICATION_ID, ZURK3_APP_ID);
+    pa_proplist_sets(application.get(), PA_PROP_APPLICATION_ICON_NAME, ZURK3_APP_ID);
+    context_ = pa_context_new_with_proplist(api_, "Zurk3", application.get());
     if (!context_) return;
     pa_context_set_state_callback(context_, &CueOutput::OnContextState, this);
     // Never starts a server of its own: the player's desktop has one, or the game is silent.

@@ -1,7 +1,9 @@
 #include "app/CueStream.h"
 
 #include <algorithm>
+#include <memory>
 #include <pulse/context.h>
+#include <pulse/proplist.h>
 #include <pulse/rtclock.h>
 #include <pulse/stream.h>
 #include <pulse/timeval.h>
@@ -36,7 +38,11 @@ constexpr std::uint64_t PlayedOutCheckUs = 20'000;
 CueStream::CueStream(pa_mainloop_api* api, pa_context* context, const CueSound& format)
     : api_(api), format_{format.SampleRate, format.Channels, {}} {
     const pa_sample_spec spec{PA_SAMPLE_S16LE, format_.SampleRate, format_.Channels};
-    stream_ = pa_stream_new(context, "Zurk3", &spec, nullptr);
+    // A game's sounds, not the desktop's own events: "event" would put them under the system
+    // sounds' volume and out of the mixer's list of applications, where the player looks for them.
+    const std::unique_ptr<pa_proplist, void (*)(pa_proplist*)> role(pa_proplist_new(), pa_proplist_free);
+    pa_proplist_sets(role.get(), PA_PROP_MEDIA_ROLE, "game");
+    stream_ = pa_stream_new_with_proplist(context, "Zurk3", &spec, nullptr, role.get());
     if (!stream_) return;
     pa_stream_set_state_callback(stream_, &CueStream::OnState, this);
     pa_buffer_attr attributes{};

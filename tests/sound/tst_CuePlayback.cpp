@@ -178,6 +178,20 @@ private slots:
         }
     }
 
+    // The desktop's mixer lists the game's sound by the game's name, with its desktop entry and
+    // icon, in the role of a game: where the player looks for the game's volume.
+    void theMixerShowsTheGameByItsNameIdIconAndRole() {
+        QVERIFY(Play(*player_, Cue::Mnam1));
+        const QStringList ours = OurSinkInputs();
+        QVERIFY(!ours.isEmpty());
+        for (const QString& input : ours)
+            for (const QString& property : {QStringLiteral("application.name = \"Zurk3\""),
+                                            QStringLiteral("application.id = \"" ZURK3_APP_ID "\""),
+                                            QStringLiteral("application.icon_name = \"" ZURK3_APP_ID "\""),
+                                            QStringLiteral("media.role = \"game\"")})
+                QVERIFY2(input.contains(property), qPrintable(property + QStringLiteral(" not in:\n") + input));
+    }
+
     // A stream with nothing to play is corked after a few seconds, so that a real device may
     // suspend; the next cue still plays whole.
     void idleStreamsAreCorkedAndTheNextCueStillPlays() {
