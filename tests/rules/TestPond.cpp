@@ -1,21 +1,16 @@
 #include "TestPond.h"
 
+#include <string_view>
+
 #include "game/LevelSetUp.h"
 
 namespace {
 MapCell CellFor(char c) {
-    switch (c) {
-    case '#': return {CellWall, 0};
-    case 'H': return {CellHouse, 3};
-    case 'o': return {CellBall, 0};
-    case 'B': return {CellBoulder, 0};
-    case 'F': return {CellFly, 0};
-    case 'V': return {CellViper, 1};
-    case 'G': return {CellGoldenBall, 0};
-    case 'S': return {CellSnake, 22};
-    case '?': return {77, 0};
-    default: return c >= '1' && c <= '6' ? MapCell{CellBall, static_cast<std::uint8_t>(c - '0')} : MapCell{CellFree, 0};
-    }
+    constexpr std::string_view marks = "#HoBFVGS?";
+    constexpr MapCell cells[] = {{CellWall, 0},  {CellHouse, 3},      {CellBall, 0},   {CellBoulder, 0}, {CellFly, 0},
+                                 {CellViper, 1}, {CellGoldenBall, 0}, {CellSnake, 22}, {77, 0}};
+    if (const std::size_t at = marks.find(c); at != std::string_view::npos) return cells[at];
+    return c >= '1' && c <= '6' ? MapCell{CellBall, static_cast<std::uint8_t>(c - '0')} : MapCell{CellFree, 0};
 }
 }  // namespace
 

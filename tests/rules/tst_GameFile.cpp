@@ -171,18 +171,6 @@ INSTANTIATE_TEST_SUITE_P(Refused, DamagedGameFile, testing::ValuesIn(DamagedFile
     return name;
 });
 
-TEST(GameFile, TheNoteIsWindows1250) {
-    GameFileBytes file(0, 3);
-    const std::string note =
-        "\xC8"
-        "erven\xE1 \x9Akola \x9E"
-        "lu\x9Dou\xE8k\xFD";  // Červená škola žluťoučký
-    std::copy(note.begin(), note.end(), file.bytes.begin() + NoteOffset);
-    clsHraZurk3 game;
-    ASSERT_TRUE(game.NactiHruZPameti(file.bytes, "x"));
-    EXPECT_EQ(game.Informace(), "Červená škola žluťoučký" + std::string(7, ' '));
-}
-
 // The costliest files the game reads, each of the largest size it reads: one whose every record
 // points off the map, and one of 255 levels crowded with vipers and flies, padded with codes of no
 // record. Loading either, and starting every level of the second one after another, costs far

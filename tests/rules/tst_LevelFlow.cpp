@@ -245,22 +245,10 @@ TEST_F(LevelFlowTest, ReturnToTitleAndChooseLevel) {
 }
 
 namespace {
-const char* Name(FlowState state) {
-    switch (state) {
-    case FlowState::Title: return "Title";
-    case FlowState::Running: return "Running";
-    case FlowState::Paused: return "Paused";
-    case FlowState::Message: return "Message";
-    case FlowState::Asking: return "Asking";
-    case FlowState::GameOver: return "GameOver";
-    case FlowState::Closed: return "Closed";
-    }
-    return "?";
-}
-
 // What one event did: the state it left the flow in, and what it asked the front end to show.
 std::string Outcome(const FlowBench& bench, std::size_t shownBefore) {
-    std::string outcome = Name(bench.flow->State());
+    constexpr const char* states[] = {"Title", "Running", "Paused", "Message", "Asking", "GameOver", "Closed"};
+    std::string outcome = states[static_cast<int>(bench.flow->State())];
     for (std::size_t i = shownBefore; i < bench.frontEnd.shown.size(); ++i) outcome += ", " + bench.frontEnd.shown[i];
     return outcome;
 }

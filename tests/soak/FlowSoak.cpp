@@ -9,14 +9,9 @@ FlowSoak::FlowSoak(const clsHraZurk3& game, std::uint32_t seed)
       flow_(world_, game, keys_),
       rng_(seed) {}
 
-void FlowSoak::FrontEnd::ShowMessage(FlowMessage message) {
-    if (message == FlowMessage::Victory || message == FlowMessage::GameLost) ++gamesEnded;
-}
-
 std::string FlowSoak::Play(int ticks) {
     constexpr clsKB::Key Arrows[] = {clsKB::Key::LEFT, clsKB::Key::UP, clsKB::Key::RIGHT, clsKB::Key::DOWN};
     flow_.Start();
-    int ended = frontEnd_.gamesEnded;
     for (int tick = 1; tick <= ticks; ++tick) {
         const int roll = std::uniform_int_distribution<int>(0, 9)(rng_);
         if (roll < 4) {
@@ -32,10 +27,7 @@ std::string FlowSoak::Play(int ticks) {
             else
                 flow_.BoxAnswered();
         }
-        if (frontEnd_.gamesEnded != ended) {
-            ended = frontEnd_.gamesEnded;
-            flow_.Start();
-        }
+        if (flow_.State() == FlowState::GameOver) flow_.Start();
         std::string fault = PondInvariants::Check(world_, screen_);
         if (!fault.empty()) return "tick " + std::to_string(tick) + ": " + fault;
     }

@@ -17,18 +17,16 @@ class FlowSoak {
 public:
     FlowSoak(const clsHraZurk3& game, std::uint32_t seed);
 
-    // Starts a game and plays ticks; answers with the first broken rule, in words, or with empty
-    // text. Every message the flow shows must be one of the game's own.
+    // Starts a game and plays ticks, a new game whenever one ends; answers with the first broken
+    // rule, in words, or with empty text.
     std::string Play(int ticks);
 
 private:
-    // Counts the games that ended, takes the messages, and clears the screen with the pond.
+    // Clears the screen with the pond.
     class FrontEnd : public NullFrontEnd {
     public:
         explicit FrontEnd(ShadowPainter& screen) : screen_(screen) {}
-        void ShowMessage(FlowMessage message) override;
         void ClearPond() override { screen_.Clear(); }
-        int gamesEnded = 0;
 
     private:
         ShadowPainter& screen_;

@@ -1,5 +1,6 @@
 #include "tests/soak/PondInvariants.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <vector>
 
@@ -15,18 +16,9 @@ namespace {
 std::string At(CellPos cell) { return " at (" + std::to_string(cell.x) + ", " + std::to_string(cell.y) + ")"; }
 
 bool KnownKind(std::uint8_t kind) {
-    switch (kind) {
-    case CellFree:
-    case CellWall:
-    case CellBoulder:
-    case CellBall:
-    case CellFly:
-    case CellGoldenBall:
-    case CellSnake:
-    case CellViper:
-    case CellHouse: return true;
-    default: return false;
-    }
+    const std::uint8_t known[] = {CellFree,       CellWall,  CellBoulder, CellBall, CellFly,
+                                  CellGoldenBall, CellSnake, CellViper,   CellHouse};
+    return std::find(std::begin(known), std::end(known), kind) != std::end(known);
 }
 
 bool Neighbours(CellPos a, CellPos b) { return std::abs(a.x - b.x) + std::abs(a.y - b.y) == 1; }
@@ -46,16 +38,11 @@ std::string EveryCell(const Playfield& field, Visit visit) {
 
 // How many live segments stand on each cell, so that cells without an owner and cells with two
 // owners both show.
-class Owners {
-public:
-    explicit Owners(const Playfield& field)
-        : field_(field), count_(GridIndex(1, field.Height() + 1, field.Width()), 0) {}
-    void Add(CellPos cell) { ++count_[GridIndex(cell.x, cell.y, field_.Width())]; }
-    int Count(CellPos cell) const { return count_[GridIndex(cell.x, cell.y, field_.Width())]; }
-
-private:
-    const Playfield& field_;
-    std::vector<int> count_;
+struct Owners {
+    explicit Owners(const Playfield& field) : width(field.Width()), count(GridIndex(1, field.Height() + 1, width), 0) {}
+    int& operator[](CellPos cell) { return count[GridIndex(cell.x, cell.y, width)]; }
+    int width;
+    std::vector<int> count;
 };
 
 std::string CheckKinds(const Playfield& field) {
@@ -81,13 +68,13 @@ std::string CheckVipers(const modZurk3& world) {
                        std::to_string(field.Kind(cell.x, cell.y)) + At(cell);
             if (i > 0 && !Neighbours(cell, viper.Segment(i - 1).Cell()))
                 return who + " segments " + std::to_string(i - 1) + " and " + std::to_string(i) + " are not neighbours";
-            owners.Add(cell);
+            ++owners[cell];
         }
     }
     return EveryCell(field, [&](CellPos cell) -> std::string {
-        if (owners.Count(cell) > 1) return "two viper segments share a cell" + At(cell);
+        if (owners[cell] > 1) return "two viper segments share a cell" + At(cell);
         // Viper cells on the outer ring may come from the game file and have no viper.
-        if (field.Kind(cell.x, cell.y) == CellViper && Interior(field, cell) && owners.Count(cell) == 0)
+        if (field.Kind(cell.x, cell.y) == CellViper && Interior(field, cell) && owners[cell] == 0)
             return "a viper cell without a viper" + At(cell);
         return {};
     });
@@ -115,7 +102,7 @@ std::string CheckSnake(const modZurk3& world) {
             const CellPos cell = snake->Segment(i).Cell();
             if (!field.Inside(cell.x, cell.y))
                 return "snake segment " + std::to_string(i) + " is off the pond" + At(cell);
-            owners.Add(cell);
+            ++owners[cell];
             const std::uint8_t kind = field.Kind(cell.x, cell.y);
             const bool inHouse = kind == CellHouse && cell == CellPos{world.HouseX, world.HouseY};
             // A one-segment snake that crashed gave its only cell back when its old head went.
@@ -131,7 +118,7 @@ std::string CheckSnake(const modZurk3& world) {
         }
     }
     return EveryCell(field, [&](CellPos cell) {
-        return field.Kind(cell.x, cell.y) == CellSnake && owners.Count(cell) == 0
+        return field.Kind(cell.x, cell.y) == CellSnake && owners[cell] == 0
                    ? "a snake cell without the snake" + At(cell)
                    : std::string{};
     });

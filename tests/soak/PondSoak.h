@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <random>
 #include <string>
 
@@ -24,14 +25,19 @@ class PondSoak {
 public:
     explicit PondSoak(std::uint32_t seed);
 
-    std::string PlayGameLevel(const clsHraZurk3& game, int levelNo, SoakPlayer player, int stepLimit);
+    // The direction for each step of a level, from 1: 0 for none, else 1..4.
+    using Keys = std::function<int(int step)>;
+
+    // keys, when given, play instead of the player.
+    std::string PlayGameLevel(const clsHraZurk3& game, int levelNo, SoakPlayer player, int stepLimit,
+                              const Keys& keys = {});
     std::string PlayLevel(const LevelRecord& level, SoakPlayer player, int stepLimit);
 
     const SoakTally& Tally() const { return tally_; }
 
 private:
-    std::string RunLevel(SoakPlayer player, int stepLimit);
-    std::string Steps(SoakPlayer player, int stepLimit);
+    std::string RunLevel(SoakPlayer player, int stepLimit, const Keys& keys = {});
+    std::string Steps(SoakPlayer player, int stepLimit, const Keys& keys);
 
     SeededRandom random_;
     ShadowPainter screen_;

@@ -13,9 +13,15 @@
 #include "app/frmRybnik.h"
 #include "pond/RandomSource.h"
 
-// The game file as the game looks for it in its folder.
-inline void WriteGameFile(const QTemporaryDir& dir, const GameFileBytes& game) {
-    game.WriteTo(QFile::encodeName(dir.filePath(QStringLiteral("zaklad.zurk"))).toStdString());
+inline void WriteFile(const QString& path, const QByteArray& content) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
+}
+
+// The game file as the game looks for it in its folder; by default one level the snake can play.
+inline void WriteGameFile(const QString& folder,
+                          const GameFileBytes& game = GameFileBytes(1, 3).Level(5, 3, 0, 2).House(2, 2, 2)) {
+    game.WriteTo(QFile::encodeName(folder + QStringLiteral("/zaklad.zurk")).toStdString());
 }
 
 // The main window on a game file of the test's, in a folder of its own, driven as a player drives
@@ -25,7 +31,7 @@ class GameWindow {
 public:
     // chance: the game's source of chance, when the test needs its own.
     explicit GameWindow(const GameFileBytes& game, RandomSource* chance = nullptr) {
-        WriteGameFile(dir, game);
+        WriteGameFile(dir.path(), game);
         window = std::make_unique<frmRybnik>(dir.path(), chance ? chance : &random);
         window->Form_Load();
         // An hour a step, so that no tick comes but those the test gives.

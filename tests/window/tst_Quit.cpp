@@ -19,7 +19,7 @@ private slots:
         QTemporaryDir dir;
         GameFileBytes game(1, 3);
         game.Level(10, 8, 0, 3).House(3, 4, 4);
-        WriteGameFile(dir, game);
+        WriteGameFile(dir.path(), game);
         auto* window = new frmRybnik(dir.path());
         window->Form_Load();
         window->setAttribute(Qt::WA_DeleteOnClose);

@@ -8,11 +8,6 @@ class StartupWindowTest : public QObject {
 private:
     std::unique_ptr<QTemporaryDir> dir_;
 
-    void Write(const char* name, const QByteArray& content) const {
-        QFile file(dir_->filePath(QString::fromLatin1(name)));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(content);
-    }
     static bool Enabled(const frmRybnik& window, const char* item) {
         return window.findChild<QAction*>(QString::fromLatin1(item))->isEnabled();
     }
@@ -39,22 +34,27 @@ private slots:
         QVERIFY(!window.isVisible());
     }
 
+    // Informace shows the game's path as it stands, never read as markup.
     void aGameFileEnablesStartAndInformace() {
-        GameFileBytes game(1, 3, "Pokusna hra");
-        game.Level(10, 8, 0, 0).House(3, 3, 2);
-        WriteGameFile(*dir_, game);
-        Write("WWW_Zurk.txt", "\"https://example.org/zurk\"\r\n");
+        const QString folder = dir_->filePath(QStringLiteral("<img src=\"&#47;dev&#47;zero\">"));
+        QVERIFY(QDir().mkdir(folder));
+        WriteGameFile(folder, GameFileBytes(1, 3, "Pokusna hra").Level(10, 8, 0, 0).House(3, 3, 2));
+        WriteFile(folder + QStringLiteral("/WWW_Zurk.txt"), "\"https://example.org/zurk\"\r\n");
         ModalBoxes boxes;
-        frmRybnik window(dir_->path());
+        frmRybnik window(folder);
         window.Form_Load();
         for (const char* on : {"mnuHraStart", "mnuHraInformace", "mnuWWW"}) QVERIFY2(Enabled(window, on), on);
         QVERIFY(boxes.seen.empty());
 
+        Qt::TextFormat format = Qt::RichText;
+        boxes.whileOpen = [&] { format = qobject_cast<QMessageBox*>(boxes.current)->textFormat(); };
         window.findChild<QAction*>(QStringLiteral("mnuHraInformace"))->trigger();
+        QVERIFY(WaitFor([] { return !ModalBoxes::AnyOpen(); }));
         QCOMPARE(boxes.seen.size(), std::size_t(1));
         QCOMPARE(boxes.seen[0].text,
-                 QStringLiteral("Název hry : %1\nPočet úrovní : 1\nPoznámka : Pokusna hra%2")
-                     .arg(dir_->filePath(QStringLiteral("zaklad.zurk")), QString(19, QLatin1Char(' '))));
+                 QStringLiteral("Název hry : %1/zaklad.zurk\nPočet úrovní : 1\nPoznámka : Pokusna hra%2")
+                     .arg(folder, QString(19, QLatin1Char(' '))));
+        QCOMPARE(format, Qt::PlainText);
     }
 };
 
