@@ -78,11 +78,14 @@ void CueOutput::Disconnect() {
 }
 
 void CueOutput::OpenStreams() {
+    // A stream the server dropped is opened anew, so that a server that went on plays again.
+    std::erase_if(streams_, [](const auto& s) { return s->Broken(); });
     for (const auto& cue : sounds_) {
         const CueSound& sound = cue.second;
-        if (std::none_of(streams_.begin(), streams_.end(), [&sound](const auto& s) { return s->SameFormat(sound); }))
-            for (int i = 0; i < StreamsPerFormat; ++i)
-                streams_.push_back(std::make_unique<CueStream>(api_, context_, sound));
+        for (auto open = std::count_if(streams_.begin(), streams_.end(),
+                                       [&sound](const auto& s) { return s->SameFormat(sound); });
+             open < StreamsPerFormat; ++open)
+            streams_.push_back(std::make_unique<CueStream>(api_, context_, sound, [this] { PlayWaiting(); }));
     }
 }
 
@@ -91,8 +94,7 @@ void CueOutput::OnContextState(pa_context* context, void* self) {
     const pa_context_state_t state = pa_context_get_state(context);
     if (state == PA_CONTEXT_READY) {
         output->OpenStreams();
-        if (output->waiting_) output->PlayNow(output->sounds_.at(*output->waiting_));
-        output->waiting_.reset();
+        output->PlayWaiting();
     } else if (state == PA_CONTEXT_FAILED || state == PA_CONTEXT_TERMINATED) {
         // No server, or it went away: the link is made again with the next cue.
         if (output->waiting_) output->unplayable_();
@@ -108,13 +110,9 @@ void CueOutput::OnTimer(pa_mainloop_api*, pa_time_event*, const struct timeval*,
 }
 
 CueStream* CueOutput::FreeStream(const CueSound& sound) {
-    CueStream* longestUnused = nullptr;
-    for (const auto& stream : streams_) {
-        if (!stream->SameFormat(sound) || stream->Broken()) continue;
-        if (stream->Idle()) return stream.get();
-        if (!longestUnused) longestUnused = stream.get();
-    }
-    return longestUnused;
+    for (const auto& stream : streams_)
+        if (stream->SameFormat(sound) && stream->Idle()) return stream.get();
+    return nullptr;
 }
 
 void CueOutput::Play(Cue cue) {
@@ -125,26 +123,46 @@ void CueOutput::Play(Cue cue) {
     }
     const pa_context_state_t state = context_ ? pa_context_get_state(context_) : PA_CONTEXT_FAILED;
     if (state == PA_CONTEXT_READY) {
-        PlayNow(found->second);
+        OpenStreams();
+        PlayNow(cue);
         return;
     }
-    // The link is being made, or is made now: the cue waits for it a moment, then gives the beep.
-    if (waiting_) unplayable_();
-    waiting_ = cue;
-    const timeval deadline = In(WaitForLinkUs);
-    api_->time_restart(timer_, &deadline);
+    // The link is being made, or is made now: the cue waits for it a moment.
+    Wait(cue);
     if (state == PA_CONTEXT_FAILED || state == PA_CONTEXT_TERMINATED || state == PA_CONTEXT_UNCONNECTED) {
         Disconnect();
         Connect();
     }
 }
 
-void CueOutput::PlayNow(const CueSound& sound) {
+void CueOutput::Wait(Cue cue) {
+    // One cue waits, the latest, for a moment; then it gives the beep. A cue it replaces gives it now.
+    if (waiting_) unplayable_();
+    waiting_ = cue;
+    const timeval deadline = In(WaitForLinkUs);
+    api_->time_restart(timer_, &deadline);
+}
+
+void CueOutput::PlayWaiting() {
+    // A stream of another format going idle leaves the cue waiting, its moment unchanged.
+    if (!waiting_ || !FreeStream(sounds_.at(*waiting_))) return;
+    const Cue cue = *waiting_;
+    waiting_.reset();
+    PlayNow(cue);
+}
+
+void CueOutput::PlayNow(Cue cue) {
+    const CueSound& sound = sounds_.at(cue);
     CueStream* stream = FreeStream(sound);
     // One cue sounds at a time, whatever its format.
     for (const auto& other : streams_)
         if (other.get() != stream) other->FadeOut();
-    if (!stream || !stream->Play(sound)) {
+    if (!stream) {
+        // Every stream still plays, or waits for a stalled server: the cue waits for the first to be idle.
+        Wait(cue);
+        return;
+    }
+    if (!stream->Play(sound)) {
         unplayable_();
         return;
     }

@@ -17,8 +17,9 @@ struct pa_time_event;
 
 // The cues' side of the sound, in the sound thread: reads every cue file once, keeps its sound in
 // memory, keeps a link to the sound server and plays each cue through an idle stream of its
-// format, fading out the cue still sounding. A server that went away is looked for again with
-// the next cue, so that cues come back with it.
+// format, fading out the cue still sounding. While no stream is idle, the latest cue waits a
+// moment for one, never a queue of them. A server that went away is looked for again with the
+// next cue, and a broken stream is opened again, so that cues come back with the server.
 class CueOutput {
 public:
     // unplayable: told, in the sound thread, of every cue that cannot sound: its file is missing
@@ -35,7 +36,9 @@ private:
     void Disconnect();
     void OpenStreams();
     CueStream* FreeStream(const CueSound& sound);
-    void PlayNow(const CueSound& sound);
+    void PlayNow(Cue cue);
+    void Wait(Cue cue);
+    void PlayWaiting();
 
     static void OnContextState(pa_context* context, void* self);
     static void OnTimer(pa_mainloop_api* api, pa_time_event* event, const struct timeval* when, void* self);
@@ -45,6 +48,6 @@ private:
     std::map<Cue, CueSound> sounds_;  // a cue whose file is missing or damaged has none
     pa_context* context_ = nullptr;
     pa_time_event* timer_;                             // the end of a waiting cue's wait
-    std::optional<Cue> waiting_;                       // came while the link was being made
+    std::optional<Cue> waiting_;                       // came while the link was made or no stream was idle
     std::vector<std::unique_ptr<CueStream>> streams_;  // the longest unused first
 };

@@ -35,8 +35,8 @@ void Forget(pa_operation* operation) {
 constexpr std::uint64_t PlayedOutCheckUs = 20'000;
 }  // namespace
 
-CueStream::CueStream(pa_mainloop_api* api, pa_context* context, const CueSound& format)
-    : api_(api), format_{format.SampleRate, format.Channels, {}} {
+CueStream::CueStream(pa_mainloop_api* api, pa_context* context, const CueSound& format, std::function<void()> idle)
+    : api_(api), format_{format.SampleRate, format.Channels, {}}, idle_(std::move(idle)) {
     const pa_sample_spec spec{PA_SAMPLE_S16LE, format_.SampleRate, format_.Channels};
     // A game's sounds, not the desktop's own events: "event" would put them under the system
     // sounds' volume and out of the mixer's list of applications, where the player looks for them.
@@ -77,7 +77,7 @@ bool CueStream::Broken() const {
 }
 
 bool CueStream::Play(const CueSound& cue) {
-    if (Broken()) return false;
+    if (!Idle()) return false;
     cue_ = &cue;
     pending_ = true;
     if (pa_stream_get_state(stream_) == PA_STREAM_READY) StartPending();
@@ -87,10 +87,16 @@ bool CueStream::Play(const CueSound& cue) {
 void CueStream::StartPending() {
     pending_ = false;
     const std::vector<std::int16_t> tail(BytesFor(TailUs) / sizeof(std::int16_t), 0);
-    // Behind whatever the stream still holds: only when no stream was idle.
-    Write(cue_->Samples, 0, false);
+    // The server refuses what goes beyond its queue, and a stalled one leaves it all with the
+    // library: what does not fit is not sent.
+    const pa_buffer_attr* queue = pa_stream_get_buffer_attr(stream_);
+    const std::size_t fits = queue ? queue->maxlength / FrameBytes() * format_.Channels : 0;
+    cueSamples_ = std::min(cue_->Samples.size(), fits > tail.size() ? fits - tail.size() : 0);
+    const std::vector<std::int16_t> sound(cue_->Samples.begin(),
+                                          cue_->Samples.begin() + static_cast<std::ptrdiff_t>(cueSamples_));
+    Write(sound, 0, false);
     Write(tail, 0, false);
-    cueBytes_ = static_cast<std::int64_t>((cue_->Samples.size() + tail.size()) * sizeof(std::int16_t));
+    cueBytes_ = static_cast<std::int64_t>((cueSamples_ + tail.size()) * sizeof(std::int16_t));
     phase_ = Phase::Sounding;
     if (corked_) Forget(pa_stream_cork(stream_, 0, nullptr, nullptr));
     corked_ = false;
@@ -146,7 +152,7 @@ void CueStream::FadeFromWhereTheServerIs() {
     const std::int64_t start = where->write_index - cueBytes_;
     const auto ahead = static_cast<std::int64_t>(BytesFor(pa_timeval_age(&where->timestamp) + FadeMarginUs));
     const std::int64_t from = std::max<std::int64_t>(where->read_index + ahead - start, 0) / frameBytes;
-    const auto cueFrames = static_cast<std::int64_t>(cue_->Samples.size() / format_.Channels);
+    const auto cueFrames = static_cast<std::int64_t>(cueSamples_ / format_.Channels);
     const auto fadeFrames = static_cast<std::int64_t>(BytesFor(FadeUs)) / frameBytes;
     // The ramp, then silence up to the old end, so that nothing of the cue is heard after it.
     std::vector<std::int16_t> faded(
@@ -185,6 +191,7 @@ void CueStream::PlayedOut() {
     phase_ = Phase::Idle;
     cue_ = nullptr;
     LookAgainIn(CorkAfterUs);
+    idle_();
 }
 
 void CueStream::OnState(pa_stream* stream, void* self) {
@@ -195,7 +202,12 @@ void CueStream::OnState(pa_stream* stream, void* self) {
 void CueStream::OnWhere(pa_stream*, int success, void* self) {
     auto* cues = static_cast<CueStream*>(self);
     cues->asking_ = false;
-    if (!success) return;
+    if (!success) {
+        // No answer in time (libpulse gives up on a stalled server after 30 s): ask again later,
+        // so that the stream plays out once the server goes on.
+        cues->LookAgainIn(PlayedOutCheckUs);
+        return;
+    }
     if (cues->phase_ == Phase::FadeAsked)
         cues->FadeFromWhereTheServerIs();
     else if (cues->phase_ != Phase::Idle)
@@ -204,7 +216,7 @@ void CueStream::OnWhere(pa_stream*, int success, void* self) {
 
 void CueStream::OnTimer(pa_mainloop_api*, pa_time_event*, const struct timeval*, void* self) {
     auto* cues = static_cast<CueStream*>(self);
-    if (cues->phase_ == Phase::Sounding || cues->phase_ == Phase::Fading) {
+    if (cues->phase_ != Phase::Idle) {
         cues->AskWhereTheServerIs();
     } else if (cues->phase_ == Phase::Idle && !cues->corked_ && !cues->pending_ && !cues->Broken()) {
         Forget(pa_stream_cork(cues->stream_, 1, nullptr, nullptr));

@@ -22,21 +22,23 @@ struct CueSound {
 };
 
 // One stream to the sound server, playing one cue at a time in one format. The whole cue goes
-// to the server at once, so that however long the game or the server is starved afterwards,
-// every sample is played and in order. Fading a cue out rewrites the part of it that the server
-// has not yet played: a short ramp down, then silence. A stream that has been idle a while is
-// corked, so that a real sound device can suspend. Lives in the sound thread.
+// to the server at once, as far as the server's queue takes it, so that however long the game or
+// the server is starved afterwards, every sample is played and in order. Fading a cue out rewrites the part of it that
+// the server has not yet played: a short ramp down, then silence. A stream that has been idle a while is corked, so
+// that a real sound device can suspend. Lives in the sound thread.
 class CueStream {
 public:
-    // format: the cue format the stream plays (its samples are not used).
-    CueStream(pa_mainloop_api* api, pa_context* context, const CueSound& format);
+    // format: the cue format the stream plays (its samples are not used); idle: told each time a
+    // cue has played out, or been cut off.
+    CueStream(pa_mainloop_api* api, pa_context* context, const CueSound& format, std::function<void()> idle);
     ~CueStream();
     CueStream(const CueStream&) = delete;
     CueStream& operator=(const CueStream&) = delete;
 
     bool SameFormat(const CueSound& sound) const { return format_.SameFormat(sound); }
-    // Starts the cue, or queues it behind what the stream still plays when it is not idle. The
-    // cue must outlive its playing. False when the stream broke.
+    // Starts the cue on an idle stream: a stream never queues one cue behind another, which a
+    // stalled server would leave in the library's memory. The cue must outlive its playing. False
+    // when the stream broke.
     bool Play(const CueSound& cue);
     void FadeOut();
     // Nothing of a cue is left to play: a new cue is heard at once.
@@ -69,6 +71,7 @@ private:
 
     pa_mainloop_api* api_;
     CueSound format_;
+    std::function<void()> idle_;
     pa_stream* stream_;  // none only when the library refused the format
     pa_time_event* timer_ = nullptr;
     Phase phase_ = Phase::Idle;
@@ -76,6 +79,7 @@ private:
     bool asking_ = false;            // where the server is, and no answer yet
     const CueSound* cue_ = nullptr;  // the cue playing, or waiting for the stream to be ready
     bool pending_ = false;           // cue_ waits for the stream to be ready
-    std::int64_t cueBytes_ = 0;      // what was written of cue_, with the silence after it
+    std::size_t cueSamples_ = 0;     // what was written of cue_: what the server's queue takes
+    std::int64_t cueBytes_ = 0;      // that, with the silence after it
     std::int64_t fadeEnd_ = 0;       // the stream's byte where the ramp ends
 };
