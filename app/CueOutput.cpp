@@ -57,7 +57,7 @@ void CueOutput::Connect() {
     // What the desktop's mixer shows of the game, and what ties its streams to the desktop entry
     // and icon; the streams are the server's clients' and carry it too. The name is the game's own
     // in every language.
-    const std::unique_ptr<pa_proplist, void (*)(pa_proplist*)> application(pa_proplist_new(), pa_proplist_free);
+    const ServerProperties application(pa_proplist_new(), pa_proplist_free);
     pa_proplist_sets(application.get(), PA_PROP_APPLICATION_NAME, "Zurk3");
     pa_proplist_sets(application.get(), PA_PROP_APPLICATION_ID, ZURK3_APP_ID);
     pa_proplist_sets(application.get(), PA_PROP_APPLICATION_ICON_NAME, ZURK3_APP_ID);

@@ -1,7 +1,6 @@
 #include "app/CueStream.h"
 
 #include <algorithm>
-#include <memory>
 #include <pulse/context.h>
 #include <pulse/proplist.h>
 #include <pulse/rtclock.h>
@@ -37,12 +36,12 @@ constexpr std::uint64_t PlayedOutCheckUs = 20'000;
 
 CueStream::CueStream(pa_mainloop_api* api, pa_context* context, const CueSound& format, std::function<void()> idle)
     : api_(api), format_{format.SampleRate, format.Channels, {}}, idle_(std::move(idle)) {
-    const pa_sample_spec spec{PA_SAMPLE_S16LE, format_.SampleRate, format_.Channels};
+    const pa_sample_spec sampleFormat{PA_SAMPLE_S16LE, format_.SampleRate, format_.Channels};
     // A game's sounds, not the desktop's own events: "event" would put them under the system
     // sounds' volume and out of the mixer's list of applications, where the player looks for them.
-    const std::unique_ptr<pa_proplist, void (*)(pa_proplist*)> role(pa_proplist_new(), pa_proplist_free);
+    const ServerProperties role(pa_proplist_new(), pa_proplist_free);
     pa_proplist_sets(role.get(), PA_PROP_MEDIA_ROLE, "game");
-    stream_ = pa_stream_new_with_proplist(context, "Zurk3", &spec, nullptr, role.get());
+    stream_ = pa_stream_new_with_proplist(context, "Zurk3", &sampleFormat, nullptr, role.get());
     if (!stream_) return;
     pa_stream_set_state_callback(stream_, &CueStream::OnState, this);
     pa_buffer_attr attributes{};
@@ -92,9 +91,7 @@ void CueStream::StartPending() {
     const pa_buffer_attr* queue = pa_stream_get_buffer_attr(stream_);
     const std::size_t fits = queue ? queue->maxlength / FrameBytes() * format_.Channels : 0;
     cueSamples_ = std::min(cue_->Samples.size(), fits > tail.size() ? fits - tail.size() : 0);
-    const std::vector<std::int16_t> sound(cue_->Samples.begin(),
-                                          cue_->Samples.begin() + static_cast<std::ptrdiff_t>(cueSamples_));
-    Write(sound, 0, false);
+    Write(std::span(cue_->Samples).first(cueSamples_), 0, false);
     Write(tail, 0, false);
     cueBytes_ = static_cast<std::int64_t>((cueSamples_ + tail.size()) * sizeof(std::int16_t));
     phase_ = Phase::Sounding;
@@ -112,7 +109,7 @@ void CueStream::LookAgainIn(std::uint64_t microseconds) {
     pa_context_rttime_restart(pa_stream_get_context(stream_), timer_, pa_rtclock_now() + microseconds);
 }
 
-void CueStream::Write(const std::vector<std::int16_t>& samples, std::int64_t at, bool absolute) {
+void CueStream::Write(std::span<const std::int16_t> samples, std::int64_t at, bool absolute) {
     if (samples.empty()) return;
     // Copied by the library at once: the samples may go as soon as this returns.
     pa_stream_write(stream_, samples.data(), samples.size() * sizeof(std::int16_t), nullptr, at,
@@ -218,7 +215,7 @@ void CueStream::OnTimer(pa_mainloop_api*, pa_time_event*, const struct timeval*,
     auto* cues = static_cast<CueStream*>(self);
     if (cues->phase_ != Phase::Idle) {
         cues->AskWhereTheServerIs();
-    } else if (cues->phase_ == Phase::Idle && !cues->corked_ && !cues->pending_ && !cues->Broken()) {
+    } else if (!cues->corked_ && !cues->pending_ && !cues->Broken()) {
         Forget(pa_stream_cork(cues->stream_, 1, nullptr, nullptr));
         cues->corked_ = true;
     }

@@ -3,14 +3,20 @@
 // Can go when: QtCuePlayer.h says it can.
 #include <cstdint>
 #include <functional>
+#include <memory>
+#include <span>
 #include <vector>
 
 struct pa_context;
 struct pa_mainloop_api;
+struct pa_proplist;
 struct pa_stream;
 struct pa_time_event;
 
 // The sound of one cue: frames of 16-bit samples, channels interleaved.
+// A list of properties the server keeps of a client or a stream, freed with the list.
+using ServerProperties = std::unique_ptr<pa_proplist, void (*)(pa_proplist*)>;
+
 struct CueSound {
     std::uint32_t SampleRate = 0;
     std::uint8_t Channels = 0;
@@ -23,9 +29,10 @@ struct CueSound {
 
 // One stream to the sound server, playing one cue at a time in one format. The whole cue goes
 // to the server at once, as far as the server's queue takes it, so that however long the game or
-// the server is starved afterwards, every sample is played and in order. Fading a cue out rewrites the part of it that
-// the server has not yet played: a short ramp down, then silence. A stream that has been idle a while is corked, so
-// that a real sound device can suspend. Lives in the sound thread.
+// the server is starved afterwards, every sample is played and in order. Fading a cue out
+// rewrites the part of it that the server has not yet played: a short ramp down, then silence. A
+// stream that has been idle a while is corked, so that a real sound device can suspend. Lives in
+// the sound thread.
 class CueStream {
 public:
     // format: the cue format the stream plays (its samples are not used); idle: told each time a
@@ -55,7 +62,7 @@ private:
 
     std::size_t FrameBytes() const;
     std::size_t BytesFor(std::uint64_t microseconds) const;
-    void Write(const std::vector<std::int16_t>& samples, std::int64_t at, bool absolute);
+    void Write(std::span<const std::int16_t> samples, std::int64_t at, bool absolute);
     void StartPending();
     std::uint64_t DurationOf(std::int64_t bytes) const;
     void AskWhereTheServerIs();
