@@ -128,12 +128,14 @@ private slots:
         stalled.start();
         QVERIFY(WaitFor([&] { return Score(*window) >= 8 * BallPoints; }, 10000));
         QVERIFY(ResidentMemory::ResetPeak());
-        const long long before = ResidentMemory::Now();
+        [[maybe_unused]] const long long before = ResidentMemory::Now();  // unread under the sanitizer
         const int scoreBefore = Score(*window);
         QTest::qWait(static_cast<int>(35000 - stalled.elapsed()));
-        const long long grown = ResidentMemory::Peak() - before;
         QVERIFY2(Score(*window) >= scoreBefore + 40 * BallPoints, "the snake did not eat on");
+#ifndef ZURK3_RESIDENT_MEMORY_NOT_THE_GAMES
+        const long long grown = ResidentMemory::Peak() - before;
         QVERIFY2(grown < 5 << 20, qPrintable(QStringLiteral("%1 MB more while the server stalled").arg(grown >> 20)));
+#endif
 
         // Sound comes back while the game plays on, and the game still ends at once.
         server_.Thaw();
