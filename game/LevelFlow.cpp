@@ -3,36 +3,43 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <type_traits>
 
 #include "game/GameStep.h"
 #include "game/LevelSetUp.h"
 #include "pond/Scoring.h"
 
 LevelFlow::LevelFlow(modZurk3& world, const clsHraZurk3& game, const KeyStateSource& keys)
-    : world_(world), game_(game), Keyboard(keys) {}
+    : World(world), CurrentGame(game), Keyboard(keys) {}
 
-bool LevelFlow::TakesCommands() const {
-    return state_ == FlowState::Title || state_ == FlowState::Running || state_ == FlowState::Paused ||
-           state_ == FlowState::GameOver;
+std::optional<LevelFlow::Resting> LevelFlow::RestingState() const {
+    return std::visit(
+        [](const auto& now) -> std::optional<Resting> {
+            if constexpr (std::is_constructible_v<Resting, decltype(now)>)
+                return now;
+            else
+                return std::nullopt;
+        },
+        Now);
 }
 
 void LevelFlow::ShowTitle() {
-    if (!TakesCommands()) return;
-    world_.LevelNo = 0;
-    state_ = FlowState::Title;
-    world_.FrontEnd().ShowTitle();
+    if (!RestingState()) return;
+    World.LevelNo = 0;
+    Now = AtTitle{};
+    World.FrontEnd().ShowTitle();
 }
 
 void LevelFlow::Start() {
-    if (TakesCommands() && game_.PocetUrovni() > 0) StartGame(1);
+    if (RestingState() && CurrentGame.PocetUrovni() > 0) StartGame(1);
 }
 
 void LevelFlow::AskForLevel() {
-    if (game_.PocetUrovni() > 0) Ask(FlowBox::LevelNumber);
+    if (CurrentGame.PocetUrovni() > 0) Ask(FlowBox::LevelNumber, &LevelFlow::StartAtAnswer);
 }
 
 void LevelFlow::ShowLevelInfo() {
-    if (world_.LevelNo != 0) Ask(FlowBox::LevelInfo);
+    if (World.LevelNo != 0) Ask(FlowBox::LevelInfo);
 }
 
 void LevelFlow::ShowGameInfo() { Ask(FlowBox::GameInfo); }
@@ -40,103 +47,98 @@ void LevelFlow::ShowGameInfo() { Ask(FlowBox::GameInfo); }
 void LevelFlow::OpenWwwZurk() { Ask(FlowBox::WebAddress); }
 
 void LevelFlow::ReturnToTitle() {
-    if (!TakesCommands()) return;
+    if (!RestingState()) return;
     StopLevel();
     ShowTitle();
 }
 
 void LevelFlow::TogglePause() {
-    if (state_ == FlowState::Paused) {
+    if (std::holds_alternative<LevelPaused>(Now)) {
         SetPause(false);
-        state_ = FlowState::Running;
-    } else if (state_ == FlowState::Running && world_.GameState == StateRunning && world_.SnakeMoving()) {
+        Now = LevelRunning{};
+    } else if (std::holds_alternative<LevelRunning>(Now) && World.GameState == StateRunning && World.SnakeMoving()) {
         SetPause(true);
-        state_ = FlowState::Paused;
+        Now = LevelPaused{};
     }
 }
 
 void LevelFlow::OnMinimised() {
-    if (world_.GameState != StateRunning || !world_.SnakeMoving()) return;
+    if (World.GameState != StateRunning || !World.SnakeMoving()) return;
+    if (std::holds_alternative<LevelRunning>(Now)) {
+        SetPause(true);
+        Now = LevelPaused{};
+        return;
+    }
     // A box over the running level holds its steps, but the level itself is paused beneath it.
-    FlowState& level = state_ == FlowState::Asking ? underBox_ : state_;
-    if (level != FlowState::Running) return;
+    const BoxUp* box = std::get_if<BoxUp>(&Now);
+    if (box == nullptr || !box->Under || !std::holds_alternative<LevelRunning>(*box->Under)) return;
     SetPause(true);
-    level = FlowState::Paused;
+    Now = BoxUp{LevelPaused{}, box->Then};
 }
 
 void LevelFlow::Step() {
-    if (state_ != FlowState::Running) return;
-    if (world_.GameState == StateRunOver) {
+    if (!std::holds_alternative<LevelRunning>(Now)) return;
+    if (World.GameState == StateRunOver) {
         EndLevel();
         return;
     }
-    MovePond(world_, DirectionFromKeys(Keyboard));
+    MovePond(World, DirectionFromKeys(Keyboard));
     UkazDispleje();
 }
 
 void LevelFlow::MessageClosed() {
-    if (state_ != FlowState::Message) return;
-    if (message_ == FlowMessage::Victory || message_ == FlowMessage::GameLost) {
-        state_ = FlowState::GameOver;
-        return;
-    }
-    StopLevel();
-    StartLevel();
+    if (const MessageUp* message = std::get_if<MessageUp>(&Now)) (this->*message->Then)();
 }
 
 void LevelFlow::BoxAnswered(const std::string& answer) {
-    if (state_ != FlowState::Asking) return;
-    state_ = underBox_;
-    switch (box_) {
-    case FlowBox::LevelNumber: {
-        const double level = ParseLevelAnswer(answer);
-        if (level >= 1 && level <= game_.PocetUrovni()) StartGame(static_cast<int>(level));
-        break;
-    }
-    case FlowBox::NoSnake: SkipLevel(); break;
-    default: break;
-    }
+    const BoxUp* box = std::get_if<BoxUp>(&Now);
+    if (box == nullptr) return;
+    const Answer then = box->Then;
+    if (box->Under) Now = std::visit([](const auto& under) -> Where { return under; }, *box->Under);
+    if (then != nullptr) (this->*then)(answer);
 }
 
 void LevelFlow::CloseRequested() {
-    if (state_ == FlowState::Closed) return;
-    state_ = FlowState::Closed;
-    world_.FrontEnd().CloseBoxes();
+    if (std::holds_alternative<WindowClosed>(Now)) return;
+    Now = WindowClosed{};
+    World.FrontEnd().CloseBoxes();
     StopLevel();
 }
 
-void LevelFlow::Ask(FlowBox box) {
-    if (TakesCommands()) Present(box);
+void LevelFlow::Ask(FlowBox box, Answer then) {
+    if (std::optional<Resting> under = RestingState()) Present(box, *under, then);
 }
 
-void LevelFlow::Present(FlowBox box) {
-    underBox_ = state_;
-    box_ = box;
-    state_ = FlowState::Asking;
-    world_.FrontEnd().ShowBox(box);
+void LevelFlow::Present(FlowBox box, std::optional<Resting> under, Answer then) {
+    Now = BoxUp{under, then};
+    World.FrontEnd().ShowBox(box);
 }
 
-void LevelFlow::Tell(FlowMessage message) {
-    message_ = message;
-    state_ = FlowState::Message;
-    world_.FrontEnd().ShowMessage(message);
+void LevelFlow::Tell(FlowMessage message, Continuation then) {
+    Now = MessageUp{then};
+    World.FrontEnd().ShowMessage(message);
+}
+
+void LevelFlow::StartAtAnswer(const std::string& answer) {
+    const double level = ParseLevelAnswer(answer);
+    if (level >= 1 && level <= CurrentGame.PocetUrovni()) StartGame(static_cast<int>(level));
 }
 
 void LevelFlow::StartGame(int levelNo) {
     // Said once, rather than one box and one message for each of up to 255 levels.
     if (!AnyLevelPlayable()) {
-        Present(FlowBox::NoPlayableLevel);
+        Ask(FlowBox::NoPlayableLevel);
         return;
     }
     StopLevel();
-    world_.LevelNo = levelNo;
+    World.LevelNo = levelNo;
     NewGame();
     StartLevel();
 }
 
 bool LevelFlow::AnyLevelPlayable() const {
-    const std::vector<LevelRecord>& levels = game_.Levels();
-    for (std::size_t u = 1; u <= game_.PocetUrovni() && u < levels.size(); ++u) {
+    const std::vector<LevelRecord>& levels = CurrentGame.Levels();
+    for (std::size_t u = 1; u <= CurrentGame.PocetUrovni() && u < levels.size(); ++u) {
         const LevelRecord& level = levels[u];
         for (int x = 1; x <= std::min<int>(level.FieldWidth, MaxFieldWidth); ++x)
             for (int y = 1; y <= std::min<int>(level.FieldHeight, MaxFieldHeight); ++y)
@@ -146,48 +148,56 @@ bool LevelFlow::AnyLevelPlayable() const {
 }
 
 void LevelFlow::NewGame() {
-    world_.FrontEnd().HideTitle();
-    world_.Score = 0;
-    LivesLeft = game_.Zivoty();
-    world_.FrontEnd().HideStartPicture();
+    World.FrontEnd().HideTitle();
+    World.Score = 0;
+    LivesLeft = CurrentGame.Zivoty();
+    World.FrontEnd().HideStartPicture();
 }
 
 void LevelFlow::StartLevel() {
-    GameFrontEnd& frontEnd = world_.FrontEnd();
-    game_.NactiUrovenAkce(world_.LevelNo, world_.Level);
+    GameFrontEnd& frontEnd = World.FrontEnd();
+    CurrentGame.NactiUrovenAkce(World.LevelNo, World.Level);
     // A level the game file announces but does not hold has no cells. Set-up skips it as a level
     // without a house; the window keeps its size rather than shrink to an empty pond. The window
     // repaints in its new size as soon as this call returns.
-    if (world_.Level.FieldWidth > 0 && world_.Level.FieldHeight > 0)
-        frontEnd.LayOutForLevel(world_.Level.FieldWidth, world_.Level.FieldHeight);
-    SetUpLevel(world_);
-    if (world_.HouseX == 0) {
-        world_.GameState = StateNoSnake;
-        Present(FlowBox::NoSnake);
+    if (World.Level.FieldWidth > 0 && World.Level.FieldHeight > 0)
+        frontEnd.LayOutForLevel(World.Level.FieldWidth, World.Level.FieldHeight);
+    SetUpLevel(World);
+    if (World.HouseX == 0) {
+        World.GameState = StateNoSnake;
+        // Answered, the level is skipped: there is no state to go back to under it.
+        Present(FlowBox::NoSnake, std::nullopt, &LevelFlow::SkipLevel);
         return;
     }
-    frontEnd.SetLabelVisible(HintLabel::Uvod, world_.LevelNo == 1);
+    frontEnd.SetLabelVisible(HintLabel::Uvod, World.LevelNo == 1);
     frontEnd.SetLabelVisible(HintLabel::Bonus, IsBonus());
     Keyboard.GetKeyboard();
     SetPause(false);
-    world_.GameState = StateRunning;
-    state_ = FlowState::Running;
+    World.GameState = StateRunning;
+    Now = LevelRunning{};
 }
 
+void LevelFlow::PlayOn() {
+    StopLevel();
+    StartLevel();
+}
+
+void LevelFlow::EndGame() { Now = GameEnded{}; }
+
 void LevelFlow::StopLevel() {
-    world_.FrontEnd().ClearPond();
-    world_.ReleaseLevelObjects();
-    world_.FrontEnd().SetStepTimer(false);
-    world_.FrontEnd().SetLabelVisible(HintLabel::UvodKonec, false);
+    World.FrontEnd().ClearPond();
+    World.ReleaseLevelObjects();
+    World.FrontEnd().SetStepTimer(false);
+    World.FrontEnd().SetLabelVisible(HintLabel::UvodKonec, false);
 }
 
 // The snake's run is over: it reached its house, or it crashed.
 void LevelFlow::EndLevel() {
-    GameFrontEnd& frontEnd = world_.FrontEnd();
-    if (world_.Snake->Zije()) {
+    GameFrontEnd& frontEnd = World.FrontEnd();
+    if (World.Snake->Zije()) {
         frontEnd.SetStepTimer(false);
-        ++world_.LevelNo;
-        world_.Score += LevelWonPoints;
+        ++World.LevelNo;
+        World.Score += LevelWonPoints;
         if (IsBonus() && LivesLeft < 255) ++LivesLeft;
         AdvanceLevel();
         return;
@@ -196,7 +206,7 @@ void LevelFlow::EndLevel() {
     frontEnd.SetStepTimer(false);
     UkazDispleje();
     if (IsBonus()) {
-        ++world_.LevelNo;
+        ++World.LevelNo;
         AdvanceLevel();
     } else {
         RetryLevel();
@@ -204,55 +214,62 @@ void LevelFlow::EndLevel() {
 }
 
 // A level without a house, once the player has read so: on as after a won level, without points.
-void LevelFlow::SkipLevel() {
-    world_.FrontEnd().SetStepTimer(false);
-    ++world_.LevelNo;
+void LevelFlow::SkipLevel(const std::string& /*answer*/) {
+    World.FrontEnd().SetStepTimer(false);
+    ++World.LevelNo;
     AdvanceLevel();
 }
 
 void LevelFlow::AdvanceLevel() {
-    if (world_.LevelNo > game_.PocetUrovni()) {
-        world_.Score += LivesLeft * VictoryPointsPerLife;
-        world_.LevelNo = game_.PocetUrovni();
+    if (World.LevelNo > CurrentGame.PocetUrovni()) {
+        World.Score += LivesLeft * VictoryPointsPerLife;
+        World.LevelNo = CurrentGame.PocetUrovni();
         UkazDispleje();
-        Tell(FlowMessage::Victory);
+        Tell(FlowMessage::Victory, &LevelFlow::EndGame);
         return;
     }
     UkazDispleje();
-    Tell(FlowMessage::NextLevel);
+    Tell(FlowMessage::NextLevel, &LevelFlow::PlayOn);
 }
 
-void LevelFlow::RetryLevel() { Tell(LivesLeft != 0 ? FlowMessage::LevelRepeats : FlowMessage::GameLost); }
+void LevelFlow::RetryLevel() {
+    if (LivesLeft != 0)
+        Tell(FlowMessage::LevelRepeats, &LevelFlow::PlayOn);
+    else
+        Tell(FlowMessage::GameLost, &LevelFlow::EndGame);
+}
 
+// The pause label stays up after F3 until the next level starts, as the level start releases it.
 void LevelFlow::SetPause(bool on) {
-    Paused = on;
-    world_.FrontEnd().SetStepTimer(!Paused);
-    world_.FrontEnd().SetLabelVisible(HintLabel::Pauza, Paused);
+    World.FrontEnd().SetStepTimer(!on);
+    World.FrontEnd().SetLabelVisible(HintLabel::Pauza, on);
 }
 
 void LevelFlow::UkazDispleje() {
     PanelValues values;
-    values.Score = world_.Score;
+    values.Score = World.Score;
     values.LivesLeft = LivesLeft;
-    values.LevelNo = world_.LevelNo;
-    values.RequiredLength = world_.Level.RequiredLength;
-    values.SnakeLength = world_.SnakeLength();
+    values.LevelNo = World.LevelNo;
+    values.RequiredLength = World.Level.RequiredLength;
+    values.SnakeLength = World.SnakeLength();
     values.LongEnough = !(values.SnakeLength < values.RequiredLength);
-    world_.FrontEnd().ShowPanel(values);
+    World.FrontEnd().ShowPanel(values);
 }
 
 LevelInfo LevelFlow::CurrentLevelInfo() const {
-    const LevelRecord& level = world_.Level;
+    const LevelRecord& level = World.Level;
     return {level.FieldWidth,
             level.FieldHeight,
             level.RandomBalls,
             level.RandomFlies,
             level.RandomBoulders,
             level.GoldenBallChance,
-            static_cast<int>(world_.Creatures.Vipers.size())};
+            static_cast<int>(World.Creatures.Vipers.size())};
 }
 
-GameInfo LevelFlow::CurrentGameInfo() const { return {game_.Nazev(), game_.PocetUrovni(), game_.Informace()}; }
+GameInfo LevelFlow::CurrentGameInfo() const {
+    return {CurrentGame.Nazev(), CurrentGame.PocetUrovni(), CurrentGame.Informace()};
+}
 
 double ParseLevelAnswer(const std::string& answer) {
     const std::size_t at = answer.find_first_not_of(" \t");

@@ -1,6 +1,8 @@
 #pragma once
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <variant>
 
 #include "game/modZurk3.h"
 #include "pond/GameFrontEnd.h"
@@ -64,40 +66,74 @@ public:
     void BoxAnswered(const std::string& answer = {});
     void CloseRequested();  // the window closes: the level stops, the boxes go
 
-    FlowState State() const { return state_; }
+    FlowState State() const {
+        return std::visit([](const auto& now) { return now.Kind; }, Now);
+    }
     LevelInfo CurrentLevelInfo() const;  // what Tab tells
     GameInfo CurrentGameInfo() const;    // what Informace tells
 
 private:
-    // Title, a level in play, a paused one and a finished game take the player's commands; under
-    // a message or a box the window takes none, and the flow refuses them as well.
-    bool TakesCommands() const;
-    void Ask(FlowBox box);  // for the player, when the state takes commands
-    void Present(FlowBox box);
-    void Tell(FlowMessage message);
+    // Where the walk through the game stands: exactly one of these, with what it carries.
+    struct AtTitle {
+        static constexpr FlowState Kind = FlowState::Title;
+    };
+    struct LevelRunning {
+        static constexpr FlowState Kind = FlowState::Running;
+    };
+    struct LevelPaused {
+        static constexpr FlowState Kind = FlowState::Paused;
+    };
+    struct GameEnded {
+        static constexpr FlowState Kind = FlowState::GameOver;
+    };
+    struct WindowClosed {
+        static constexpr FlowState Kind = FlowState::Closed;
+    };
+    // The states that take the player's commands, and so the ones a box can come over. Under a
+    // message or a box the window takes no command, and the flow refuses them as well.
+    using Resting = std::variant<AtTitle, LevelRunning, LevelPaused, GameEnded>;
+    using Continuation = void (LevelFlow::*)();
+    // An end-of-level message up, and what the game does once it is closed.
+    struct MessageUp {
+        static constexpr FlowState Kind = FlowState::Message;
+        Continuation Then;
+    };
+    using Answer = void (LevelFlow::*)(const std::string& answer);
+    // A box up: the state it came over, back once it is answered, and what the answer does then.
+    // A box with nothing under it moves the game on itself.
+    struct BoxUp {
+        static constexpr FlowState Kind = FlowState::Asking;
+        std::optional<Resting> Under;
+        Answer Then = nullptr;
+    };
+    using Where = std::variant<AtTitle, LevelRunning, LevelPaused, MessageUp, BoxUp, GameEnded, WindowClosed>;
+
+    std::optional<Resting> RestingState() const;   // none under a message or a box, or once closed
+    void Ask(FlowBox box, Answer then = nullptr);  // for the player, when the state takes commands
+    void Present(FlowBox box, std::optional<Resting> under, Answer then);
+    void Tell(FlowMessage message, Continuation then);
+    void StartAtAnswer(const std::string& answer);
     void StartGame(int levelNo);
     // Whether any level of the game has a house for the snake to start from.
     bool AnyLevelPlayable() const;
     void NewGame();
     void StartLevel();
+    void PlayOn();   // the next level, or the same one again
+    void EndGame();  // the last pond stays on screen
     void StopLevel();
     void EndLevel();
-    void SkipLevel();
+    void SkipLevel(const std::string& answer);  // whatever the answer
     void AdvanceLevel();
     void RetryLevel();
     void SetPause(bool on);
     void UkazDispleje();
-    bool IsBonus() const { return world_.Level.IsBonus(); }
+    bool IsBonus() const { return World.Level.IsBonus(); }
 
-    modZurk3& world_;
-    const clsHraZurk3& game_;
+    modZurk3& World;
+    const clsHraZurk3& CurrentGame;
     clsKB Keyboard;
     std::uint8_t LivesLeft = 0;
-    bool Paused = false;  // shows lblPauza; survives F3 until the next level start
-    FlowState state_ = FlowState::Title;
-    FlowMessage message_ = FlowMessage::NextLevel;  // the one up, while state_ is Message
-    FlowBox box_ = FlowBox::LevelInfo;              // the one up, while state_ is Asking
-    FlowState underBox_ = FlowState::Title;         // where an answered box leaves the game
+    Where Now = AtTitle{};
 };
 
 // Reads the answer of the level choice: its leading number, rounded half to even; 0 when it

@@ -214,6 +214,7 @@ TEST_F(LevelFlowTest, PauseShowsItsLabelStopsTheTimerAndLastsUntilTheNextLevel) 
     flow->ShowLevelInfo();
     flow->OnMinimised();  // under a box, the level beneath it pauses
     flow->BoxAnswered();
+    EXPECT_EQ(flow->State(), FlowState::Paused);
     flow->ReturnToTitle();
     EXPECT_TRUE(frontEnd.Visible(HintLabel::Pauza)) << "the pause lasts until the next level start";
     flow->Start();
