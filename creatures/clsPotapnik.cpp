@@ -5,30 +5,22 @@
 #include "pond/Pond.h"
 
 clsPotapnik::clsPotapnik(Pond& pond)
-    : pond_(pond),
+    : ThePond(pond),
       // A chance above 100 % means "always"; the pause cannot be shorter than nothing.
-      chance_(std::min<int>(pond.Level.GoldenBallChance, 100)),
+      Chance(std::min<int>(pond.Level.GoldenBallChance, 100)),
       MinUpTicks(std::min(pond.Level.FieldWidth, pond.Level.FieldHeight)),
       MaxUpTicks(std::max(pond.Level.FieldWidth, pond.Level.FieldHeight)),
-      WaitTicks(100 - chance_),
+      WaitTicks(100 - Chance),
       WaitLeft(static_cast<std::int16_t>(WaitTicks)) {}
 
-bool clsPotapnik::AnyFreeInteriorCell() const {
-    const Playfield& field = pond_.Field;
-    for (int x = 2; x < field.Width(); ++x)
-        for (int y = 2; y < field.Height(); ++y)
-            if (field.IsFree(x, y)) return true;
-    return false;
-}
-
 void clsPotapnik::Posun() {
-    if (chance_ == 0) return;
+    if (Chance == 0) return;
     if (Surfaced) {
         UpTicksLeft = static_cast<std::int16_t>(UpTicksLeft - 1);
         if (UpTicksLeft == 0) {
             Surfaced = false;
-            if (pond_.Field.Inside(BallX, BallY)) pond_.Field.At(BallX, BallY).Kind = CellFree;
-            pond_.DrawCell(BallX, BallY);
+            if (ThePond.Field.Inside(BallX, BallY)) ThePond.Field.At(BallX, BallY).Kind = CellFree;
+            ThePond.DrawCell(BallX, BallY);
         }
         return;
     }
@@ -36,18 +28,18 @@ void clsPotapnik::Posun() {
         WaitLeft = static_cast<std::int16_t>(WaitLeft - 1);
         return;
     }
-    if (static_cast<float>(pond_.Rnd()) > static_cast<float>(chance_) / 100.0f) return;
+    if (static_cast<float>(ThePond.Rnd()) > static_cast<float>(Chance) / 100.0f) return;
     // With no free water inside the pond the ball stays down and tries again next tick.
-    if (!AnyFreeInteriorCell()) return;
-    const int width = pond_.Level.FieldWidth;
-    const int height = pond_.Level.FieldHeight;
+    if (ThePond.Field.FreeInteriorCells() == 0) return;
+    const int width = ThePond.Level.FieldWidth;
+    const int height = ThePond.Level.FieldHeight;
     do {
-        BallX = RandomInt(pond_.Random(), width - 2, 2);
-        BallY = RandomInt(pond_.Random(), height - 2, 2);
-    } while (!pond_.Field.IsFree(BallX, BallY));
-    pond_.Field.At(BallX, BallY).Kind = CellGoldenBall;
-    pond_.DrawCell(BallX, BallY);
-    UpTicksLeft = static_cast<std::int16_t>(RandomInt(pond_.Random(), MaxUpTicks - MinUpTicks, MinUpTicks));
+        BallX = RandomInt(ThePond.Random(), width - 2, 2);
+        BallY = RandomInt(ThePond.Random(), height - 2, 2);
+    } while (!ThePond.Field.IsFree(BallX, BallY));
+    ThePond.Field.At(BallX, BallY).Kind = CellGoldenBall;
+    ThePond.DrawCell(BallX, BallY);
+    UpTicksLeft = static_cast<std::int16_t>(RandomInt(ThePond.Random(), MaxUpTicks - MinUpTicks, MinUpTicks));
     Surfaced = true;
     WaitLeft = static_cast<std::int16_t>(WaitTicks);
 }

@@ -22,10 +22,8 @@ public:
     CellPos Ball() const { return {BallX, BallY}; }
 
 private:
-    bool AnyFreeInteriorCell() const;
-
-    Pond& pond_;
-    int chance_;  // the level's GoldenBallChance, at most 100
+    Pond& ThePond;
+    int Chance;  // the level's GoldenBallChance, at most 100
     int MinUpTicks;
     int MaxUpTicks;
     int WaitTicks;

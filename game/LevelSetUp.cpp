@@ -6,18 +6,10 @@
 #include "game/modZurk3.h"
 
 namespace {
-int CountFreeInterior(const Playfield& field) {
-    int free = 0;
-    for (int x = 2; x < field.Width(); ++x)
-        for (int y = 2; y < field.Height(); ++y)
-            if (field.IsFree(x, y)) ++free;
-    return free;
-}
-
 // Puts count items on random free interior cells. It stops early when the water runs out,
 // so a level asking for more than fits can never hang the game.
 void Scatter(modZurk3& world, int count, std::uint8_t kind) {
-    int freeCells = CountFreeInterior(world.Field);
+    int freeCells = world.Field.FreeInteriorCells();
     for (int item = 0; item < count && freeCells > 0; ++item, --freeCells) {
         CellPos cell{};
         do {

@@ -25,6 +25,8 @@ public:
     // can never lead anyone out of the grid.
     std::uint8_t Kind(int x, int y) const { return Inside(x, y) ? cells_[Index(x, y)].Kind : CellWall; }
     bool IsFree(int x, int y) const { return Kind(x, y) == CellFree; }
+    // The free water inside the wall ring, where items are scattered and the golden ball surfaces.
+    int FreeInteriorCells() const;
 
     // Only for cells inside the field.
     FieldCell& At(int x, int y) { return cells_[Index(x, y)]; }

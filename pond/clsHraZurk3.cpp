@@ -41,7 +41,7 @@ bool clsHraZurk3::NactiHru(const std::string& path) { return NactiHru(ReadGameFi
 
 bool clsHraZurk3::NactiHru(const FileRead& file, const std::string& path) {
     if (file.Status == FileReadStatus::Read) return NactiHruZPameti(file.Bytes, path);
-    lastFault_ = GameLoadFault{file.Status, {}};
+    LoadFault = GameLoadFault{file.Status, {}};
     return false;
 }
 
@@ -53,7 +53,7 @@ bool clsHraZurk3::NactiHruZPameti(const std::vector<std::uint8_t>& bytes, const 
     const auto faults = WalkRecords(
         bytes, 1, [&](const GameFileRecord& record) { Apply(record, levels[static_cast<std::size_t>(record.Level)]); });
     if (!faults.empty()) {
-        lastFault_ = GameLoadFault{FileReadStatus::Read, faults.front()};
+        LoadFault = GameLoadFault{FileReadStatus::Read, faults.front()};
         return false;
     }
     HeaderChar = bytes[0];
@@ -61,15 +61,15 @@ bool clsHraZurk3::NactiHruZPameti(const std::vector<std::uint8_t>& bytes, const 
     Note.assign(bytes.begin() + NoteOffset, bytes.begin() + NoteOffset + NoteLength);
     LevelCount = bytes[LevelCountOffset];
     Lives = bytes[LivesOffset];
-    levels_ = std::move(levels);
+    LevelRecords = std::move(levels);
     GameFileName = path;
-    lastFault_.reset();
+    LoadFault.reset();
     return true;
 }
 
 void clsHraZurk3::NactiUrovenAkce(int u, LevelRecord& level) const {
-    if (u < 0 || u > LevelCount || static_cast<std::size_t>(u) >= levels_.size()) return;
-    const LevelRecord& source = levels_[static_cast<std::size_t>(u)];
+    if (u < 0 || u > LevelCount || static_cast<std::size_t>(u) >= LevelRecords.size()) return;
+    const LevelRecord& source = LevelRecords[static_cast<std::size_t>(u)];
     level.LevelFlags = source.LevelFlags;
     level.RequiredLength = source.RequiredLength;
     level.FieldWidth = source.FieldWidth;

@@ -47,9 +47,9 @@ public:
     std::uint8_t Zivoty() const { return Lives; }
 
     // Why the last load failed; nothing after a load that succeeded.
-    const std::optional<GameLoadFault>& LastFault() const { return lastFault_; }
+    const std::optional<GameLoadFault>& LastFault() const { return LoadFault; }
     // The levels as read, 0 (records before the first level start) to PocetUrovni.
-    const std::vector<LevelRecord>& Levels() const { return levels_; }
+    const std::vector<LevelRecord>& Levels() const { return LevelRecords; }
     std::uint8_t HeaderCharacter() const { return HeaderChar; }
     std::uint8_t HeaderNumber() const { return HeaderByte; }
 
@@ -59,7 +59,7 @@ private:
     std::string Note;  // the 30 bytes as stored, Windows-1250
     std::uint8_t LevelCount = 0;
     std::uint8_t Lives = 0;
-    std::vector<LevelRecord> levels_;
+    std::vector<LevelRecord> LevelRecords;
     std::string GameFileName;
-    std::optional<GameLoadFault> lastFault_;
+    std::optional<GameLoadFault> LoadFault;
 };
