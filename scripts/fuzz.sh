@@ -10,8 +10,8 @@ jobs=$(nproc)
 
 # The game file fuzzer for 60 seconds on its seeds and the default game (the target zaklad),
 # where a broken rule of the pond fails it too.
-cmake -S . -B build/fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZURK3_FUZZ=ON -DZURK3_BENCH=OFF -DZURK3_WERROR=ON
-cmake --build build/fuzz -j"$jobs" --target fuzz_gamefile fuzz_help_page fuzz_wave_format zaklad
+cmake --preset fuzz
+cmake --build --preset fuzz -j"$jobs"
 corpus=$(mktemp -d) help_corpus=$(mktemp -d) wave_corpus=$(mktemp -d)
 trap 'rm -rf "$corpus" "$help_corpus" "$wave_corpus"' EXIT
 cp tests/fuzz/corpus/* build/fuzz/bin/zaklad.zurk "$corpus"/

@@ -7,6 +7,6 @@ cd "$(dirname "$0")/.."
 . scripts/clang-sanitizers.sh
 . scripts/compiler-cache.sh
 jobs=$(nproc)
-cmake -S . -B build/sanitize -DCMAKE_BUILD_TYPE=Debug -DZURK3_SANITIZE=ON -DZURK3_BENCH=OFF -DZURK3_WERROR=ON
-cmake --build build/sanitize -j"$jobs"
-ctest --test-dir build/sanitize --output-on-failure -j"$jobs" -LE soak
+cmake --preset sanitize
+cmake --build --preset sanitize -j"$jobs"
+ctest --preset sanitize -j"$jobs"

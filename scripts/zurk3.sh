@@ -65,8 +65,8 @@ mode="${1:-play}"
 case "$mode" in
   play)
     install_missing "${game_packages[@]}"
-    cmake -S . -B build/game -DCMAKE_BUILD_TYPE=Release -DZURK3_TESTS=OFF
-    cmake --build build/game -j"$jobs"
+    cmake --preset game
+    cmake --build --preset game -j"$jobs"
     exec build/game/bin/zurk3
     ;;
   setup) install_missing "${all_packages[@]}" ;;
@@ -76,9 +76,8 @@ case "$mode" in
     . scripts/timed.sh
     . scripts/compiler-cache.sh
     build_and_test_quickly() {
-      cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release -DZURK3_TESTS=ON -DZURK3_WERROR=ON \
-        && cmake --build build/release -j"$jobs" \
-        && ctest --test-dir build/release --output-on-failure -j"$jobs" -L '^(unit|window)$'
+      cmake --preset release && cmake --build --preset release -j"$jobs" \
+        && ctest --preset release -j"$jobs" -L '^(unit|window)$'
     }
     # Run as conditions, where set -e does not hold: each tier stops the run itself.
     tiers() {
@@ -86,7 +85,7 @@ case "$mode" in
       timed "build, unit and window tests" build_and_test_quickly || return
       # Whatever the tier before did not run, so that a test with a new label is not left out.
       timed "system and slow tests" \
-        ctest --test-dir build/release --output-on-failure -j"$jobs" -LE '^(unit|window)$' || return
+        ctest --preset release -j"$jobs" -LE '^(unit|window)$' || return
       timed "sanitizers" scripts/sanitize.sh || return
       [ "$fuzz" = no ] || timed "fuzz" scripts/fuzz.sh
     }
