@@ -75,8 +75,11 @@ case "$mode" in
     export QT_QPA_PLATFORM=offscreen
     . scripts/timed.sh
     . scripts/compiler-cache.sh
+    # The generators and the measurements are built too: so they keep building with warnings as
+    # errors, and measure/*.sh find them in build/release.
     build_and_test_quickly() {
       cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release -DZURK3_TESTS=ON -DZURK3_WERROR=ON \
+        -DZURK3_GENERATORS=ON -DZURK3_MEASURE=ON \
         && cmake --build build/release -j"$jobs" \
         && ctest --test-dir build/release --output-on-failure -j"$jobs" -L '^(unit|window)$'
     }
