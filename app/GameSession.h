@@ -5,13 +5,13 @@
 
 #include "app/KeyTracker.h"
 #include "app/PlayerModality.h"
-#include "app/QtCuePlayer.h"
 #include "app/WindowFrontEnd.h"
 #include "game/LevelFlow.h"
 #include "game/modZurk3.h"
 #include "pond/RandomSource.h"
 #include "pond/clsHraZurk3.h"
 #include "resources/ProgramFolder.h"
+#include "sound/ServerCuePlayer.h"
 
 class GameScreen;
 class QMainWindow;
@@ -40,7 +40,7 @@ private:
     const ProgramFolder folder_;
     std::unique_ptr<RandomSource> ownRandom_;
     KeyTracker keys_;
-    QtCuePlayer cues_;
+    ServerCuePlayer cues_;
     QTimer tmrPohyb;
     PlayerModality boxes_;
     WindowFrontEnd frontEnd_;

@@ -4,7 +4,7 @@
 #include <QMainWindow>
 #include <QMenu>
 
-#include "desktop/WrappingMenuBar.h"
+#include "app/WrappingMenuBar.h"
 
 namespace {
 QAction* AddItem(QMenu* menu, const char* name, const QString& caption, bool enabled) {

@@ -11,15 +11,15 @@
 #include "app/GameWording.h"
 #include "app/PlayerModality.h"
 #include "app/PlayfieldCanvas.h"
-#include "app/QtCuePlayer.h"
-#include "desktop/WebAddress.h"
-#include "desktop/WindowPlacement.h"
 #include "dialogs/GameBox.h"
+#include "dialogs/OpenWebPage.h"
+#include "dialogs/WindowPlacement.h"
 #include "dialogs/frmZprava.h"
 #include "game/LevelFlow.h"
+#include "sound/ServerCuePlayer.h"
 
 WindowFrontEnd::WindowFrontEnd(QMainWindow& window, GameScreen& screen, PlayerModality& boxes, LevelFlow& flow,
-                               QTimer& stepTimer, QtCuePlayer& cues, const ProgramFolder& folder)
+                               QTimer& stepTimer, ServerCuePlayer& cues, const ProgramFolder& folder)
     : window_(window),
       screen_(screen),
       boxes_(boxes),

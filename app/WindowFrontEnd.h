@@ -12,7 +12,7 @@ class PlayerModality;
 class QDialog;
 class QMainWindow;
 class QTimer;
-class QtCuePlayer;
+class ServerCuePlayer;
 
 // What the level flow asks of the window, done with the game screen, the window's size and
 // place, the step timer, the message window and the game's boxes. Messages and boxes are shown
@@ -21,7 +21,7 @@ class WindowFrontEnd : public GameFrontEnd {
 public:
     // flow: told when a message or a box closes; it may still be being made, as nothing is shown before it is.
     WindowFrontEnd(QMainWindow& window, GameScreen& screen, PlayerModality& boxes, LevelFlow& flow, QTimer& stepTimer,
-                   QtCuePlayer& cues, const ProgramFolder& folder);
+                   ServerCuePlayer& cues, const ProgramFolder& folder);
 
     void SetLabelVisible(HintLabel label, bool visible) override;
     void ShowMessage(FlowMessage message) override;
@@ -54,6 +54,6 @@ private:
     PlayerModality& boxes_;
     LevelFlow& flow_;
     QTimer& stepTimer_;
-    QtCuePlayer& cues_;
+    ServerCuePlayer& cues_;
     const ProgramFolder folder_;
 };

@@ -8,11 +8,11 @@
 #include "app/GameScreen.h"
 #include "app/GameWording.h"
 #include "app/MainMenu.h"
-#include "desktop/WebAddress.h"
 #include "dialogs/GameBox.h"
 #include "dialogs/HelpViewer.h"
 #include "dialogs/frmNastav.h"
 #include "resources/Pictures.h"
+#include "resources/WebAddress.h"
 
 frmRybnik::frmRybnik(const ProgramFolder& folder, RandomSource* random)
     : folder_(folder),

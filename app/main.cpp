@@ -4,7 +4,7 @@
 
 #include "app/UiLanguage.h"
 #include "app/frmRybnik.h"
-#include "desktop/WholeTitles.h"
+#include "dialogs/WholeTitles.h"
 
 int main(int argc, char* argv[]) {
     // Qt reads qt.conf and loads plugins from the program's folder as it knows it; when the system

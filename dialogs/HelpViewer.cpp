@@ -4,12 +4,12 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "desktop/HelpPageFilter.h"
-#include "desktop/HelpPictures.h"
-#include "desktop/OpenWebPage.h"
-#include "desktop/WebAddress.h"
-#include "desktop/WindowPlacement.h"
+#include "dialogs/OpenWebPage.h"
+#include "dialogs/WindowPlacement.h"
 #include "pond/RegularFile.h"
+#include "resources/HelpPageFilter.h"
+#include "resources/HelpPictures.h"
+#include "resources/WebAddress.h"
 
 namespace {
 // The look of our help, the same for every page: the page itself may bring no style.

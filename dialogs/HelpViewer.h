@@ -2,7 +2,7 @@
 #include <QTextBrowser>
 #include <QWidget>
 
-#include "desktop/HelpPageFilter.h"
+#include "resources/HelpPageFilter.h"
 #include "resources/ProgramFolder.h"
 
 // The help browser shows one page it is given, whole, and loads nothing by itself: Qt asks it for

@@ -7,8 +7,8 @@
 #include <QTimer>
 #include <algorithm>
 
-#include "desktop/WholeTitles.h"
-#include "desktop/WindowPlacement.h"
+#include "dialogs/WholeTitles.h"
+#include "dialogs/WindowPlacement.h"
 
 frmNastav::frmNastav(QTimer& tmrPohyb, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), tmrPohyb_(tmrPohyb) {

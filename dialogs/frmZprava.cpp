@@ -4,7 +4,7 @@
 #include <QLabel>
 #include <QPainter>
 
-#include "desktop/WindowPlacement.h"
+#include "dialogs/WindowPlacement.h"
 #include "resources/GameFonts.h"
 #include "resources/Pictures.h"
 

@@ -11,7 +11,7 @@ int DirectionFromKeys(clsKB& keyboard) {
     if (keyboard.PressRIGHT()) return DirRight;
     if (keyboard.PressDOWN()) return DirDown;
     if (keyboard.PressLEFT()) return DirLeft;
-    return clsZurk::DirNoneGiven;
+    return DirNone;
 }
 
 void MovePond(modZurk3& world, int direction) {

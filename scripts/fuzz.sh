@@ -32,8 +32,8 @@ build/fuzz/tests/fuzz/fuzz_gamefile -max_total_time=60 -timeout=10 -malloc_limit
 # at once; the sanitizers keep as much again of freed memory to check, and the fuzzer with Qt
 # takes about 80 MB itself at start and 170 MB after a minute. A page or its pictures that cost
 # far more than their bound, as one of 810 MB once did, fail the run.
-help_mb=$(sed -n 's/.*MaxBytesPerPage = \([0-9]*\) << 20;.*/\1/p' desktop/HelpPictures.h)
-[ -n "$help_mb" ] || { echo "desktop/HelpPictures.h names no MaxBytesPerPage in MB" >&2; exit 1; }
+help_mb=$(sed -n 's/.*MaxBytesPerPage = \([0-9]*\) << 20;.*/\1/p' resources/HelpPictures.h)
+[ -n "$help_mb" ] || { echo "resources/HelpPictures.h names no MaxBytesPerPage in MB" >&2; exit 1; }
 cp tests/fuzz/help-corpus/* "$help_corpus"/
 cp assets/sounds/*.wav "$wave_corpus"/ 2>/dev/null || true
 [ "$status" -ne 0 ] || ASAN_OPTIONS="$ASAN_OPTIONS:quarantine_size_mb=$help_mb" \

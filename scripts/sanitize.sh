@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds and runs the whole test suite but the soak under AddressSanitizer, UBSan and
-# LeakSanitizer; any report fails the run. Built with Clang and warnings as errors, so the game
-# and its tests are kept clean for Clang as the release build keeps them clean for GCC.
+# LeakSanitizer; any report fails the run. Built with Clang and warnings as errors, so the game,
+# its tests, the generators and the measurements are kept clean for Clang as the release build
+# keeps them clean for GCC.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 . scripts/clang-sanitizers.sh

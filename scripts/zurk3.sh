@@ -75,6 +75,8 @@ case "$mode" in
     export QT_QPA_PLATFORM=offscreen
     . scripts/timed.sh
     . scripts/compiler-cache.sh
+    # The generators and the measurements are built too: so they keep building with warnings as
+    # errors, and measure/*.sh find them in build/release.
     build_and_test_quickly() {
       cmake --preset release && cmake --build --preset release -j"$jobs" \
         && ctest --preset release -j"$jobs" -L '^(unit|window)$'

@@ -30,7 +30,7 @@ bool clsZurk::HouseIsOpen() const {
 }
 
 void clsZurk::Posun(int s) {
-    if (s != DirNoneGiven) {
+    if (s != DirNone) {
         Direction = LastDirection = s;
         Moving = true;
     } else {

@@ -3,6 +3,7 @@
 #include <deque>
 #include <memory>
 
+#include "pond/CellKinds.h"
 #include "snake/clsClanekZurka.h"
 
 class Playfield;
@@ -19,8 +20,8 @@ public:
     clsZurk& operator=(const clsZurk&) = delete;
 
     void Poloz(int x1, int y1, int h1);
-    // One step; s 1..4 is a new direction from the player, 0 keeps the last one.
-    void Posun(int s = DirNoneGiven);
+    // One step; s 1..4 is a new direction from the player, DirNone keeps the last one.
+    void Posun(int s = DirNone);
     // The level is over: every segment gives its cell back.
     void Uvolni();
 
@@ -38,8 +39,6 @@ public:
     int PendingGrowth() const { return Growth > 0 ? Growth : 0; }
     // Segment i, 0 being the head.
     const clsClanekZurka& Segment(std::size_t i) const { return *Segments[i]; }
-
-    static constexpr int DirNoneGiven = 0;
 
 private:
     bool HouseIsOpen() const;

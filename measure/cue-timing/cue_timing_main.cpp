@@ -27,8 +27,8 @@
 #include <sched.h>
 #include <vector>
 
-#include "app/QtCuePlayer.h"
-#include "app/WaveFile.h"
+#include "sound/ServerCuePlayer.h"
+#include "sound/WaveFile.h"
 #include "tests/sound/CueInRecording.h"
 #include "tests/sound/MonitorRecorder.h"
 #include "tests/sound/PrivateSoundServer.h"
@@ -146,7 +146,7 @@ int MeasureDelays(int plays) {
     MonitorRecorder recording(server);
     if (!recording.WaitUntilFlowing()) return 1;
     int beeps = 0;
-    QtCuePlayer player(Folder, [&beeps] { ++beeps; });
+    ServerCuePlayer player(Folder, [&beeps] { ++beeps; });
     player.Prepare();
     Wait(500);
 

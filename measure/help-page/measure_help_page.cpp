@@ -13,8 +13,8 @@
 
 #include "CostlyHelpPage.h"
 #include "ResidentMemory.h"
-#include "desktop/HelpPageFilter.h"
 #include "dialogs/HelpViewer.h"
+#include "resources/HelpPageFilter.h"
 
 namespace {
 constexpr std::size_t Limit = HelpPageFilter::MaxBytes;

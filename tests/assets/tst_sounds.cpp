@@ -6,8 +6,8 @@
 #include <gtest/gtest.h>
 #include <iterator>
 
-#include "app/WaveFile.h"
 #include "pond/CuePlayer.h"
+#include "sound/WaveFile.h"
 
 namespace {
 using Bytes = std::vector<std::uint8_t>;

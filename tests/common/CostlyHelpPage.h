@@ -4,8 +4,8 @@
 #include <QFile>
 #include <QImage>
 
-#include "desktop/HelpPageFilter.h"
-#include "desktop/HelpPictures.h"
+#include "resources/HelpPageFilter.h"
+#include "resources/HelpPictures.h"
 
 // Writes Zurk3.hlp into the folder, a page of the most pictures a page may name, each the costliest
 // a help picture may be: as large as it may be, with a zTXt and an iTXt chunk of a few kilobytes

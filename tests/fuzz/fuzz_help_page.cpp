@@ -12,8 +12,8 @@
 #include <string_view>
 #include <vector>
 
-#include "desktop/HelpPageFilter.h"
-#include "desktop/HelpPictures.h"
+#include "resources/HelpPageFilter.h"
+#include "resources/HelpPictures.h"
 
 namespace {
 // Lists inside lists, each with its item; one table with its row and cell; a paragraph; inline

@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <vector>
 
-#include "app/WaveFile.h"
+#include "sound/WaveFile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::vector<std::uint8_t> bytes(data, data + size);

@@ -8,8 +8,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "app/QtCuePlayer.h"
-#include "app/WaveFile.h"
+#include "sound/ServerCuePlayer.h"
+#include "sound/WaveFile.h"
 #include "tests/common/WaitFor.h"
 #include "tests/sound/CueInRecording.h"
 #include "tests/sound/MonitorRecorder.h"
@@ -55,7 +55,7 @@ private:
     std::unique_ptr<MonitorRecorder> recording_;
     std::vector<std::unique_ptr<QProcess>> load_;
     int beeps_ = 0;
-    std::unique_ptr<QtCuePlayer> player_;
+    std::unique_ptr<ServerCuePlayer> player_;
 
     // Waits until the recording holds the cue from `from` on, whole and followed by `after`
     // milliseconds more, or until it surely never will; what it holds of the cue then.
@@ -70,7 +70,7 @@ private:
         return heard;
     }
 
-    std::optional<CueHeard> Play(QtCuePlayer& player, Cue cue) {
+    std::optional<CueHeard> Play(ServerCuePlayer& player, Cue cue) {
         const std::size_t from = recording_->Samples().size();
         player.PlayCue(cue);
         return WaitForCue(FileSamples(cue), from);
@@ -101,7 +101,7 @@ private slots:
             load_.back()->start(QStringLiteral("sh"), {QStringLiteral("-c"), QStringLiteral("while :; do :; done")});
             QVERIFY(load_.back()->waitForStarted());
         }
-        player_ = std::make_unique<QtCuePlayer>(QStringLiteral(ZURK3_PROGRAM_DIR), [this] { ++beeps_; });
+        player_ = std::make_unique<ServerCuePlayer>(QStringLiteral(ZURK3_PROGRAM_DIR), [this] { ++beeps_; });
     }
 
     void cleanupTestCase() {
@@ -216,7 +216,7 @@ private slots:
         for (Cue cue : AllCues) player_->PlayCue(cue);
         QVERIFY2(clock.elapsed() < 200, qPrintable(QStringLiteral("%1 ms to ask for six cues").arg(clock.elapsed())));
         int beeps = 0;
-        auto late = std::make_unique<QtCuePlayer>(QStringLiteral(ZURK3_PROGRAM_DIR), [&beeps] { ++beeps; });
+        auto late = std::make_unique<ServerCuePlayer>(QStringLiteral(ZURK3_PROGRAM_DIR), [&beeps] { ++beeps; });
         late->PlayCue(Cue::Cil);
         QVERIFY(BeepsReach(beeps, 1));
         clock.restart();
@@ -224,7 +224,7 @@ private slots:
         player_.reset();
         QVERIFY2(clock.elapsed() < 200, qPrintable(QStringLiteral("%1 ms to end two players").arg(clock.elapsed())));
         server_.Thaw();
-        player_ = std::make_unique<QtCuePlayer>(QStringLiteral(ZURK3_PROGRAM_DIR), [this] { ++beeps_; });
+        player_ = std::make_unique<ServerCuePlayer>(QStringLiteral(ZURK3_PROGRAM_DIR), [this] { ++beeps_; });
         QVERIFY(Play(*player_, Cue::Mnam1));
     }
 
@@ -245,7 +245,7 @@ private slots:
                        44));
         damaged.close();
         int beeps = 0;
-        auto player = std::make_unique<QtCuePlayer>(folder.path(), [&beeps] { ++beeps; });
+        auto player = std::make_unique<ServerCuePlayer>(folder.path(), [&beeps] { ++beeps; });
         player->PlayCue(Cue::Fuj);
         QVERIFY(BeepsReach(beeps, 1));
         player->PlayCue(Cue::Cil);
@@ -264,7 +264,7 @@ private slots:
         QCOMPARE(beeps, 3);
 
         server_.Stop();
-        player = std::make_unique<QtCuePlayer>(folder.path(), [&beeps] { ++beeps; });
+        player = std::make_unique<ServerCuePlayer>(folder.path(), [&beeps] { ++beeps; });
         player->PlayCue(Cue::Mnam1);
         QVERIFY(BeepsReach(beeps, 4));
     }

@@ -9,7 +9,7 @@
 #include <functional>
 #include <vector>
 
-#include "desktop/WholeTitles.h"
+#include "dialogs/WholeTitles.h"
 #include "dialogs/frmZprava.h"
 
 // Watches for the boxes the game opens and deals with them as a quick player would: message

@@ -15,8 +15,8 @@
 #include "CostlyHelpPage.h"
 #include "ResidentMemory.h"
 #include "WaitFor.h"
-#include "desktop/HelpPageFilter.h"
 #include "dialogs/HelpViewer.h"
+#include "resources/HelpPageFilter.h"
 
 // The help opens Zurk3.hlp from the program's folder at its topic, shows only what a help page
 // needs, and reads nothing but the page and its pictures from that folder.

@@ -65,7 +65,7 @@ private:
 
 // The move a step makes when the snake takes the direction: none at all when it keeps its course.
 int MoveFor(const clsZurk& snake, int direction) {
-    return snake.UzJede() && direction == snake.Course() ? clsZurk::DirNoneGiven : direction;
+    return snake.UzJede() && direction == snake.Course() ? DirNone : direction;
 }
 
 }  // namespace
@@ -96,7 +96,7 @@ TrialResult HumanTrial::Run(const clsHraZurk3& game, int level, std::uint32_t se
         const int pressed = keys.FirstOutstanding();
         const int next = pressed != 0 ? pressed : planner.NextDirection();
         const int nextMove = MoveFor(snake, next);
-        if (pressed == 0 && nextMove != clsZurk::DirNoneGiven) press(next, result.Steps + 1, now);
+        if (pressed == 0 && nextMove != DirNone) press(next, result.Steps + 1, now);
         moves.push_back(nextMove);
         const int after = ahead.PlanAfter(moves);
         moves.pop_back();

@@ -1,4 +1,4 @@
-#include "desktop/WrappingMenuBar.h"
+#include "app/WrappingMenuBar.h"
 
 #include <QMenu>
 #include <QMenuBar>

@@ -1,4 +1,4 @@
-#include "desktop/WholeTitles.h"
+#include "dialogs/WholeTitles.h"
 
 #include <QApplication>
 #include <QDialog>

@@ -1,4 +1,4 @@
-#include "desktop/HelpPictures.h"
+#include "resources/HelpPictures.h"
 
 #include <QBuffer>
 #include <QImageReader>

@@ -2,19 +2,21 @@
 #include <QUrl>
 #include <string>
 #include <string_view>
+#include <variant>
 
 #include "resources/ProgramFolder.h"
 
-class QMessageBox;
-class QWidget;
+// Why WWW_Zurk.txt gives no address to open.
+enum class WwwZurkRefusal {
+    Missing,     // the program's folder holds no such file
+    Unreadable,  // it is there but cannot be read as a plain file
+    NoAddress,   // its first item is no web address; an empty file's neither
+};
 
 // Whether folder holds a WWW_Zurk.txt for the menu to offer.
 bool HasWwwZurkFile(const ProgramFolder& folder);
-// WWW Zurk: reads the address from WWW_Zurk.txt in folder and hands it to the desktop's browser.
-// A missing or unreadable file, one that holds no web address (an empty one too), or an address
-// the desktop cannot open is told in a box over parent. That box is returned, shown and not
-// waited for; null when the page went to the browser.
-QMessageBox* OpenWwwZurk(QWidget& parent, const ProgramFolder& folder);
+// The game's web address, as WWW_Zurk.txt in folder gives it, or why it gives none.
+std::variant<QUrl, WwwZurkRefusal> WwwZurkAddress(const ProgramFolder& folder);
 
 // The first item of a text file, read the way the game reads its web address: leading blanks
 // skipped; a quoted item runs to the next double quote (quotes dropped), any other item to the

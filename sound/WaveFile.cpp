@@ -1,4 +1,4 @@
-#include "app/WaveFile.h"
+#include "sound/WaveFile.h"
 
 #include <algorithm>
 

@@ -4,8 +4,8 @@
 // blocked the window's thread on a stalled server and never linked up again after the server
 // restarted.
 // Can go when: Qt Multimedia's sink, on every Qt the game builds with, writes a cue whole, never
-// waits on the server, and links up again with a restarted server; then QtCuePlayer plays through
-// it and CueThread, CueStream and CueOutput go.
+// waits on the server, and links up again with a restarted server; then a cue player on that sink
+// takes this one's place, and CueThread, CueStream and CueOutput go with it.
 #include <QObject>
 #include <functional>
 #include <memory>
@@ -16,16 +16,16 @@
 class CueOutput;
 class CueThread;
 
-// The six cues from the program's folder, for the window's thread. Playing never waits: the
-// sound thread starts the cue within a few milliseconds, a new cue fades out the one still
-// sounding, and a cue that cannot sound gives the fallback (the system beep) instead, back in
-// the window's thread.
-class QtCuePlayer : public QObject, public CuePlayer {
+// The six cues from the program's folder, played on the sound server through libpulse from a
+// thread of their own, for the window's thread. Playing never waits: the sound thread starts the
+// cue within a few milliseconds, a new cue fades out the one still sounding, and a cue that cannot
+// sound gives the fallback (the system beep) instead, back in the window's thread.
+class ServerCuePlayer : public QObject, public CuePlayer {
     Q_OBJECT
 public:
-    QtCuePlayer(ProgramFolder folder, std::function<void()> fallback, QObject* parent = nullptr);
+    ServerCuePlayer(ProgramFolder folder, std::function<void()> fallback, QObject* parent = nullptr);
     // Ends the sound thread at once, cutting off a cue still sounding.
-    ~QtCuePlayer() override;
+    ~ServerCuePlayer() override;
 
     void PlayCue(Cue cue) override;
     // Starts the sound thread, which reads the cues and links up with the sound server; done

@@ -1,4 +1,4 @@
-#include "app/CueStream.h"
+#include "sound/CueStream.h"
 
 #include <algorithm>
 #include <pulse/context.h>

@@ -1,4 +1,4 @@
-#include "app/CueThread.h"
+#include "sound/CueThread.h"
 
 #include <cstdint>
 #include <pthread.h>

@@ -1,11 +1,8 @@
-#include "desktop/WebAddress.h"
+#include "resources/WebAddress.h"
 
 #include <QCoreApplication>
-#include <QMessageBox>
 #include <algorithm>
 
-#include "desktop/OpenWebPage.h"
-#include "dialogs/GameBox.h"
 #include "pond/RegularFile.h"
 #include "resources/ProgramFolder.h"
 
@@ -49,31 +46,16 @@ QString ShownHost(const QUrl& address) {
 
 bool HasWwwZurkFile(const ProgramFolder& folder) { return folder.HasEntry(WwwZurkFile); }
 
-QMessageBox* OpenWwwZurk(QWidget& parent, const ProgramFolder& folder) {
+std::variant<QUrl, WwwZurkRefusal> WwwZurkAddress(const ProgramFolder& folder) {
     // The address is one short line; a file far larger is no address file.
     constexpr std::size_t MaxAddressFileSize = 64u << 10;
     const FileRead file = folder.Read(WwwZurkFile, MaxAddressFileSize);
-    const auto refuse = [&parent](const QString& why) {
-        return ShowGameBox(&parent, QMessageBox::Critical, parent.windowTitle(), why);
-    };
-    if (file.Status == FileReadStatus::Missing) {
-        return refuse(QCoreApplication::translate("WebAddress",
-                                                  "V domovské složce programu nelze najít soubor WWW_Zurk.txt, "
-                                                  "kde je uložena internetová adresa WWW Zurk !"));
-    }
-    if (file.Status != FileReadStatus::Read) {
-        return refuse(QCoreApplication::translate("WebAddress",
-                                                  "Soubor WWW_Zurk.txt v domovské složce programu nelze přečíst !"));
-    }
+    if (file.Status == FileReadStatus::Missing) return WwwZurkRefusal::Missing;
+    if (file.Status != FileReadStatus::Read) return WwwZurkRefusal::Unreadable;
     const std::string item = FirstItem({reinterpret_cast<const char*>(file.Bytes.data()), file.Bytes.size()});
     const QUrl address = WebAddress(QString::fromLocal8Bit(item.data(), static_cast<qsizetype>(item.size())));
-    // An empty file holds no address either, and says so rather than do nothing.
-    if (!address.isValid()) {
-        return refuse(QCoreApplication::translate("WebAddress",
-                                                  "Soubor WWW_Zurk.txt v domovské složce programu neobsahuje "
-                                                  "internetovou adresu WWW Zurk !"));
-    }
-    return OpenWebPage(address, &parent);
+    if (!address.isValid()) return WwwZurkRefusal::NoAddress;
+    return address;
 }
 
 std::string FirstItem(std::string_view text) {

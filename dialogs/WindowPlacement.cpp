@@ -1,4 +1,4 @@
-#include "desktop/WindowPlacement.h"
+#include "dialogs/WindowPlacement.h"
 
 #include <QEvent>
 #include <QGuiApplication>

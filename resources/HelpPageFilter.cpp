@@ -1,4 +1,4 @@
-#include "desktop/HelpPageFilter.h"
+#include "resources/HelpPageFilter.h"
 
 #include <QUrl>
 #include <algorithm>
@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "desktop/WebAddress.h"
+#include "resources/WebAddress.h"
 
 namespace {
 // What an element is to the page's shape, which decides where it may stand and what it may hold.

@@ -1,6 +1,6 @@
 #pragma once
-// Why: part of the cue player on libpulse, which stands in for Qt Multimedia (QtCuePlayer.h says why).
-// Can go when: QtCuePlayer.h says it can.
+// Why: part of the cue player on libpulse, which stands in for Qt Multimedia (ServerCuePlayer.h says why).
+// Can go when: ServerCuePlayer.h says it can.
 #include <functional>
 #include <mutex>
 #include <pulse/mainloop-api.h>

@@ -1,15 +1,15 @@
 #pragma once
-// Why: part of the cue player on libpulse, which stands in for Qt Multimedia (QtCuePlayer.h says why).
-// Can go when: QtCuePlayer.h says it can.
+// Why: part of the cue player on libpulse, which stands in for Qt Multimedia (ServerCuePlayer.h says why).
+// Can go when: ServerCuePlayer.h says it can.
 #include <functional>
 #include <map>
 #include <memory>
 #include <optional>
 #include <vector>
 
-#include "app/CueStream.h"
 #include "pond/CuePlayer.h"
 #include "resources/ProgramFolder.h"
+#include "sound/CueStream.h"
 
 struct pa_context;
 struct pa_mainloop_api;

@@ -1,4 +1,4 @@
-#include "app/CueOutput.h"
+#include "sound/CueOutput.h"
 
 #include <algorithm>
 #include <pulse/context.h>
@@ -7,8 +7,8 @@
 #include <pulse/timeval.h>
 #include <sys/time.h>
 
-#include "app/WaveFile.h"
 #include "pond/RegularFile.h"
+#include "sound/WaveFile.h"
 
 namespace {
 // A cue is a short sound; one longer than this is no cue, and would not fit the server's queue.

@@ -1,16 +1,16 @@
-#include "app/QtCuePlayer.h"
+#include "sound/ServerCuePlayer.h"
 
-#include "app/CueOutput.h"
-#include "app/CueThread.h"
+#include "sound/CueOutput.h"
+#include "sound/CueThread.h"
 
-QtCuePlayer::QtCuePlayer(ProgramFolder folder, std::function<void()> fallback, QObject* parent)
+ServerCuePlayer::ServerCuePlayer(ProgramFolder folder, std::function<void()> fallback, QObject* parent)
     : QObject(parent), folder_(std::move(folder)), fallback_(std::move(fallback)) {}
 
-QtCuePlayer::~QtCuePlayer() {
+ServerCuePlayer::~ServerCuePlayer() {
     if (thread_) thread_->Stop([this] { output_.reset(); });
 }
 
-void QtCuePlayer::Prepare() {
+void ServerCuePlayer::Prepare() {
     if (thread_) return;
     thread_ = std::make_unique<CueThread>();
     thread_->Post([this] {
@@ -23,7 +23,7 @@ void QtCuePlayer::Prepare() {
     });
 }
 
-void QtCuePlayer::PlayCue(Cue cue) {
+void ServerCuePlayer::PlayCue(Cue cue) {
     Prepare();
     thread_->Post([this, cue] { output_->Play(cue); });
 }
