@@ -20,22 +20,6 @@ void Scatter(modZurk3& world, int count, std::uint8_t kind) {
     }
 }
 
-// The last house of the scan is the snake's.
-void CopyMap(modZurk3& world) {
-    for (int x = 1; x <= world.Field.Width(); ++x)
-        for (int y = 1; y <= world.Field.Height(); ++y) {
-            const MapCell& source = world.Level.Cell(x, y);
-            FieldCell& cell = world.Field.At(x, y);
-            if (source.Kind == CellHouse) {
-                world.HouseX = static_cast<std::uint8_t>(x);
-                world.HouseY = static_cast<std::uint8_t>(y);
-                cell = FieldCell{CellHouse, HouseClosedSprite};
-            } else {
-                cell = FieldCell{source.Kind, source.Param};
-            }
-        }
-}
-
 // Colours the balls and brings the flies and vipers of the interior to life, in scan order.
 void VisitInterior(modZurk3& world) {
     int flyNumber = 0;  // wider than a byte, so every fly of a crowded level keeps its own key
@@ -67,10 +51,26 @@ void VisitInterior(modZurk3& world) {
 }
 }  // namespace
 
-void SetUpLevel(modZurk3& world) {
+void CopyLevelMap(modZurk3& world) {
     world.Field.Dimension(world.Level.FieldWidth, world.Level.FieldHeight);
     world.HouseX = 0;  // no house until the map shows one
-    CopyMap(world);
+    // The last house of the scan is the snake's.
+    for (int x = 1; x <= world.Field.Width(); ++x)
+        for (int y = 1; y <= world.Field.Height(); ++y) {
+            const MapCell& source = world.Level.Cell(x, y);
+            FieldCell& cell = world.Field.At(x, y);
+            if (source.Kind == CellHouse) {
+                world.HouseX = static_cast<std::uint8_t>(x);
+                world.HouseY = static_cast<std::uint8_t>(y);
+                cell = FieldCell{CellHouse, HouseClosedSprite};
+            } else {
+                cell = FieldCell{source.Kind, source.Param};
+            }
+        }
+}
+
+void SetUpLevel(modZurk3& world) {
+    CopyLevelMap(world);
     Scatter(world, world.Level.RandomBalls, CellBall);
     Scatter(world, world.Level.RandomBoulders, CellBoulder);
     Scatter(world, world.Level.RandomFlies, CellFly);

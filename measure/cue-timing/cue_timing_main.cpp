@@ -13,7 +13,7 @@
 //       long, and whether whole. --stalled stops the server dead (SIGSTOP) before PROGRAM starts
 //       and lets it go on once PROGRAM has ended.
 // The cues are those of the game's program folder. A delay is measured to when the sink took
-// the cue's first sample, as the blocks of its recording tell it (MonitorRecorder::TimeOf): never
+// the cue's first sample, as the blocks of its recording tell it (SampleClock::TimeOf): never
 // less than the true delay, and more only by the time the recording took to come.
 
 #include <QCoreApplication>
@@ -27,6 +27,8 @@
 #include <sched.h>
 #include <vector>
 
+#include "measure/cue-timing/CuePieces.h"
+#include "measure/cue-timing/SampleClock.h"
 #include "sound/ServerCuePlayer.h"
 #include "sound/WaveFile.h"
 #include "tests/sound/CueInRecording.h"
@@ -68,11 +70,10 @@ struct Plays {
     int Late = 0;  // not whole, but every sample came, in order, after a gap
     int Lost = 0;  // not whole: samples never came
 
-    void Add(const std::optional<CueHeard>& heard, bool whole, const MonitorRecorder& recording,
-             Clock::time_point called) {
+    void Add(const std::optional<CueHeard>& heard, bool whole, const SampleClock& clock, Clock::time_point called) {
         ++Count;
         if (!heard) return;
-        DelaysMs.push_back(1000 * Seconds(recording.TimeOf(heard->At) - called));
+        DelaysMs.push_back(1000 * Seconds(clock.TimeOf(heard->At) - called));
         Whole += whole ? 1 : 0;
     }
     void Print(const char* name) {
@@ -145,6 +146,7 @@ int MeasureDelays(int plays) {
     server.ServeThisProcess();
     MonitorRecorder recording(server);
     if (!recording.WaitUntilFlowing()) return 1;
+    const SampleClock clock(recording, server);
     int beeps = 0;
     ServerCuePlayer player(Folder, [&beeps] { ++beeps; });
     player.Prepare();
@@ -162,7 +164,7 @@ int MeasureDelays(int plays) {
             player.PlayCue(cue);
             const auto heard = WaitForCue(recording, samples, from);
             const bool whole = heard && heard->Intact == samples.size();
-            result.Add(heard, whole, recording, called);
+            result.Add(heard, whole, clock, called);
             if (!whole) TellWhyNotWhole(cue, samples, recording, from, result);
         }
         result.Print(CueName(cue));
@@ -182,11 +184,11 @@ int MeasureDelays(int plays) {
         const auto heard = WaitForCue(recording, second, from);
         Wait(100);
         // Its first samples lie under Cil's end, which may take 60 ms to fade: whole after that.
-        over.Add(heard, heard && heard->Held + 60 * SamplesPerMs >= second.size(), recording, called);
+        over.Add(heard, heard && heard->Held + 60 * SamplesPerMs >= second.size(), clock, called);
         const auto old = FindCue(recording.Samples(), first, from);
         const auto silent = heard && old ? FadedBy(recording.Samples(), first, *old, second, *heard) : std::nullopt;
         fades.Count++;
-        if (silent) fades.DelaysMs.push_back(1000 * Seconds(recording.TimeOf(*silent) - called));
+        if (silent) fades.DelaysMs.push_back(1000 * Seconds(clock.TimeOf(*silent) - called));
         fades.Whole += silent ? 1 : 0;
         Wait(static_cast<int>(Ms(first.size())));
     }
@@ -201,7 +203,7 @@ int MeasureDelays(int plays) {
         player.PlayCue(Cue::Mnam1);
         const auto heard = WaitForCue(recording, second, from);
         const bool whole = heard && heard->Intact == second.size();
-        afterPause.Add(heard, whole, recording, called);
+        afterPause.Add(heard, whole, clock, called);
         if (!whole) TellWhyNotWhole(Cue::Mnam1, second, recording, from, afterPause);
     }
     afterPause.Print("Mnam1 after 4 s idle");
@@ -214,6 +216,7 @@ int Serve(const QStringList& command, bool stalled) {
     if (!StartServer(server)) return 1;
     MonitorRecorder recording(server);
     if (!recording.WaitUntilFlowing()) return 1;
+    const SampleClock clock(recording, server);
     if (stalled) server.Freeze();
     QProcess program;
     program.setProcessEnvironment(server.ClientEnvironment());
@@ -239,7 +242,7 @@ int Serve(const QStringList& command, bool stalled) {
         lengths[cue] = samples.size();
         for (auto found = FindCue(recording.Samples(), samples, from); found;
              found = FindCue(recording.Samples(), samples, found->At + 1))
-            heard.insert({recording.TimeOf(found->At), {cue, *found}});
+            heard.insert({clock.TimeOf(found->At), {cue, *found}});
     }
     for (const auto& [at, cue] : heard) {
         const std::size_t length = lengths[cue.first];

@@ -1,6 +1,8 @@
-// libFuzzer target: any bytes as a game file. Every level the reader accepts is set up and
-// played for a few hundred steps with keys taken from the same bytes, and the pond is checked
-// after every step; a broken rule aborts like a crash, so the fuzzer keeps the input.
+// libFuzzer target: any bytes as a game file, so levels of every shape a level maker might make.
+// Every level the reader accepts is set up and played for a few hundred steps with keys taken
+// from the same bytes, and again by the level tool's autoplayer, which grows the snake and takes
+// it home; the pond is checked after every step. A broken rule aborts like a crash, so the fuzzer
+// keeps the input.
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
@@ -39,10 +41,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const int levels = std::min<int>(game.PocetUrovni(), LevelsPerInput);
     for (int level = 1; level <= levels; ++level) {
         const auto keys = [&](int step) { return KeyAt(bytes, step + level * StepsPerLevel); };
-        const std::string fault = soak.PlayGameLevel(game, level, SoakPlayer::Auto, StepsPerLevel, keys);
-        if (!fault.empty()) {
-            std::fprintf(stderr, "%s\n", fault.c_str());
-            std::abort();
+        for (const bool byTheBytes : {true, false}) {
+            const std::string fault =
+                soak.PlayGameLevel(game, level, SoakPlayer::Auto, StepsPerLevel, byTheBytes ? keys : PondSoak::Keys{});
+            if (!fault.empty()) {
+                std::fprintf(stderr, "%s\n", fault.c_str());
+                std::abort();
+            }
         }
     }
     return 0;

@@ -9,7 +9,7 @@
 #include "pond/CellPainter.h"
 #include "pond/CuePlayer.h"
 #include "pond/GameFrontEnd.h"
-#include "pond/KeyStateSource.h"
+#include "pond/KeyStateWords.h"
 #include "pond/RandomSource.h"
 #include "snake/clsKB.h"
 
@@ -80,18 +80,13 @@ public:
     PanelValues panelUnderTheMessage;
 };
 
-// Key state words as the window keeps them: top bit while down, low bit flipping per press.
-class ScriptedKeys : public KeyStateSource {
+// The window's own key state words, pressed by the reader's key names.
+class ScriptedKeys : public KeyStateWords {
 public:
-    std::int16_t KeyState(int vk) const override { return words.count(vk) ? words.at(vk) : std::int16_t{0}; }
-    void Press(clsKB::Key key) { Word(key) = static_cast<std::int16_t>((Word(key) ^ 1) | 0x8000); }
-    void Release(clsKB::Key key) { Word(key) = static_cast<std::int16_t>(Word(key) & 1); }
+    void Press(clsKB::Key key) { KeyStateWords::Press(clsKB::VirtualKey(key)); }
+    void Release(clsKB::Key key) { KeyStateWords::Release(clsKB::VirtualKey(key)); }
     void Tap(clsKB::Key key) {
         Press(key);
         Release(key);
     }
-    std::map<int, std::int16_t> words;
-
-private:
-    std::int16_t& Word(clsKB::Key key) { return words[clsKB::VirtualKey(key)]; }
 };

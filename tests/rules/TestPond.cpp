@@ -32,16 +32,7 @@ std::vector<std::string> TestPond::Walled(int width, int height, char fill) {
 void TestPond::SetUp() { SetUpLevel(world); }
 
 void TestPond::CopyMapOnly() {
-    world.Field.Dimension(world.Level.FieldWidth, world.Level.FieldHeight);
-    for (int x = 1; x <= world.Field.Width(); ++x)
-        for (int y = 1; y <= world.Field.Height(); ++y) {
-            const MapCell& cell = world.Level.Cell(x, y);
-            world.Field.At(x, y) = FieldCell{cell.Kind, cell.Kind == CellHouse ? HouseClosedSprite : cell.Param};
-            if (cell.Kind == CellHouse) {
-                world.HouseX = static_cast<std::uint8_t>(x);
-                world.HouseY = static_cast<std::uint8_t>(y);
-            }
-        }
+    CopyLevelMap(world);
     world.DrawPlayfield();
 }
 

@@ -3,30 +3,32 @@
 #include "Fakes.h"
 
 namespace {
-constexpr std::int16_t Down(int toggle) { return static_cast<std::int16_t>(0x8000 | toggle); }
+// Presses (v) and releases (^) of the left arrow.
+void Type(ScriptedKeys& keys, const char* strokes) {
+    for (; *strokes; ++strokes) *strokes == 'v' ? keys.Press(clsKB::Key::LEFT) : keys.Release(clsKB::Key::LEFT);
+}
 }  // namespace
 
 TEST(Keyboard, PressAndHoldFromTwoReadings) {
     struct Case {
         const char* what;
-        std::int16_t before, after;
+        const char *before, *after;
         bool press, hold;
     };
     const Case cases[] = {
-        {"went down", 0, Down(1), true, true},
-        {"went down and up", 0, 1, true, true},
-        {"down and up twice", 0, 0, false, false},
-        {"released", Down(1), 1, false, false},
-        {"released and pressed again", Down(1), Down(0), false, true},
-        {"held", Down(1), Down(1), false, true},
+        {"went down", "", "v", true, true},
+        {"went down and up", "", "v^", true, true},
+        {"down and up twice", "", "v^v^", false, false},
+        {"released", "v", "^", false, false},
+        {"released and pressed again", "v", "^v", false, true},
+        {"held", "v", "", false, true},
     };
     for (const Case& c : cases) {
         ScriptedKeys keys;
-        std::int16_t& left = keys.words[clsKB::VirtualKey(clsKB::Key::LEFT)];
-        left = c.before;
+        Type(keys, c.before);
         clsKB pressReader(keys);
         clsKB holdReader(keys);
-        left = c.after;
+        Type(keys, c.after);
         EXPECT_EQ(pressReader.Press(clsKB::Key::LEFT), c.press) << c.what;
         EXPECT_EQ(holdReader.Hold(clsKB::Key::LEFT), c.hold) << c.what;
     }

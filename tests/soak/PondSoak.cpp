@@ -46,13 +46,6 @@ std::string PondSoak::PlayGameLevel(const clsHraZurk3& game, int levelNo, SoakPl
     return RunLevel(player, stepLimit, keys);
 }
 
-std::string PondSoak::PlayLevel(const LevelRecord& level, SoakPlayer player, int stepLimit) {
-    // The level number only decides whether the hint labels show; the first level has them.
-    world_.LevelNo = tally_.Levels % 2 + 1;
-    world_.Level = level;
-    return RunLevel(player, stepLimit);
-}
-
 std::string PondSoak::RunLevel(SoakPlayer player, int stepLimit, const Keys& keys) {
     ++tally_.Levels;
     world_.GameState = StateNone;

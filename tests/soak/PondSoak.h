@@ -31,7 +31,6 @@ public:
     // keys, when given, play instead of the player.
     std::string PlayGameLevel(const clsHraZurk3& game, int levelNo, SoakPlayer player, int stepLimit,
                               const Keys& keys = {});
-    std::string PlayLevel(const LevelRecord& level, SoakPlayer player, int stepLimit);
 
     const SoakTally& Tally() const { return tally_; }
 

@@ -9,15 +9,11 @@ constexpr std::size_t StretchLength = 64;
 // Quieter stretches could be found in silence, or in another cue's quiet tail.
 constexpr int AudibleLevel = 300;
 
-bool Same(std::int16_t a, std::int16_t b) { return std::abs(a - b) <= Tolerance; }
-
-bool Audible(std::int16_t sample) { return std::abs(sample) >= AudibleLevel; }
-
 // Where a stretch that finds the cue starts: the first audible one from `from` on.
 std::optional<std::size_t> Landmark(const std::vector<std::int16_t>& cue, std::size_t from) {
     for (std::size_t at = from; at + StretchLength <= cue.size(); at += StretchLength / 2) {
         if (std::any_of(cue.begin() + static_cast<std::ptrdiff_t>(at),
-                        cue.begin() + static_cast<std::ptrdiff_t>(at + StretchLength), Audible))
+                        cue.begin() + static_cast<std::ptrdiff_t>(at + StretchLength), AudibleSample))
             return at;
     }
     return std::nullopt;
@@ -31,11 +27,15 @@ std::optional<std::size_t> Place(const std::vector<std::int16_t>& recording, con
     if (!landmark || from + *landmark >= recording.size()) return std::nullopt;
     const auto stretch = cue.begin() + static_cast<std::ptrdiff_t>(*landmark);
     const auto found = std::search(recording.begin() + static_cast<std::ptrdiff_t>(from + *landmark), recording.end(),
-                                   stretch, stretch + static_cast<std::ptrdiff_t>(StretchLength), Same);
+                                   stretch, stretch + static_cast<std::ptrdiff_t>(StretchLength), SameSample);
     if (found == recording.end()) return std::nullopt;
     return static_cast<std::size_t>(found - recording.begin()) - *landmark;
 }
 }  // namespace
+
+bool SameSample(std::int16_t recorded, std::int16_t cue) { return std::abs(recorded - cue) <= Tolerance; }
+
+bool AudibleSample(std::int16_t sample) { return std::abs(sample) >= AudibleLevel; }
 
 std::optional<CueHeard> FindCue(const std::vector<std::int16_t>& recording, const std::vector<std::int16_t>& cue,
                                 std::size_t from) {
@@ -47,49 +47,12 @@ std::optional<CueHeard> FindCue(const std::vector<std::int16_t>& recording, cons
     heard.At = *at;
     bool intact = true;
     for (std::size_t i = 0; i < cue.size(); ++i) {
-        const bool same = heard.At + i < recording.size() && Same(recording[heard.At + i], cue[i]);
+        const bool same = heard.At + i < recording.size() && SameSample(recording[heard.At + i], cue[i]);
         intact = intact && same;
         heard.Intact += intact ? 1 : 0;
         heard.Held += same ? 1 : 0;
     }
     return heard;
-}
-
-CuePieces FindPieces(const std::vector<std::int16_t>& recording, const std::vector<std::int16_t>& cue, std::size_t from,
-                     std::size_t piece, std::size_t patience) {
-    CuePieces pieces;
-    std::optional<std::size_t> due;  // where in the recording the next piece belongs, once the cue is found
-    std::size_t after = from;        // no piece can lie before the end of the last audible one found
-    std::size_t lostSinceFound = 0;
-    for (std::size_t start = 0; start < cue.size(); start += piece) {
-        const auto first = cue.begin() + static_cast<std::ptrdiff_t>(start);
-        const auto last = first + static_cast<std::ptrdiff_t>(std::min(piece, cue.size() - start));
-        const auto length = static_cast<std::size_t>(last - first);
-        const bool audible = std::any_of(first, last, Audible);
-        const std::size_t end = due ? std::min(recording.size(), *due + patience + length) : recording.size();
-        const auto found = audible && after < end
-                               ? std::search(recording.begin() + static_cast<std::ptrdiff_t>(after),
-                                             recording.begin() + static_cast<std::ptrdiff_t>(end), first, last, Same)
-                               : recording.begin() + static_cast<std::ptrdiff_t>(end);
-        if (found == recording.begin() + static_cast<std::ptrdiff_t>(end)) {
-            // A quiet piece can be neither placed nor missed; an audible one not found is lost,
-            // whether something else took its place or the rest came early.
-            if (due) *due += length;
-            if (audible) {
-                lostSinceFound += length;
-                pieces.Lost += length;
-            }
-            continue;
-        }
-        const auto at = static_cast<std::size_t>(found - recording.begin());
-        if (due && at > *due) pieces.Gaps.push_back({start, at - *due});
-        // The rest came early: quiet samples before it never came either.
-        if (due && at + lostSinceFound < *due) pieces.Lost += *due - at - lostSinceFound;
-        due = at + length;
-        after = *due;
-        lostSinceFound = 0;
-    }
-    return pieces;
 }
 
 std::vector<double> LevelUnder(const std::vector<std::int16_t>& recording, const std::vector<std::int16_t>& first,

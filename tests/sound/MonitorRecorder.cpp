@@ -1,12 +1,10 @@
 #include "tests/sound/MonitorRecorder.h"
 
 #include <QDeadlineTimer>
-#include <algorithm>
-#include <iterator>
 
 #include "tests/sound/PrivateSoundServer.h"
 
-MonitorRecorder::MonitorRecorder(const PrivateSoundServer& server) : sinkKeepsItsRate_(server.SinkKeepsItsRate()) {
+MonitorRecorder::MonitorRecorder(const PrivateSoundServer& server) {
     recorder_.setProcessEnvironment(server.ClientEnvironment());
     recorder_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     recorder_.setChildProcessModifier(EndWithParentAheadOfBusyProcesses);
@@ -42,29 +40,4 @@ bool MonitorRecorder::WaitUntilFlowing() {
     while (blocks_.size() < 10 && !deadline.hasExpired() && recorder_.state() != QProcess::NotRunning)
         recorder_.waitForReadyRead(100);
     return blocks_.size() >= 10;
-}
-
-MonitorRecorder::Clock::time_point MonitorRecorder::TimeOf(std::size_t sample) const {
-    const auto block = std::upper_bound(blocks_.begin(), blocks_.end(), sample,
-                                        [](std::size_t s, const Block& b) { return s < b.End; });
-    if (block == blocks_.end()) return blocks_.empty() ? Clock::time_point{} : blocks_.back().Arrived;
-    const auto startOf = [this](auto b) { return b == blocks_.begin() ? 0 : std::prev(b)->End; };
-    const auto countedFrom = [sample, &startOf](auto b) {
-        const double ahead = static_cast<double>(startOf(b)) - static_cast<double>(sample);
-        return b->Arrived - std::chrono::duration_cast<Clock::duration>(
-                                std::chrono::duration<double>(ahead / PrivateSoundServer::SampleRate));
-    };
-    // A sink that takes sound ahead of its clock leaves only the sample's own block to bound when
-    // it was taken; the samples before it in the block make that later still, never sooner.
-    if (!sinkKeepsItsRate_) return countedFrom(block);
-    // A sink that keeps its rate: every block from the sample's own on, counted back at that rate,
-    // bounds the sample's time. PipeWire hands periods over in blocks of the recording's length,
-    // holding part of one back for the next block now and then; the block with the least held
-    // back bounds it closest. A second's worth is enough for that, and short enough for the two
-    // clocks to agree.
-    const auto until = block->End + static_cast<std::size_t>(PrivateSoundServer::SampleRate);
-    auto latest = countedFrom(block);
-    for (auto later = std::next(block); later != blocks_.end() && later->End <= until; ++later)
-        latest = std::min(latest, countedFrom(later));
-    return latest;
 }

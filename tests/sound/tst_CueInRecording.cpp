@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <gtest/gtest.h>
 
-#include "tests/sound/CueInRecording.h"
+#include "measure/cue-timing/CuePieces.h"
 
 namespace {
 using Samples = std::vector<std::int16_t>;

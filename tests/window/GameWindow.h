@@ -24,21 +24,19 @@ inline void WriteGameFile(const QString& folder,
     game.WriteTo(QFile::encodeName(folder + QStringLiteral("/zaklad.zurk")).toStdString());
 }
 
-// The main window on a game file of the test's, in a folder of its own, driven as a player drives
-// it: keys typed into the window, menu items, and the step timer's ticks. Each of them returns once
-// the boxes and messages it brought are answered (a ModalBoxes answers them) and the game goes on.
+// The main window on the files of a folder, by default a folder of its own with the test's game
+// file, driven as a player drives it: keys typed into the window, menu items, and the step timer's
+// ticks. Each of them returns once the boxes and messages it brought are answered (a ModalBoxes
+// answers them) and the game goes on.
 class GameWindow {
 public:
     // chance: the game's source of chance, when the test needs its own.
     explicit GameWindow(const GameFileBytes& game, RandomSource* chance = nullptr) {
         WriteGameFile(dir.path(), game);
-        window = std::make_unique<frmRybnik>(dir.path(), chance ? chance : &random);
-        window->Form_Load();
-        // An hour a step, so that no tick comes but those the test gives.
-        StepTimer()->setInterval(3600 * 1000);
-        window->activateWindow();
-        if (!QTest::qWaitForWindowActive(window.get())) qWarning("the window did not become active");
+        Start(dir.path(), chance);
     }
+    // On a folder the test has filled, or one that cannot be found.
+    explicit GameWindow(const ProgramFolder& folder) { Start(folder, nullptr); }
 
     QTimer* StepTimer() const { return window->findChild<QTimer*>(QStringLiteral("tmrPohyb")); }
     // One tick of the step timer, as the timer itself fires it: only while it runs.
@@ -66,8 +64,9 @@ public:
         Tap(key);
         Tick();
     }
+    QAction* Item(const char* name) const { return window->findChild<QAction*>(QString::fromLatin1(name)); }
     void Choose(const char* item) const {
-        window->findChild<QAction*>(QString::fromLatin1(item))->trigger();
+        Item(item)->trigger();
         Settle();
     }
     // Until every box and message is answered, and what follows each has come.
@@ -98,4 +97,14 @@ public:
     SeededRandom random{1};  // the same chance in every run, unless the test gives its own
     SpriteLists sprites;
     std::unique_ptr<frmRybnik> window;
+
+private:
+    void Start(const ProgramFolder& folder, RandomSource* chance) {
+        window = std::make_unique<frmRybnik>(folder, chance ? chance : &random);
+        window->Form_Load();
+        // An hour a step, so that no tick comes but those the test gives.
+        StepTimer()->setInterval(3600 * 1000);
+        window->activateWindow();
+        if (!QTest::qWaitForWindowActive(window.get())) qWarning("the window did not become active");
+    }
 };

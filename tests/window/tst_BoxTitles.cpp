@@ -8,7 +8,6 @@ class BoxTitlesTest : public QObject {
 
 private slots:
     void everyBoxAtBothCellSizes() {
-        QApplication::setQuitOnLastWindowClosed(false);
         ModalBoxes boxes;
         boxes.answer = QStringLiteral("2");
         GameWindow game(GameFileBytes(2, 3).Level(10, 8, 0, 9).House(2, 2, 1).Level(50, 40, 0, 9).House(2, 2, 1));

@@ -56,7 +56,6 @@ private:
 
 private slots:
     void initTestCase() {
-        QApplication::setQuitOnLastWindowClosed(false);
         // The test's pad is virtual; SDL's HIDAPI drivers would open the machine's own devices.
         SDL_SetHint(SDL_HINT_JOYSTICK_HIDAPI, "0");
     }

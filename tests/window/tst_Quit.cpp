@@ -16,19 +16,13 @@ class QuitTest : public QObject {
 
 private slots:
     void ctrlXThenAtOnceCtrlUStillQuits() {
-        QTemporaryDir dir;
-        GameFileBytes game(1, 3);
-        game.Level(10, 8, 0, 3).House(3, 4, 4);
-        WriteGameFile(dir.path(), game);
-        auto* window = new frmRybnik(dir.path());
-        window->Form_Load();
-        window->setAttribute(Qt::WA_DeleteOnClose);
-        QVERIFY(QTest::qWaitForWindowActive(window));
+        QApplication::setQuitOnLastWindowClosed(true);  // as in the game: its window's close ends it
+        const GameWindow game(GameFileBytes(1, 3).Level(10, 8, 0, 3).House(3, 4, 4));
         ModalBoxes boxes;
         boxes.answer = QStringLiteral("1");
 
         // Both keys are typed before the program has handled either, as by a quick player.
-        QTimer::singleShot(0, window, [window] {
+        QTimer::singleShot(0, game.window.get(), [window = game.window.get()] {
             QTest::keyClick(window, Qt::Key_X, Qt::ControlModifier);
             QTest::keyClick(window, Qt::Key_U, Qt::ControlModifier);
         });

@@ -28,7 +28,6 @@ private:
     }
 
 private slots:
-    void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
     void init() { dir_ = std::make_unique<QTemporaryDir>(); }
 
     // The reasons a game file is refused are the reader's; the box says which file and why. A
@@ -36,29 +35,27 @@ private slots:
     // it or outside the folder.
     void anUnreadableGameFileIsReportedAndStartsNothing() {
         QTemporaryDir elsewhere;
-        const QString game = elsewhere.filePath(QStringLiteral("zaklad.zurk"));
+        const QString outside = elsewhere.filePath(QStringLiteral("zaklad.zurk"));
         WriteGameFile(elsewhere.path());
         const char* link = "je odkaz, a hra čte ze své složky jen obyčejné soubory.";
         const std::pair<QString, const char*> cases[] = {{QString(), "nelze přečíst."},
                                                          {QStringLiteral("nowhere"), link},
                                                          {QStringLiteral("zaklad.zurk"), link},
                                                          {QStringLiteral("beside.zurk"), link},
-                                                         {game, link}};
+                                                         {outside, link}};
         for (const auto& [target, why] : cases) {
             init();
-            QVERIFY(QFile::copy(game, Path("beside.zurk")));
+            QVERIFY(QFile::copy(outside, Path("beside.zurk")));
             if (target.isNull())
                 Block("zaklad.zurk");
             else
                 QVERIFY(QFile::link(target, Path("zaklad.zurk")));
             ModalBoxes boxes;
-            frmRybnik window(dir_->path());
-            window.Form_Load();
+            const GameWindow game(dir_->path());
             QCOMPARE(boxes.Texts(QStringLiteral("critical")),
                      QStringList{QStringLiteral("Hru ze souboru %1 nelze načíst. Soubor %2")
                                      .arg(Path("zaklad.zurk"), QString::fromUtf8(why))});
-            QVERIFY(!window.findChild<QAction*>(QStringLiteral("mnuHraStart"))->isEnabled());
-            QVERIFY(!window.findChild<QAction*>(QStringLiteral("mnuHraInformace"))->isEnabled());
+            for (const char* item : {"mnuHraStart", "mnuHraInformace"}) QVERIFY2(!game.Item(item)->isEnabled(), item);
         }
     }
 
@@ -123,16 +120,15 @@ private slots:
         QVERIFY(QDir::setCurrent(dir_->path()));
         const auto back = qScopeGuard([&] { QDir::setCurrent(here); });
         ModalBoxes boxes;
-        frmRybnik window{ProgramFolder(std::string())};
-        window.Form_Load();
+        const GameWindow game{ProgramFolder(std::string())};
         QCOMPARE(boxes.seen.size(), std::size_t{1});
         QCOMPARE(boxes.Texts(QStringLiteral("critical")),
                  QStringList{QStringLiteral("Domovskou složku programu nelze najít, a tak hra nenačte žádný soubor: "
                                             "ani hru, ani zvuky, ani nápovědu !")});
         for (const char* item : {"mnuHraStart", "mnuHraInformace", "mnuWWW"})
-            QVERIFY2(!window.findChild<QAction*>(QString::fromLatin1(item))->isEnabled(), item);
-        window.findChild<QAction*>(QStringLiteral("mnuNapovedaObsah"))->trigger();
-        auto* help = window.findChild<QTextBrowser*>();
+            QVERIFY2(!game.Item(item)->isEnabled(), item);
+        game.Item("mnuNapovedaObsah")->trigger();
+        auto* help = game.window->findChild<QTextBrowser*>();
         QVERIFY(help);
         QCOMPARE(help->toPlainText(),
                  QStringLiteral("Soubor nápovědy Zurk3.hlp nebyl nalezen v domovské složce programu."));
@@ -153,10 +149,9 @@ private slots:
             ::close(deepest);
         });
         ModalBoxes boxes;
-        frmRybnik window(folder);
-        window.Form_Load();
+        const GameWindow game(folder);
         QVERIFY(boxes.seen.empty());
-        QVERIFY(window.findChild<QAction*>(QStringLiteral("mnuHraStart"))->isEnabled());
+        QVERIFY(game.Item("mnuHraStart")->isEnabled());
     }
 
     // A program in a folder whose path is longer than the system will name: its folder is not found.
@@ -247,10 +242,9 @@ private slots:
                 QVERIFY(QFile::link(address, Path("WWW_Zurk.txt")));
             else
                 Block("WWW_Zurk.txt", kind == Fifo);
-            frmRybnik window(dir_->path());
-            window.Form_Load();
+            const GameWindow game(dir_->path());
             ModalBoxes boxes;
-            window.findChild<QAction*>(QStringLiteral("mnuWWW"))->trigger();
+            game.Choose("mnuWWW");
             QCOMPARE(boxes.Texts(QStringLiteral("critical")),
                      QStringList{QStringLiteral("Soubor WWW_Zurk.txt v domovské složce programu nelze přečíst !")});
         }

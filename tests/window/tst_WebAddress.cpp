@@ -1,10 +1,7 @@
-#include <QAction>
 #include <QDesktopServices>
-#include <QTemporaryDir>
-#include <QtTest>
 
+#include "GameWindow.h"
 #include "ModalBoxes.h"
-#include "app/frmRybnik.h"
 
 // WWW Zurk: the first item of WWW_Zurk.txt, opened only when it is a web address.
 class WebAddressTest : public QObject {
@@ -19,22 +16,19 @@ private:
     QList<QUrl> opened;
 
     // The boxes the command shows with the file holding content; no file at all when content is null.
-    QList<ModalBoxes::Seen> Choose(const QByteArray& content) {
+    static QList<ModalBoxes::Seen> Choose(const QByteArray& content) {
         QTemporaryDir dir;
-        QFile file(dir.filePath(QStringLiteral("WWW_Zurk.txt")));
-        if (file.open(QIODevice::WriteOnly)) file.write(content);
-        file.close();
-        frmRybnik window(dir.path());
-        window.Form_Load();
-        if (content.isNull()) file.remove();  // gone since the game started
+        WriteFile(dir.filePath(QStringLiteral("WWW_Zurk.txt")), content);
+        GameWindow game(dir.path());
+        if (content.isNull())
+            QFile::remove(dir.filePath(QStringLiteral("WWW_Zurk.txt")));  // gone since the game started
         ModalBoxes boxes;
-        window.findChild<QAction*>(QStringLiteral("mnuWWW"))->trigger();
+        game.Choose("mnuWWW");
         return {boxes.seen.begin(), boxes.seen.end()};
     }
 
 private slots:
     void initTestCase() {
-        QApplication::setQuitOnLastWindowClosed(false);
         for (const char* scheme : Schemes) QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), this, "Open");
     }
     void cleanupTestCase() {
