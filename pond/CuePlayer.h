@@ -1,5 +1,6 @@
 #pragma once
 #include <array>
+#include <string>
 
 // The six sound cues; each plays the wave file of its name from the program's folder.
 enum class Cue { Mnam1, Mnam2, Mnam3, Fuj, Cil, Naraz };
@@ -10,6 +11,9 @@ constexpr const char* CueName(Cue cue) {
     constexpr std::array<const char*, 6> Names = {"Mnam1", "Mnam2", "Mnam3", "Fuj", "Cil", "Naraz"};
     return Names[static_cast<std::size_t>(cue)];
 }
+
+// "Mnam1.wav", ...: the file in the program's folder that the cue plays.
+inline std::string CueFileName(Cue cue) { return std::string(CueName(cue)) + ".wav"; }
 
 // Plays one cue without waiting for it.
 class CuePlayer {

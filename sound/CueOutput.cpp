@@ -21,7 +21,7 @@ constexpr pa_usec_t WaitForLinkUs = 300'000;
 
 std::optional<CueSound> ReadCue(const ProgramFolder& folder, Cue cue) {
     // The bytes checked are the bytes played: no other reader opens the file after us.
-    const FileRead file = folder.Read(std::string(CueName(cue)) + ".wav", MaxCueFileSize);
+    const FileRead file = folder.Read(CueFileName(cue), MaxCueFileSize);
     if (file.Status != FileReadStatus::Read) return std::nullopt;
     const auto wave = ReadWaveFormat(file.Bytes);
     if (!wave || wave->Channels > 2) return std::nullopt;

@@ -42,7 +42,7 @@ using Clock = MonitorRecorder::Clock;
 const QString Folder = QStringLiteral(ZURK3_PROGRAM_DIR);
 
 Samples CueSamples(Cue cue) {
-    QFile file(Folder + QLatin1Char('/') + QLatin1String(CueName(cue)) + QStringLiteral(".wav"));
+    QFile file(Folder + QLatin1Char('/') + QString::fromStdString(CueFileName(cue)));
     if (!file.open(QIODevice::ReadOnly)) return {};
     const QByteArray read = file.readAll();
     const std::vector<std::uint8_t> bytes(read.begin(), read.end());

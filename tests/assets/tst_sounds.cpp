@@ -13,7 +13,7 @@ namespace {
 using Bytes = std::vector<std::uint8_t>;
 
 Bytes CueBytes(Cue cue) {
-    std::ifstream file(std::string(ZURK3_SOURCE_DIR "/assets/sounds/") + CueName(cue) + ".wav", std::ios::binary);
+    std::ifstream file(ZURK3_SOURCE_DIR "/assets/sounds/" + CueFileName(cue), std::ios::binary);
     return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }
 }  // namespace

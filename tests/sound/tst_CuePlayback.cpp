@@ -19,7 +19,7 @@ namespace {
 using Samples = std::vector<std::int16_t>;
 
 QString CuePath(const QString& folder, Cue cue) {
-    return folder + QLatin1Char('/') + QLatin1String(CueName(cue)) + QStringLiteral(".wav");
+    return folder + QLatin1Char('/') + QString::fromStdString(CueFileName(cue));
 }
 
 // The file's 16-bit samples, read here rather than by the player's own decoder.

@@ -21,7 +21,7 @@
 
 namespace {
 QString CuePath(const QString& folder, Cue cue) {
-    return folder + QLatin1Char('/') + QLatin1String(CueName(cue)) + QStringLiteral(".wav");
+    return folder + QLatin1Char('/') + QString::fromStdString(CueFileName(cue));
 }
 
 // A folder with the game file and the game's own cues.
