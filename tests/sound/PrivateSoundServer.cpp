@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QThread>
 #include <csignal>
 #include <sched.h>
@@ -54,6 +55,11 @@ QProcessEnvironment PrivateSoundServer::ServerEnvironment() const {
     environment.remove(QStringLiteral("DISPLAY"));
     environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
     environment.remove(QStringLiteral("PULSE_SERVER"));
+    // PipeWire logs each cycle its graph missed: the driver each one it did not finish in time (0.3
+    // as "graph not finished", 1.x as "graph xrun", or as a node's "xrun state" alone; every one
+    // only at debug level, else one in two seconds), and each process each time one of its nodes,
+    // the driver, a stream of the game's or the recorder's, woke too late ("client missed N wakeups").
+    environment.insert(QStringLiteral("PIPEWIRE_DEBUG"), QStringLiteral("pw.node:4"));
     return environment;
 }
 
@@ -179,6 +185,20 @@ bool PrivateSoundServer::MakeDefault(QString* error) const {
         else
             QThread::msleep(50);
     return true;
+}
+
+std::size_t PrivateSoundServer::MissedCycles() const {
+    QFile log(Path("server.log"));
+    if (kind_ != Kind::PipeWire || !log.open(QIODevice::ReadOnly)) return 0;
+    // Counted, not timed: the log's times are not the monotonic clock's.
+    static const QRegularExpression report(
+        QStringLiteral(R"(\) (graph not finished|graph xrun|xrun state:.*suppressed\)$|client missed (\d+) wakeups))"));
+    std::size_t missed = 0;
+    while (!log.atEnd()) {
+        const QRegularExpressionMatch reported = report.match(QString::fromUtf8(log.readLine()));
+        if (reported.hasMatch()) missed += reported.hasCaptured(2) ? reported.captured(2).toULongLong() : 1;
+    }
+    return missed;
 }
 
 void PrivateSoundServer::Stop() {

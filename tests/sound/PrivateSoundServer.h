@@ -60,6 +60,11 @@ public:
     // period when its timer fires; PulseAudio's takes sound ahead of its clock, by as much as its
     // latency.
     bool SinkKeepsItsRate() const { return kind_ == Kind::PipeWire; }
+    // How many cycles the server's graph has missed, by the server's own log: not finished in time,
+    // or not begun because its driver woke late. Then the sink may miss a period or more of any
+    // stream, the game's or the recorder's, or play it late. PipeWire logs each; PulseAudio logs
+    // none, so nothing is ever excused there.
+    std::size_t MissedCycles() const;
 
 private:
     QString Path(const char* name) const;

@@ -1,7 +1,8 @@
 // The cues as a player hears them: played through the game's own cue player to a sound server
 // of the test's own (PulseAudio, or PipeWire, as ZURK3_SOUND_SERVER says), whose sink is recorded
 // and set beside the cue files sample by sample. Two busy processes keep the machine loaded for
-// the whole test, as a player's desktop often is.
+// the whole test, as a player's desktop often is. What the server says it lost itself, in cycles
+// its graph missed, is excused; a sample the player lost never is.
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -76,6 +77,28 @@ private:
         return WaitForCue(FileSamples(cue), from);
     }
 
+    // Plays the cue; whether the recording holds it whole. A play in which the server says it
+    // missed cycles of its own tells nothing of the player, whose samples it may have lost: the cue
+    // is played again. The server logs a missed cycle as the next begins: a moment after its sound.
+    bool PlayedWhole(ServerCuePlayer& player, Cue cue, QString* heardAs) {
+        const std::size_t length = FileSamples(cue).size();
+        for (int plays = 0; plays < 5; ++plays) {
+            const std::size_t missedBefore = server_.MissedCycles();
+            const auto heard = Play(player, cue);
+            if (heard && heard->Intact == length) return true;
+            *heardAs = !heard ? QStringLiteral("%1: not heard").arg(QLatin1String(CueName(cue)))
+                              : QStringLiteral("%1: the first %2 ms of %3 ms played as they are, %4 ms in all")
+                                    .arg(QLatin1String(CueName(cue)))
+                                    .arg(Ms(heard->Intact))
+                                    .arg(Ms(length))
+                                    .arg(Ms(heard->Held));
+            if (!WaitFor([&] { return server_.MissedCycles() > missedBefore; }, 250)) return false;
+            qInfo("%s, in cycles the server says it missed: played again", qPrintable(*heardAs));
+        }
+        *heardAs += QStringLiteral(", and the server missed cycles in each of five plays");
+        return false;
+    }
+
     // What the server says of each of the game's streams.
     QStringList OurSinkInputs() const {
         QStringList inputs = server_.Report({QStringLiteral("list"), QStringLiteral("sink-inputs")})
@@ -114,16 +137,8 @@ private slots:
     void everyCuePlaysWholeFromItsFirstSampleToItsLast() {
         for (int round = 0; round < 3; ++round)
             for (Cue cue : AllCues) {
-                const Samples file = FileSamples(cue);
-                QVERIFY(!file.empty());
-                const auto heard = Play(*player_, cue);
-                QVERIFY2(heard, CueName(cue));
-                QVERIFY2(heard->Intact == file.size(),
-                         qPrintable(QStringLiteral("%1: the first %2 ms of %3 ms played as they are, %4 ms in all")
-                                        .arg(QLatin1String(CueName(cue)))
-                                        .arg(Ms(heard->Intact))
-                                        .arg(Ms(file.size()))
-                                        .arg(Ms(heard->Held))));
+                QString heard;
+                QVERIFY2(PlayedWhole(*player_, cue, &heard), qPrintable(heard));
             }
         QCOMPARE(beeps_, 0);
     }
@@ -131,7 +146,8 @@ private slots:
     void aNewCueFadesOutTheOneStillSounding() {
         const Samples first = FileSamples(Cue::Cil);
         const Samples second = FileSamples(Cue::Mnam1);
-        for (int round = 0; round < 5; ++round) {
+        for (int rounds = 0, spoilt = 0; rounds < 5; ++rounds) {
+            const std::size_t missedBefore = server_.MissedCycles();
             const std::size_t from = recording_->Samples().size();
             player_->PlayCue(Cue::Cil);
             // The new cue comes once the first has sounded a while, as a ball eaten after a crash would.
@@ -139,6 +155,12 @@ private slots:
             player_->PlayCue(Cue::Mnam1);
             const auto next = WaitForCue(second, from, 100);
             QVERIFY(next);
+            // A round in which the server missed a cycle says nothing of the fade: it is played again.
+            if (server_.MissedCycles() > missedBefore) {
+                QVERIFY2(++spoilt < 5, "the server missed cycles in five rounds");
+                --rounds;
+                continue;
+            }
             const Samples& recorded = recording_->Samples();
             const auto old = FindCue(recorded, first, from);
             QVERIFY(old && old->At < next->At);
@@ -203,8 +225,8 @@ private slots:
         };
         QVERIFY(!allCorked());
         QVERIFY(WaitFor(allCorked, 20000));
-        const auto heard = Play(*player_, Cue::Naraz);
-        QVERIFY(heard && heard->Intact == FileSamples(Cue::Naraz).size());
+        QString heard;
+        QVERIFY2(PlayedWhole(*player_, Cue::Naraz, &heard), qPrintable(heard));
     }
 
     // A stalled server costs nothing but sound: no call waits for it, the player ends at once,
@@ -259,8 +281,8 @@ private slots:
         QString why;
         QVERIFY2(server_.Start(&why), qPrintable(why));
         StartRecording();
-        const auto back = Play(*player, Cue::Mnam1);
-        QVERIFY2(back && back->Intact == FileSamples(Cue::Mnam1).size(), "no cue after the server came back");
+        QString back;
+        QVERIFY2(PlayedWhole(*player, Cue::Mnam1, &back), qPrintable(back));
         QCOMPARE(beeps, 3);
 
         server_.Stop();
