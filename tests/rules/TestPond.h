@@ -32,3 +32,8 @@ public:
 
     modZurk3 world;
 };
+
+// A pond copied straight from its map and drawn, for tests that place every object themselves.
+struct CopiedPond : TestPond {
+    explicit CopiedPond(const std::vector<std::string>& rows) : TestPond(rows) { CopyMapOnly(); }
+};

@@ -172,8 +172,7 @@ TEST(Snake, CrashesIntoItsBodyAWallAViperAndTheClosedHouse) {
 
 // Within a step the creatures move first, so the snake meets a viper where it has just crawled.
 TEST(Snake, MovesAfterTheCreaturesInAStep) {
-    TestPond pond({"######", "###V##", "#H...#", "######"});
-    pond.CopyMapOnly();
+    CopiedPond pond({"######", "###V##", "#H...#", "######"});
     pond.random.Add({Draw::FirstSide(DirUp), Draw::FlyStays});  // the viper's only free side is down
     pond.AddViper(4, 2, 1);
     pond.AddFly(5, 4);
