@@ -73,6 +73,11 @@ public:
     static void Settle() {
         QVERIFY(WaitFor([] { return !ModalBoxes::AnyOpen(); }, 20000));
     }
+    // The dialog in front, once one has come there.
+    static QDialog* DialogInFront() {
+        WaitFor([] { return qobject_cast<QDialog*>(QApplication::activeWindow()) != nullptr; });
+        return qobject_cast<QDialog*>(QApplication::activeWindow());
+    }
     QLabel* Label(const char* name) const { return window->findChild<QLabel*>(QString::fromLatin1(name)); }
     QString Shown(const char* name) const { return Label(name)->text(); }
     // The side panel's boxes: score, level, lives, required length, length.
