@@ -69,6 +69,17 @@ public:
         Item(item)->trigger();
         Settle();
     }
+    // Plays a way there: "tick" a tick, "mnu..." that menu item, anything else keys typed.
+    void Play(const QStringList& way) const {
+        for (const QString& step : way) {
+            if (step == QStringLiteral("tick"))
+                Tick();
+            else if (step.startsWith(QStringLiteral("mnu")))
+                Choose(qPrintable(step));
+            else
+                Tap(QKeySequence(step));
+        }
+    }
     // Until every box and message is answered, and what follows each has come.
     static void Settle() {
         QVERIFY(WaitFor([] { return !ModalBoxes::AnyOpen(); }, 20000));

@@ -367,14 +367,7 @@ private slots:
                 // At once: no box waits, nothing is postponed to a later turn of the event loop.
                 closedAtOnce = !window.isVisible() && !ModalBoxes::AnyOpen() && !game.StepTimer()->isActive();
             };
-            for (const QString& step : c.way) {
-                if (step == QStringLiteral("tick"))
-                    game.Tick();
-                else if (step.startsWith(QStringLiteral("mnu")))
-                    game.Choose(qPrintable(step));
-                else
-                    game.Tap(QKeySequence(step));
-            }
+            game.Play(c.way);
             QVERIFY2(closedAtOnce, c.box);
         }
     }
