@@ -9,8 +9,12 @@
 #include "game/LevelFlow.h"
 
 // A 5 x 3 corridor with the house at (2, 2): Right then Left wins, three Rights crash.
-void Corridor(GameFileBytes& file, int flags = 0);
-GameFileBytes Corridors(int levels, int lives, int flags = 0);
+inline void Corridor(GameFileBytes& file, int flags = 0) { file.Level(5, 3, flags, 2).House(2, 2, 2); }
+inline GameFileBytes Corridors(int levels, int lives, int flags = 0) {
+    GameFileBytes file(levels, lives);
+    for (int level = 0; level < levels; ++level) Corridor(file, flags);
+    return file;
+}
 
 // One game with its level flow and a front end that records what it is asked to show.
 class FlowBench : public RulesFakes {
@@ -39,7 +43,15 @@ public:
         for (int i = 0; i < 3; ++i) Tick();
     }
     // The player closes every message and answers every box at once, as the window tells.
-    void Read();
+    void Read() {
+        for (FlowState state = flow->State(); state == FlowState::Message || state == FlowState::Asking;
+             state = flow->State()) {
+            if (state == FlowState::Message)
+                flow->MessageClosed();
+            else
+                flow->BoxAnswered();
+        }
+    }
     void Choose(const std::string& answer) {
         flow->AskForLevel();
         flow->BoxAnswered(answer);
