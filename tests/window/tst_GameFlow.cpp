@@ -73,8 +73,7 @@ private slots:
         const QPoint off = window.frameGeometry().center() - window.screen()->geometry().center();
         QVERIFY(qAbs(off.x()) <= 1 && qAbs(off.y()) <= 1);
 
-        game->Steer(Qt::Key_Right);
-        game->Steer(Qt::Key_Down);  // length 3: the house opens
+        game->Play({"Right", "tick", "Down", "tick"});  // length 3: the house opens
         QCOMPARE(game->SpriteAt(3, 4), HouseOpenSprite);
         QVERIFY(!game->Label("lblUvodKonec")->isHidden());
     }
@@ -138,9 +137,8 @@ private slots:
             Send(*boxes.current, QEvent::KeyPress, Qt::Key_Right, false, now);
             repeat(*boxes.current, false);
         };
-        game->Steer(Qt::Key_Left);
-        game->Tick();
-        game->Tick();  // into the wall: the level starts again once the message has gone
+        game->Play(
+            {"Left", "tick", "tick", "tick"});  // into the wall: the level starts again once the message has gone
         QVERIFY(WaitFor([&] {
             return QApplication::focusWidget() && QApplication::focusWidget()->window() == game->window.get();
         }));
@@ -166,15 +164,14 @@ private slots:
 
     void twoArrowsInOneTickAreTakenInTwoTicks() {
         auto game = Started();
-        game->Tap(Qt::Key_Right);
-        game->Tap(Qt::Key_Up);
-        game->Tick();
+        game->Play({"Right", "Up", "tick"});
         QCOMPARE(game->SpriteAt(3, 3), 10);
         game->Tick();
         QCOMPARE(game->SpriteAt(3, 3), 15);
         QCOMPARE(game->SpriteAt(4, 3), 11);
     }
 
+    // Space and minimising pause; Tab and Ctrl+I tell of the level; F3 goes back to the title.
     void theWindowsOwnKeys() {
         auto game = Started();
         QTimer* timer = game->StepTimer();
@@ -184,10 +181,13 @@ private slots:
         QVERIFY(!timer->isActive() && game->Label("lblPauza")->isVisible());
         game->Tap(Qt::Key_Space);
         QVERIFY(timer->isActive());
+        game->window->showMinimized();  // minimising pauses as well
+        QVERIFY(!timer->isActive() && !game->Label("lblPauza")->isHidden());
+        game->Tap(Qt::Key_Space);
+        QVERIFY(timer->isActive());
 
         ModalBoxes boxes;
-        game->Tap(Qt::Key_Tab);
-        game->Tap(Qt::Key_I, Qt::ControlModifier);  // the same character as Tab
+        game->Play({"Tab", "Ctrl+I"});  // Ctrl+I is the same character as Tab
         QCOMPARE(boxes.Texts(QStringLiteral("information")).size(), 2);
         QVERIFY(boxes.seen[1].text.startsWith(QStringLiteral("Velikost:10x8\n")));
 
@@ -210,14 +210,6 @@ private slots:
                               Case{33, 27, {800, 600}, 1}, Case{34, 27, {800, 600}, 0}})
             QVERIFY2(ChooseSpriteSet(c.width, c.height, c.screen) == c.set,
                      qPrintable(QStringLiteral("%1 x %2").arg(c.width).arg(c.height)));
-    }
-
-    void minimisingPauses() {
-        auto game = Started();
-        game->Steer(Qt::Key_Right);
-        game->window->showMinimized();
-        QVERIFY(!game->StepTimer()->isActive());
-        QVERIFY(!game->Label("lblPauza")->isHidden());
     }
 
     void theGameRunsOnUnderTheSpeedDialogAtTheChosenSpeed() {
@@ -294,8 +286,7 @@ private slots:
         ModalBoxes boxes;
         boxes.cancelInput = true;
         boxes.whileOpen = [&] { QTest::keyClick(boxes.current, Qt::Key_Up); };
-        game->Tap(Qt::Key_U, Qt::ControlModifier);
-        game->Tick();
+        game->Play({"Ctrl+U", "tick"});
         QCOMPARE(game->SpriteAt(5, 4), 11);
     }
 
