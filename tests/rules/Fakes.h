@@ -90,3 +90,11 @@ public:
         Release(key);
     }
 };
+
+// The fakes a world of the rules is built on.
+struct RulesFakes {
+    ScriptedRandom random;
+    CountingPainter painter;
+    RecordingCues cues;
+    RecordingFrontEnd frontEnd;
+};

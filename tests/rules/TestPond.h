@@ -10,7 +10,7 @@
 // A pond drawn as text for the tests, one character per cell:
 //   '#' wall  '.' water  'H' house  'o' ball of random colour  '1'..'6' ball of that colour
 //   'B' boulder  'F' fly  'V' viper start  'G' golden ball  'S' snake segment  '?' unknown kind
-class TestPond {
+class TestPond : public RulesFakes {
 public:
     explicit TestPond(const std::vector<std::string>& rows);
     // The rows of a width x height pond walled round, filled with fill.
@@ -30,9 +30,10 @@ public:
     std::uint8_t Kind(int x, int y) const { return world.Field.Kind(x, y); }
     int Data(int x, int y) const { return world.Field.At(x, y).Data; }
 
-    ScriptedRandom random;
-    CountingPainter painter;
-    RecordingCues cues;
-    RecordingFrontEnd frontEnd;
     modZurk3 world;
+};
+
+// A pond copied straight from its map and drawn, for tests that place every object themselves.
+struct CopiedPond : TestPond {
+    explicit CopiedPond(const std::vector<std::string>& rows) : TestPond(rows) { CopyMapOnly(); }
 };

@@ -5,28 +5,22 @@
 #include "creatures/FreeDirection.h"
 #include "creatures/clsPotapnik.h"
 
-namespace {
-struct CreaturePond : TestPond {
-    explicit CreaturePond(const std::vector<std::string>& rows) : TestPond(rows) { CopyMapOnly(); }
-};
-}  // namespace
-
 TEST(FreeDirection, ScansClockwiseFromARandomStart) {
-    CreaturePond pond({"#####", "#...#", "#.#.#", "#...#", "#####"});
+    CopiedPond pond({"#####", "#...#", "#.#.#", "#...#", "#####"});
     // Around (3, 2) only right and left are free.
     const std::pair<double, int> draws[] = {{0.0, DirRight}, {0.3, DirRight}, {0.55, DirLeft}, {0.8, DirLeft}};
     for (const auto& [draw, direction] : draws) {
         pond.random.Add({draw});
         EXPECT_EQ(ChooseFreeDirection(pond.world.Field, pond.random, 3, 2), direction) << draw;
     }
-    CreaturePond boxed({"###", "#.#", "###"});
+    CopiedPond boxed({"###", "#.#", "###"});
     boxed.random.Add({0.5});
     EXPECT_EQ(ChooseFreeDirection(boxed.world.Field, boxed.random, 2, 2), DirNone);
 }
 
 TEST(Viper, GoesStraightWhileItCanAndLeavesNoTrace) {
     for (int h1 : {1, 0}) {  // 0 behaves as 1
-        CreaturePond pond({"#######", "#.....#", "#######"});
+        CopiedPond pond({"#######", "#.....#", "#######"});
         pond.random.Add({Draw::FirstSide(DirUp)});  // up is wall, so right
         clsZmije& viper = pond.AddViper(2, 2, h1);
         for (int step = 0; step < 3; ++step) viper.Posun();
@@ -38,7 +32,7 @@ TEST(Viper, GoesStraightWhileItCanAndLeavesNoTrace) {
 }
 
 TEST(Viper, BoxedInItBreaksUpIntoBallsThatGoWithItBetweenLevels) {
-    CreaturePond pond({"#####", "#..##", "#####"});
+    CopiedPond pond({"#####", "#..##", "#####"});
     pond.random.Add({Draw::FirstSide(DirUp)});
     clsZmije& viper = pond.AddViper(2, 2, 2);
     viper.Posun();
@@ -57,7 +51,7 @@ TEST(Viper, BoxedInItBreaksUpIntoBallsThatGoWithItBetweenLevels) {
 }
 
 TEST(Viper, StuckFromBirthNeverMovesNorDies) {
-    CreaturePond pond({"###", "#V#", "###"});
+    CopiedPond pond({"###", "#V#", "###"});
     pond.world.Field.At(2, 2).Data = 4;
     pond.random.Add({Draw::FirstSide(DirDown)});
     clsZmije& viper = pond.AddViper(2, 2, 4);
@@ -77,7 +71,7 @@ TEST(Fly, MovesRarelyAloneAndOftenBesideTheSnake) {
     };
     for (const Case& c : {Case{'.', 0.05, false}, Case{'.', 0.0499, true}, Case{'V', 0.0499, true},
                           Case{'V', 0.05, false}, Case{'S', 0.7999999999, false}, Case{'S', 0.79, true}}) {
-        CreaturePond pond({"######", std::string("#") + c.neighbour + "...#", "######"});
+        CopiedPond pond({"######", std::string("#") + c.neighbour + "...#", "######"});
         clsMuska& fly = pond.AddFly(3, 2);
         pond.random.Add({c.draw, Draw::FirstSide(DirRight)});  // free water
         fly.Posun();
@@ -87,7 +81,7 @@ TEST(Fly, MovesRarelyAloneAndOftenBesideTheSnake) {
 }
 
 TEST(Fly, EnclosedStaysAndEatenNeverMoves) {
-    CreaturePond pond({"#####", "##.V#", "#####"});
+    CopiedPond pond({"#####", "##.V#", "#####"});
     clsMuska& fly = pond.AddFly(3, 2);
     pond.random.Add({Draw::FlyMoves, Draw::FirstSide(DirUp)});
     fly.Posun();

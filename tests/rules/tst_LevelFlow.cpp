@@ -2,9 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "Draws.h"
-#include "Fakes.h"
-#include "GameFileBytes.h"
-#include "game/LevelFlow.h"
+#include "FlowBench.h"
 
 namespace {
 constexpr int Bonus = 1;
@@ -12,61 +10,6 @@ using Key = clsKB::Key;
 using Messages = std::vector<FlowMessage>;
 constexpr FlowMessage Next = FlowMessage::NextLevel, Repeats = FlowMessage::LevelRepeats, Lost = FlowMessage::GameLost,
                       Victory = FlowMessage::Victory;
-
-// A 5 x 3 corridor with the house at (2, 2): Right then Left wins, three Rights crash.
-void Corridor(GameFileBytes& file, int flags = 0) { file.Level(5, 3, flags, 2).House(2, 2, 2); }
-
-GameFileBytes Corridors(int levels, int lives) {
-    GameFileBytes file(levels, lives);
-    for (int level = 0; level < levels; ++level) Corridor(file);
-    return file;
-}
-
-// One game with its level flow and a front end that records what it is asked to show.
-class FlowBench {
-public:
-    void Load(const GameFileBytes& file) {
-        ASSERT_TRUE(game.NactiHruZPameti(file.bytes, "test.zurk"));
-        flow = std::make_unique<LevelFlow>(world, game, keys);
-    }
-    void Tick(std::optional<Key> key = std::nullopt) {
-        if (key) keys.Tap(*key);
-        flow->Step();
-    }
-    // Each run ends one tick later, when the flow sees it is over.
-    void Win() {
-        Tick(Key::RIGHT);
-        Tick(Key::LEFT);
-        Tick();
-    }
-    void Crash() {
-        Tick(Key::RIGHT);
-        for (int i = 0; i < 3; ++i) Tick();
-    }
-    // The player closes every message and answers every box at once, as the window tells.
-    void Read() {
-        for (FlowState state = flow->State(); state == FlowState::Message || state == FlowState::Asking;
-             state = flow->State()) {
-            if (state == FlowState::Message)
-                flow->MessageClosed();
-            else
-                flow->BoxAnswered();
-        }
-    }
-    void Choose(const std::string& answer) {
-        flow->AskForLevel();
-        flow->BoxAnswered(answer);
-    }
-
-    ScriptedRandom random;
-    CountingPainter painter;
-    RecordingCues cues;
-    RecordingFrontEnd frontEnd;
-    ScriptedKeys keys;
-    modZurk3 world{random, painter, cues, frontEnd};
-    clsHraZurk3 game;
-    std::unique_ptr<LevelFlow> flow;
-};
 
 class LevelFlowTest : public testing::Test, protected FlowBench {};
 }  // namespace
@@ -90,8 +33,7 @@ TEST_F(LevelFlowTest, StartLaysOutLevelOneAndWaitsForTheFirstArrow) {
 }
 
 TEST_F(LevelFlowTest, WinningMovesOnAndTheLastLevelPaysForEveryLife) {
-    Load(Corridors(2, 3));
-    flow->Start();
+    Start(Corridors(2, 3));
     Win();
     EXPECT_EQ(frontEnd.messages, (Messages{Next}));
     EXPECT_EQ(world.LevelNo, 2);
@@ -109,8 +51,7 @@ TEST_F(LevelFlowTest, WinningMovesOnAndTheLastLevelPaysForEveryLife) {
 }
 
 TEST_F(LevelFlowTest, CrashingCostsALifeAndTheLastLifeEndsTheGame) {
-    Load(Corridors(1, 2));
-    flow->Start();
+    Start(Corridors(1, 2));
     Crash();
     Read();
     EXPECT_EQ(frontEnd.messages, (Messages{Repeats}));
@@ -122,8 +63,7 @@ TEST_F(LevelFlowTest, CrashingCostsALifeAndTheLastLifeEndsTheGame) {
     EXPECT_EQ(frontEnd.messages.back(), Lost);
     EXPECT_EQ(frontEnd.panel.LivesLeft, 0);
     EXPECT_FALSE(frontEnd.timerOn || frontEnd.timerOnUnderAMessage);
-    Load(Corridors(1, 0));
-    flow->Start();
+    Start(Corridors(1, 0));
     Crash();
     EXPECT_EQ(frontEnd.messages.back(), Lost) << "a game of no lives ends at the first crash";
 }
@@ -133,9 +73,7 @@ TEST_F(LevelFlowTest, BonusLevelsGiveALifeUpTo255AndCostNone) {
     Corridor(file, Bonus);
     Corridor(file, Bonus);
     Corridor(file);
-    Load(file);
-    flow->Start();
-    EXPECT_TRUE(frontEnd.Visible(HintLabel::Bonus));
+    Start(file);
     Win();
     Read();
     EXPECT_EQ(frontEnd.panel.LivesLeft, 2);
@@ -145,22 +83,16 @@ TEST_F(LevelFlowTest, BonusLevelsGiveALifeUpTo255AndCostNone) {
     EXPECT_EQ(frontEnd.panel.LivesLeft, 2);
     EXPECT_EQ(world.Score, -2 + 2000 - 3) << "a lost bonus level earns nothing";
     EXPECT_EQ(world.LevelNo, 3);
-    EXPECT_FALSE(frontEnd.Visible(HintLabel::Bonus));
 
-    GameFileBytes full(1, 255);
-    Corridor(full, Bonus);
-    Load(full);
-    flow->Start();
+    Start(Corridors(1, 255, Bonus));
     Win();
     EXPECT_EQ(frontEnd.panel.LivesLeft, 255);
 }
 
+// Each start shows the bonus label or takes it away.
 TEST_F(LevelFlowTest, OnlyTheLowestFlagBitMakesABonusLevel) {
     for (const auto& [flags, bonus] : {std::pair{-1, true}, {-2, false}, {-32768, false}, {-32767, true}}) {
-        GameFileBytes file(1, 3);
-        Corridor(file, flags);
-        Load(file);
-        flow->Start();
+        Start(Corridors(1, 3, flags));
         EXPECT_EQ(frontEnd.Visible(HintLabel::Bonus), bonus) << flags;
     }
 }
@@ -169,20 +101,17 @@ TEST_F(LevelFlowTest, LevelsWithoutAHouseOrNotInTheFileAreSkippedToTheEnd) {
     GameFileBytes file(4, 3);  // announces a fourth level the file does not hold
     Corridor(file);
     file.Level(1, 1, 0, 2).Level(4, 0, 0, 2);
-    Load(file);
-    flow->Start();
+    Start(file);
     Win();
     Read();
     EXPECT_EQ(frontEnd.messages, (Messages{Next, Next, Next, Victory}));
     EXPECT_EQ(frontEnd.Boxes(FlowBox::NoSnake), 3);
-    EXPECT_EQ(frontEnd.shown[1], "box NoSnake") << "the box tells of the level without a house before its message";
     EXPECT_EQ(frontEnd.layouts, (std::vector<std::vector<int>>{{5, 3}, {1, 1}}))
         << "no window is laid out for a level of no cells";
     EXPECT_EQ(world.LevelNo, 4);
     EXPECT_FALSE(frontEnd.timerOnUnderAMessage);
 
-    Load(GameFileBytes(0, 3));
-    flow->Start();
+    Start(GameFileBytes(0, 3));
     flow->AskForLevel();
     EXPECT_EQ(frontEnd.messages.size(), 4u) << "a game of no levels starts nothing";
     EXPECT_EQ(frontEnd.boxes.size(), 3u) << "nor asks for a level";
@@ -204,8 +133,7 @@ TEST_F(LevelFlowTest, AGameWhoseOnlyHouseIsOnTheOuterRingStarts) {
 
 // Where the state table leaves off: the label and the timer, and a pause kept over F3.
 TEST_F(LevelFlowTest, PauseShowsItsLabelStopsTheTimerAndLastsUntilTheNextLevel) {
-    Load(Corridors(1, 3));
-    flow->Start();
+    Start(Corridors(1, 3));
     Tick(Key::RIGHT);
     flow->OnMinimised();
     EXPECT_TRUE(frontEnd.Visible(HintLabel::Pauza) && !frontEnd.timerOn);
@@ -246,29 +174,10 @@ TEST_F(LevelFlowTest, ReturnToTitleAndChooseLevel) {
 }
 
 namespace {
-// What one event did: the state it left the flow in, and what it asked the front end to show.
-std::string Outcome(const FlowBench& bench, std::size_t shownBefore) {
-    constexpr const char* states[] = {"Title", "Running", "Paused", "Message", "Asking", "GameOver", "Closed"};
-    std::string outcome = states[static_cast<int>(bench.flow->State())];
-    for (std::size_t i = shownBefore; i < bench.frontEnd.shown.size(); ++i) outcome += ", " + bench.frontEnd.shown[i];
-    return outcome;
-}
-
-using Event = void (*)(FlowBench&);
-void Tick(FlowBench& b) { b.flow->Step(); }
-void Space(FlowBench& b) { b.flow->TogglePause(); }
-void Minimise(FlowBench& b) { b.flow->OnMinimised(); }
-void Tab(FlowBench& b) { b.flow->ShowLevelInfo(); }
-void CtrlU(FlowBench& b) { b.flow->AskForLevel(); }
-void Informace(FlowBench& b) { b.flow->ShowGameInfo(); }
-void WwwZurk(FlowBench& b) { b.flow->OpenWwwZurk(); }
-void F2(FlowBench& b) { b.flow->Start(); }
-void F3(FlowBench& b) { b.flow->ReturnToTitle(); }
-void MessageClosed(FlowBench& b) { b.flow->MessageClosed(); }
-void BoxAnswered2(FlowBench& b) { b.flow->BoxAnswered("2"); }
-void Close(FlowBench& b) { b.flow->CloseRequested(); }
+using namespace FlowEvents;
+using namespace FlowStates;
 // clang-format off
-const std::pair<const char*, Event> Events[] = {
+const std::pair<const char*, FlowEvent> Events[] = {
     {"tick", Tick}, {"Space", Space}, {"minimise", Minimise}, {"Tab", Tab}, {"Ctrl+U", CtrlU},
     {"Informace", Informace}, {"WWW Zurk", WwwZurk}, {"F2", F2}, {"F3", F3},
     {"message closed", MessageClosed}, {"box answered 2", BoxAnswered2}, {"close", Close},
@@ -280,8 +189,8 @@ using Outcomes = std::array<std::string, EventCount>;
 
 struct Row {
     const char* state;
-    Event setUp;
-    Event then;         // the last step there, if any
+    FlowEvent setUp;
+    FlowEvent then;     // the last step there, if any
     Outcomes outcomes;  // in the order of Events
 };
 
@@ -307,59 +216,6 @@ Outcomes Under(const char* state, const char* messageClosed, const char* boxAnsw
     outcomes[EventCount - 2] = boxAnswered;
     outcomes[EventCount - 1] = "Closed, closes boxes";
     return outcomes;
-}
-
-// Two corridors and two lives, unless a row says otherwise.
-void Title(FlowBench& b) {
-    b.Load(Corridors(2, 2));
-    b.flow->ShowTitle();
-}
-void Started(FlowBench& b) {
-    b.Load(Corridors(2, 2));
-    b.flow->Start();
-}
-void Out(FlowBench& b) {
-    Started(b);
-    b.Tick(Key::RIGHT);
-}
-void HomeAgain(FlowBench& b) {
-    Out(b);
-    b.Tick(Key::LEFT);
-}
-void Crashed(FlowBench& b) {
-    Out(b);
-    b.Tick();
-    b.Tick();
-}
-void LastLife(FlowBench& b) {
-    Crashed(b);
-    b.Tick();
-    b.Read();
-    b.Crash();
-}
-void LastLevel(FlowBench& b) {
-    Started(b);
-    b.Win();
-    b.Read();
-    b.Win();
-}
-void Finished(FlowBench& b) {
-    LastLevel(b);
-    b.Read();
-}
-void NoHouseFirst(FlowBench& b) {
-    GameFileBytes file(2, 2);
-    file.Level(5, 3, 0, 2);
-    Corridor(file);
-    b.Load(file);
-    b.flow->Start();
-}
-// Said once, not for each of 255 levels.
-void NoHouseAnywhere(FlowBench& b) {
-    GameFileBytes file(255, 2);
-    for (int level = 0; level < 255; ++level) file.Level(5, 3, 0, 2);
-    b.Load(file);
-    b.flow->Start();
 }
 
 const Row Table[] = {

@@ -64,8 +64,7 @@ TEST(Pictures, TheSnakeRoundASquareBothWays) {
 
 TEST(Pictures, AViperRoundARingTrackBothWays) {
     for (int firstWay : {DirRight, DirDown}) {
-        TestPond pond({"#######", "#.....#", "#.###.#", "#.###.#", "#.....#", "#######"});
-        pond.CopyMapOnly();
+        CopiedPond pond({"#######", "#.....#", "#.###.#", "#.###.#", "#.....#", "#######"});
         pond.random.Add({Draw::FirstSide(firstWay)});
         clsZmije& viper = pond.AddViper(2, 2, 4);
         for (int step = 1; step <= 16; ++step) {

@@ -69,9 +69,25 @@ public:
         Item(item)->trigger();
         Settle();
     }
+    // Plays a way there: "tick" a tick, "mnu..." that menu item, anything else keys typed.
+    void Play(const QStringList& way) const {
+        for (const QString& step : way) {
+            if (step == QStringLiteral("tick"))
+                Tick();
+            else if (step.startsWith(QStringLiteral("mnu")))
+                Choose(qPrintable(step));
+            else
+                Tap(QKeySequence(step));
+        }
+    }
     // Until every box and message is answered, and what follows each has come.
     static void Settle() {
         QVERIFY(WaitFor([] { return !ModalBoxes::AnyOpen(); }, 20000));
+    }
+    // The dialog in front, once one has come there.
+    static QDialog* DialogInFront() {
+        WaitFor([] { return qobject_cast<QDialog*>(QApplication::activeWindow()) != nullptr; });
+        return qobject_cast<QDialog*>(QApplication::activeWindow());
     }
     QLabel* Label(const char* name) const { return window->findChild<QLabel*>(QString::fromLatin1(name)); }
     QString Shown(const char* name) const { return Label(name)->text(); }

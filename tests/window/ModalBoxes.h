@@ -38,10 +38,11 @@ public:
     QWidget* current = nullptr;       // the box being answered, while whileOpen runs
     std::vector<Seen> seen;
 
-    QStringList Texts(const QString& kind) const {
+    // The texts of the boxes of that kind, or of every box.
+    QStringList Texts(const QString& kind = QString()) const {
         QStringList texts;
         for (const Seen& box : seen)
-            if (box.kind == kind) texts << box.text;
+            if (kind.isNull() || box.kind == kind) texts << box.text;
         return texts;
     }
 

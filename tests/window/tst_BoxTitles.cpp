@@ -14,10 +14,7 @@ private slots:
         game.Tap(Qt::Key_F2);
         for (const int canvasWidth : {10 * 20, 50 * 12}) {
             QCOMPARE(game.window->findChild<QWidget*>(QStringLiteral("canvas"))->width(), canvasWidth);
-            game.Tap(Qt::Key_Tab);
-            game.Choose("mnuHraInformace");
-            game.Choose("mnuNastav");
-            game.Tap(Qt::Key_U, Qt::ControlModifier);  // on to level 2, at 12 pixels a cell
+            game.Play({"Tab", "mnuHraInformace", "mnuNastav", "Ctrl+U"});  // on to level 2, at 12 pixels a cell
         }
         QCOMPARE(boxes.seen.size(), 8u);
     }

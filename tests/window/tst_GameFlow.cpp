@@ -73,8 +73,7 @@ private slots:
         const QPoint off = window.frameGeometry().center() - window.screen()->geometry().center();
         QVERIFY(qAbs(off.x()) <= 1 && qAbs(off.y()) <= 1);
 
-        game->Steer(Qt::Key_Right);
-        game->Steer(Qt::Key_Down);  // length 3: the house opens
+        game->Play({"Right", "tick", "Down", "tick"});  // length 3: the house opens
         QCOMPARE(game->SpriteAt(3, 4), HouseOpenSprite);
         QVERIFY(!game->Label("lblUvodKonec")->isHidden());
     }
@@ -97,13 +96,12 @@ private slots:
         game.Tap(Qt::Key_F2);
         QCOMPARE(boxes.seen.size(), std::size_t{1});
         QVERIFY(game.Label("picPozadi")->isHidden());
-        QVERIFY(game.StepTimer()->isActive());
         game.Tick();
         QCOMPARE(game.Panel(), (QStringList{"0", "1", "3", "3", "1"}));
     }
 
     // The key state words the snake's keyboard reader sees: top bit while down, low bit flipping on
-    // every real press, only for keys the watched window receives.
+    // every real press, only for keys the watched window receives, its children's among them.
     void keyWordsFollowPressesAndReleases() {
         QWidget window;
         KeyTracker keys(window);
@@ -118,11 +116,6 @@ private slots:
         QEvent deactivate(QEvent::WindowDeactivate);
         QApplication::sendEvent(&window, &deactivate);
         QCOMPARE(keys.KeyState(37), std::int16_t(0));  // leaving the window releases every key
-    }
-
-    void onlyKeysTheWatchedWindowReceivesCount() {
-        QWidget window;
-        KeyTracker keys(window);
         auto* child = new QLabel(&window);
         // A label ignores keys, so the press travels on to its window and counts once.
         Send(*child, QEvent::KeyPress, Qt::Key_Right);
@@ -144,9 +137,8 @@ private slots:
             Send(*boxes.current, QEvent::KeyPress, Qt::Key_Right, false, now);
             repeat(*boxes.current, false);
         };
-        game->Steer(Qt::Key_Left);
-        game->Tick();
-        game->Tick();  // into the wall: the level starts again once the message has gone
+        game->Play(
+            {"Left", "tick", "tick", "tick"});  // into the wall: the level starts again once the message has gone
         QVERIFY(WaitFor([&] {
             return QApplication::focusWidget() && QApplication::focusWidget()->window() == game->window.get();
         }));
@@ -172,29 +164,30 @@ private slots:
 
     void twoArrowsInOneTickAreTakenInTwoTicks() {
         auto game = Started();
-        game->Tap(Qt::Key_Right);
-        game->Tap(Qt::Key_Up);
-        game->Tick();
+        game->Play({"Right", "Up", "tick"});
         QCOMPARE(game->SpriteAt(3, 3), 10);
         game->Tick();
         QCOMPARE(game->SpriteAt(3, 3), 15);
         QCOMPARE(game->SpriteAt(4, 3), 11);
     }
 
+    // Space and minimising pause; Tab and Ctrl+I tell of the level; F3 goes back to the title.
     void theWindowsOwnKeys() {
         auto game = Started();
         QTimer* timer = game->StepTimer();
-        game->Tap(Qt::Key_Space);  // no pause before the snake moves
-        QVERIFY(timer->isActive());
+        game->Tap(Qt::Key_Space);  // no pause before the snake moves: the step's tick comes
         game->Steer(Qt::Key_Right);
         game->Tap(Qt::Key_Space);
         QVERIFY(!timer->isActive() && game->Label("lblPauza")->isVisible());
         game->Tap(Qt::Key_Space);
         QVERIFY(timer->isActive());
+        game->window->showMinimized();  // minimising pauses as well
+        QVERIFY(!timer->isActive() && !game->Label("lblPauza")->isHidden());
+        game->Tap(Qt::Key_Space);
+        QVERIFY(timer->isActive());
 
         ModalBoxes boxes;
-        game->Tap(Qt::Key_Tab);
-        game->Tap(Qt::Key_I, Qt::ControlModifier);  // the same character as Tab
+        game->Play({"Tab", "Ctrl+I"});  // Ctrl+I is the same character as Tab
         QCOMPARE(boxes.Texts(QStringLiteral("information")).size(), 2);
         QVERIFY(boxes.seen[1].text.startsWith(QStringLiteral("Velikost:10x8\n")));
 
@@ -217,14 +210,6 @@ private slots:
                               Case{33, 27, {800, 600}, 1}, Case{34, 27, {800, 600}, 0}})
             QVERIFY2(ChooseSpriteSet(c.width, c.height, c.screen) == c.set,
                      qPrintable(QStringLiteral("%1 x %2").arg(c.width).arg(c.height)));
-    }
-
-    void minimisingPauses() {
-        auto game = Started();
-        game->Steer(Qt::Key_Right);
-        game->window->showMinimized();
-        QVERIFY(!game->StepTimer()->isActive());
-        QVERIFY(!game->Label("lblPauza")->isHidden());
     }
 
     void theGameRunsOnUnderTheSpeedDialogAtTheChosenSpeed() {
@@ -301,8 +286,7 @@ private slots:
         ModalBoxes boxes;
         boxes.cancelInput = true;
         boxes.whileOpen = [&] { QTest::keyClick(boxes.current, Qt::Key_Up); };
-        game->Tap(Qt::Key_U, Qt::ControlModifier);
-        game->Tick();
+        game->Play({"Ctrl+U", "tick"});
         QCOMPARE(game->SpriteAt(5, 4), 11);
     }
 
@@ -367,14 +351,7 @@ private slots:
                 // At once: no box waits, nothing is postponed to a later turn of the event loop.
                 closedAtOnce = !window.isVisible() && !ModalBoxes::AnyOpen() && !game.StepTimer()->isActive();
             };
-            for (const QString& step : c.way) {
-                if (step == QStringLiteral("tick"))
-                    game.Tick();
-                else if (step.startsWith(QStringLiteral("mnu")))
-                    game.Choose(qPrintable(step));
-                else
-                    game.Tap(QKeySequence(step));
-            }
+            game.Play(c.way);
             QVERIFY2(closedAtOnce, c.box);
         }
     }

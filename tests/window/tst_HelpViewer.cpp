@@ -1,4 +1,3 @@
-#include <QDesktopServices>
 #include <QElapsedTimer>
 #include <QImageWriter>
 #include <QScrollBar>
@@ -13,8 +12,9 @@
 #include <unistd.h>
 
 #include "CostlyHelpPage.h"
+#include "GameWindow.h"
 #include "ResidentMemory.h"
-#include "WaitFor.h"
+#include "UrlWatch.h"
 #include "dialogs/HelpViewer.h"
 #include "resources/HelpPageFilter.h"
 
@@ -23,20 +23,12 @@
 class HelpViewerTest : public QObject {
     Q_OBJECT
 
-public slots:
-    void Open(const QUrl& url) { opened << url; }
-
 private:
     // Every scheme a hostile help page might try is watched; none may reach the desktop unasked.
-    static constexpr const char* Schemes[] = {"http", "https", "file", "javascript", "data", "smb", "mailto"};
-    QList<QUrl> opened;
+    UrlWatch watch_{{"http", "https", "file", "javascript", "data", "smb", "mailto"}};
     std::unique_ptr<QTemporaryDir> dir_;
 
-    void Write(const QString& name, const QByteArray& content) const {
-        QFile file(dir_->filePath(name));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(content);
-    }
+    void Write(const QString& name, const QByteArray& content) const { WriteFile(dir_->filePath(name), content); }
     static void WritePicture(const QString& path, QSize size) {
         QImage picture(size, QImage::Format_ARGB32);
         picture.fill(Qt::darkGreen);
@@ -62,14 +54,8 @@ private:
     }
 
 private slots:
-    void initTestCase() {
-        for (const char* scheme : Schemes) QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), this, "Open");
-    }
-    void cleanupTestCase() {
-        for (const char* scheme : Schemes) QDesktopServices::unsetUrlHandler(QString::fromLatin1(scheme));
-    }
     void init() {
-        opened.clear();
+        watch_.opened.clear();
         dir_ = std::make_unique<QTemporaryDir>();
     }
 
@@ -297,9 +283,9 @@ private slots:
             QVERIFY2(Shown(viewer).startsWith(QStringLiteral("Hlavní")), link);
             QCOMPARE(browser->verticalScrollBar()->value(), 0);
         }
-        QVERIFY(opened.isEmpty());
+        QVERIFY(watch_.opened.isEmpty());
         emit browser->anchorClicked(QUrl(QStringLiteral("https://zurk3.example.org/navod")));
-        QCOMPARE(opened, QList<QUrl>{QUrl(QStringLiteral("https://zurk3.example.org/navod"))});
+        QCOMPARE(watch_.opened, QList<QUrl>{QUrl(QStringLiteral("https://zurk3.example.org/navod"))});
         emit browser->anchorClicked(QUrl(QStringLiteral("#1010")));
         QVERIFY(browser->verticalScrollBar()->value() > 0);
     }

@@ -57,31 +57,16 @@ private slots:
         ModalBoxes boxes;
         boxes.answer = QStringLiteral("1");
         boxes.whileOpen = [&] { ReadEveryText(); };
-        const auto crash = [&] {
-            for (int i = 0; i < 4; ++i) game.Steer(Qt::Key_Right);
-        };
-        const auto win = [&] {
-            game.Steer(Qt::Key_Right);
-            game.Steer(Qt::Key_Left);
-            game.Tick();
-        };
+        // Right and back home wins a corridor; four steps to the right crash.
+        const QStringList win = {"Right", "tick", "Left", "tick", "tick"};
+        const QStringList crash = {"Right", "tick", "Right", "tick", "Right", "tick", "Right", "tick"};
         ReadEveryText();
-        game.Tap(Qt::Key_F2);
-        game.Steer(Qt::Key_Right);
-        game.Tap(Qt::Key_Tab);
-        game.Choose("mnuHraInformace");
-        for (int i = 0; i < 3; ++i) game.Steer(Qt::Key_Right);  // the crash
-        ReadEveryText();
-        win();
+        game.Play({"F2", "Right", "tick", "Tab", "mnuHraInformace", "Right", "tick", "Right", "tick", "Right", "tick"});
+        ReadEveryText();  // the crash
+        game.Play(win);
         ReadEveryText();  // the bonus level
-        win();
-        game.Choose("mnuHraStart");
-        game.Steer(Qt::Key_Right);
-        game.Tap(Qt::Key_U, Qt::ControlModifier);
-        crash();
-        crash();
-        game.Choose("mnuNastav");
-        game.Choose("mnuNapovedaObsah");
+        game.Play(win + QStringList{"mnuHraStart", "Right", "tick", "Ctrl+U"} + crash + crash);
+        game.Play({"mnuNastav", "mnuNapovedaObsah"});
         ReadEveryText();
         // The texts are the game's own: their Czech is pinned by the translation's check, their
         // language here.

@@ -1,22 +1,18 @@
-#include <QDesktopServices>
-
 #include "GameWindow.h"
 #include "ModalBoxes.h"
+#include "UrlWatch.h"
 
 // WWW Zurk: the first item of WWW_Zurk.txt, opened only when it is a web address.
 class WebAddressTest : public QObject {
     Q_OBJECT
 
-public slots:
-    void Open(const QUrl& url) { opened << url; }
-
 private:
     // Every scheme a hostile address file might try is watched; only web pages may reach the desktop.
-    static constexpr const char* Schemes[] = {"http", "https", "file", "javascript", "data", "smb", "ssh", "mailto"};
-    QList<QUrl> opened;
+    UrlWatch watch_{{"http", "https", "file", "javascript", "data", "smb", "ssh", "mailto"}};
 
-    // The boxes the command shows with the file holding content; no file at all when content is null.
-    static QList<ModalBoxes::Seen> Choose(const QByteArray& content) {
+    // The texts of the boxes the command shows with the file holding content; no file at all when
+    // content is null.
+    static QStringList Choose(const QByteArray& content) {
         QTemporaryDir dir;
         WriteFile(dir.filePath(QStringLiteral("WWW_Zurk.txt")), content);
         GameWindow game(dir.path());
@@ -24,17 +20,11 @@ private:
             QFile::remove(dir.filePath(QStringLiteral("WWW_Zurk.txt")));  // gone since the game started
         ModalBoxes boxes;
         game.Choose("mnuWWW");
-        return {boxes.seen.begin(), boxes.seen.end()};
+        return boxes.Texts();
     }
 
 private slots:
-    void initTestCase() {
-        for (const char* scheme : Schemes) QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), this, "Open");
-    }
-    void cleanupTestCase() {
-        for (const char* scheme : Schemes) QDesktopServices::unsetUrlHandler(QString::fromLatin1(scheme));
-    }
-    void init() { opened.clear(); }
+    void init() { watch_.opened.clear(); }
 
     // Leading blanks and the line end go, an unquoted item ends at a comma, a quoted one keeps it.
     void theFirstItemIsOpened() {
@@ -43,38 +33,34 @@ private slots:
             {"http://zurk.example/a,b", "http://zurk.example/a"},
             {" \"https://zurk.example/a,b\",c", "https://zurk.example/a,b"}};
         for (const auto& [text, item] : files) {
-            opened.clear();
+            watch_.opened.clear();
             QVERIFY(Choose(text).isEmpty());
-            QCOMPARE(opened, QList<QUrl>{QUrl(QString::fromLatin1(item))});
+            QCOMPARE(watch_.opened, QList<QUrl>{QUrl(QString::fromLatin1(item))});
         }
     }
 
     void onlyWebAddressesAreOpened() {
-        for (const char* text : {"file:///etc/passwd", "javascript:alert(1)", "data:text/html,x", "smb://host/share",
-                                 "ssh://user@host/", "mailto:zurk@example.org", "/usr/bin/xterm", "zurk3.example.org",
-                                 "http:///no-host", "", "\"\"", " \r\n"}) {
-            const auto boxes = Choose(text);
-            QCOMPARE(boxes.size(), 1);
-            QCOMPARE(boxes[0].text, QStringLiteral("Soubor WWW_Zurk.txt v domovské složce programu neobsahuje "
-                                                   "internetovou adresu WWW Zurk !"));
-        }
-        QVERIFY(opened.isEmpty());
+        for (const char* text :
+             {"file:///etc/passwd", "javascript:alert(1)", "data:text/html,x", "smb://host/share", "ssh://user@host/",
+              "mailto:zurk@example.org", "/usr/bin/xterm", "zurk3.example.org", "http:///no-host", "", "\"\"", " \r\n"})
+            QCOMPARE(Choose(text), QStringList{QStringLiteral("Soubor WWW_Zurk.txt v domovské složce programu "
+                                                              "neobsahuje internetovou adresu WWW Zurk !")});
+        QVERIFY(watch_.opened.isEmpty());
     }
 
     // A file gone since start-up, and an address the desktop cannot open (offscreen there is no
     // browser at all), which the box gives to copy.
     void whatCannotBeOpenedIsReported() {
-        auto boxes = Choose(QByteArray());
-        QCOMPARE(boxes.size(), 1);
-        QCOMPARE(boxes[0].text, QStringLiteral("V domovské složce programu nelze najít soubor WWW_Zurk.txt, "
-                                               "kde je uložena internetová adresa WWW Zurk !"));
-        QVERIFY(opened.isEmpty());
-        QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
-        boxes = Choose("https://zurk.example/a");
-        QDesktopServices::setUrlHandler(QStringLiteral("https"), this, "Open");
-        QCOMPARE(boxes.size(), 1);
-        QCOMPARE(boxes[0].text, QStringLiteral("Internetovou adresu nelze otevřít v prohlížeči ! Zkopírujte si ji:\n\n"
-                                               "https://zurk.example/a"));
+        QCOMPARE(Choose(QByteArray()), QStringList{QStringLiteral("V domovské složce programu nelze najít soubor "
+                                                                  "WWW_Zurk.txt, kde je uložena internetová adresa "
+                                                                  "WWW Zurk !")});
+        QVERIFY(watch_.opened.isEmpty());
+        UrlWatch::Release(QStringLiteral("https"));
+        const QStringList told = Choose("https://zurk.example/a");
+        watch_.Watch(QStringLiteral("https"));
+        QCOMPARE(told,
+                 QStringList{QStringLiteral("Internetovou adresu nelze otevřít v prohlížeči ! Zkopírujte si ji:\n\n"
+                                            "https://zurk.example/a")});
     }
 
     // The address to copy is the one that would be opened: one that a right-to-left override or an
@@ -82,9 +68,8 @@ private slots:
     // A host of Cyrillic letters that pass for Latin ones (in apple.com, google.com) shows in
     // Punycode, one of a single script in its letters; a user name that passes for the host is told.
     void theAddressToCopyShowsWhatWouldBeOpened() {
-        QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
-        const auto back =
-            qScopeGuard([this] { QDesktopServices::setUrlHandler(QStringLiteral("http"), this, "Open"); });
+        UrlWatch::Release(QStringLiteral("http"));
+        const auto back = qScopeGuard([this] { watch_.Watch(QStringLiteral("http")); });
         const std::pair<const char*, const char*> addresses[] = {
             {"http://example.com/\u202etxt.exe", "http://example.com/%E2%80%AEtxt.exe"},
             {"http://example.com/a\u200bb", "http://example.com/a%E2%80%8Bb"},
@@ -98,9 +83,9 @@ private slots:
              "http://www.paypal.com@zurk.example/\n\nPozor: adresa nese jm\u00e9no u\u017eivatele www.paypal.com, "
              "str\u00e1nka je na serveru zurk.example."}};
         for (const auto& [written, shown] : addresses) {
-            const auto boxes = Choose(QByteArray(written));
-            QCOMPARE(boxes.size(), 1);
-            QCOMPARE(boxes[0].text.section(QLatin1Char('\n'), 2, -1), QString::fromUtf8(shown));
+            const QStringList told = Choose(QByteArray(written));
+            QCOMPARE(told.size(), 1);
+            QCOMPARE(told[0].section(QLatin1Char('\n'), 2, -1), QString::fromUtf8(shown));
         }
     }
 };
