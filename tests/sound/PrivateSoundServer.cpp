@@ -202,7 +202,7 @@ std::size_t PrivateSoundServer::MissedCycles() const {
 }
 
 void PrivateSoundServer::Stop() {
-    Thaw();
+    Signal(SIGCONT);
     // The last started first: the services before the server they serve.
     while (!processes_.empty()) {
         QProcess& process = *processes_.back();
@@ -215,12 +215,18 @@ void PrivateSoundServer::Stop() {
     }
 }
 
-void PrivateSoundServer::Freeze() {
-    for (const auto& process : processes_) ::kill(static_cast<pid_t>(process->processId()), SIGSTOP);
-}
+void PrivateSoundServer::Freeze() { Signal(SIGSTOP); }
 
 void PrivateSoundServer::Thaw() {
-    for (const auto& process : processes_) ::kill(static_cast<pid_t>(process->processId()), SIGCONT);
+    Signal(SIGCONT);
+    // Thawed, a null sink first renders all the time it missed. A recorder that links meanwhile
+    // has it render that in pieces of the recorder's few milliseconds, and PulseAudio was seen to
+    // hang there after a long stall and drop the recorder. Once the sink answers, it has caught up.
+    Report({QStringLiteral("list"), QStringLiteral("sinks")});
+}
+
+void PrivateSoundServer::Signal(int signal) const {
+    for (const auto& process : processes_) ::kill(static_cast<pid_t>(process->processId()), signal);
 }
 
 QProcessEnvironment PrivateSoundServer::ClientEnvironment() const {

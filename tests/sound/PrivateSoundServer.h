@@ -39,7 +39,8 @@ public:
     // reason when it cannot.
     bool Start(QString* error);
     void Stop();
-    // Stops the server's processes dead (SIGSTOP) and lets them go on: a stalled server.
+    // Stops the server's processes dead (SIGSTOP) and lets them go on: a stalled server. Thaw
+    // returns once the server answers again.
     void Freeze();
     void Thaw();
 
@@ -77,6 +78,7 @@ private:
     bool StartPulseAudio(QString* error);
     bool StartPipeWire(QString* error);
     bool MakeDefault(QString* error) const;
+    void Signal(int signal) const;
 
     Kind kind_;
     QTemporaryDir folder_;
