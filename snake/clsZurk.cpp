@@ -6,6 +6,10 @@
 #include "pond/Pond.h"
 #include "pond/Scoring.h"
 
+namespace {
+std::int16_t Grown(std::int16_t growth, int by) { return static_cast<std::int16_t>(growth + by); }
+}  // namespace
+
 void clsZurk::Poloz(int x1, int y1, int h1) {
     HeadX = x1;
     HeadY = y1;
@@ -13,7 +17,7 @@ void clsZurk::Poloz(int x1, int y1, int h1) {
     auto head = std::make_unique<clsClanekZurka>(pond_);
     head->VytvorHlavu(x1, y1, 0, true);
     Segments.push_back(std::move(head));
-    Growth = static_cast<std::int16_t>(h1 - 1);
+    Growth = Grown(0, h1 - 1);
     Alive = true;
     Moving = false;
 }
@@ -68,7 +72,7 @@ void clsZurk::Posun(int s) {
         Segments.back()->VytvorOcas();
         return;
     }
-    Growth = static_cast<std::int16_t>(Growth - 1);
+    Growth = Grown(Growth, -1);
     if (Segments.size() == static_cast<std::size_t>(pond_.Level.RequiredLength) && Alive) OpenHouse();
 }
 
@@ -85,7 +89,7 @@ void clsZurk::OpenHouse() {
 
 void clsZurk::EatBall() {
     pond_.PlayCue(Cue::Mnam1);
-    Growth = static_cast<std::int16_t>(Growth + BallGrowth);
+    Growth = Grown(Growth, BallGrowth);
     pond_.Score += HouseIsOpen() ? BallPointsHouseOpen : BallPoints;
 }
 
@@ -96,7 +100,7 @@ void clsZurk::HitBoulder() {
 
 void clsZurk::EatFly() {
     pond_.PlayCue(Cue::Mnam2);
-    Growth = static_cast<std::int16_t>(Growth + FlyGrowth);
+    Growth = Grown(Growth, FlyGrowth);
     pond_.Score += HouseIsOpen() ? FlyPointsHouseOpen : FlyPoints;
     if (clsMuska* fly = creatures_.FindFly(pond_.Field.At(HeadX, HeadY).Data)) fly->existuje = false;
 }
@@ -104,7 +108,7 @@ void clsZurk::EatFly() {
 void clsZurk::EatGoldenBall() {
     pond_.PlayCue(Cue::Mnam3);
     if (creatures_.Beetle) creatures_.Beetle->Konec();
-    Growth = static_cast<std::int16_t>(Growth + GoldenBallGrowth);
+    Growth = Grown(Growth, GoldenBallGrowth);
     pond_.Score += GoldenBallPoints;
 }
 
